@@ -1,0 +1,379 @@
+#include "app/application.h"
+
+#include "app/infomessages.h"
+
+#include "l10n/errortext.h"
+#include "l10n/language.h"
+#include "l10n/text.h"
+#include "platform/dialogs.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "platform/foldermenu.h"
+#include "platform/folders.h"
+#include "records/recordfile.h"
+#include "session/picturesession.h"
+#include "session/pictures.h"
+#include "session/subjectsource.h"
+#include "settings/programsettings.h"
+#include "settings/sessionsettings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace App {
+
+using L10n::text;
+
+namespace {
+
+// Record sizes of the work files that start out empty.
+constexpr int loadedDicRecord = 552;
+constexpr int contextDicRecord = 512;
+constexpr int folderUniqueRecord = 257;
+constexpr int syncExtRecord = 12;
+constexpr int picNewFolderRecord = 512;
+
+QString prefixed(const QString &message)
+{
+    return L10n::title() + u": "_s + message;
+}
+
+} // namespace
+
+Application::Application(const Locations &locations, const Machine &machine, Platform::Dialogs &dialogs, QObject *parent)
+    : QObject(parent),
+      m_locations(locations),
+      m_machine(machine),
+      m_dialogs(dialogs),
+      m_language(std::make_unique<L10n::LanguageSwitch>()),
+      m_programSettings(std::make_unique<Settings::ProgramSettings>(workFile(u"PSMSet.dat"_s))),
+      m_subjects(std::make_unique<Session::NoSubjects>()),
+      m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects))
+{
+}
+
+Application::~Application() = default;
+
+QString Application::workFile(const QString &name) const
+{
+    return m_locations.workFolder + name;
+}
+
+bool Application::fail(const QString &message)
+{
+    m_startupError = message;
+    return false;
+}
+
+void Application::FillErrorMessage(const QString &path, FileProblem problem)
+{
+    m_startupError = prefixed(path)
+                     + (problem == FileProblem::Create ? text(651, " could not be created, can not run program")
+                                                       : text(652, " is set to read-only, can not run program"));
+}
+
+bool Application::checkNotReadOnly(const QString &path)
+{
+    if (!Platform::isReadOnlyFile(path))
+        return true;
+    FillErrorMessage(path, FileProblem::ReadOnly);
+    return false;
+}
+
+bool Application::createEmptyWhenMissing(const QString &path, int recordSize)
+{
+    if (!checkNotReadOnly(path))
+        return false;
+    if (Records::RecordFile(path, recordSize).create())
+        return true;
+    FillErrorMessage(path, FileProblem::Create);
+    return false;
+}
+
+Settings::StorageSetup Application::storageSetup() const
+{
+    const Settings::ProgramSettingsRec &rec = m_programSettings->rec();
+    // The storage main folder arrives with storage management; until then it never exists.
+    return {rec.PSLevels, rec.PSSubjPosition, false};
+}
+
+bool Application::prepareWorkFolder()
+{
+    const QString workFolder = m_locations.workFolder;
+    if (!QFileInfo(workFolder).isDir()) {
+        // The very first start: the installation's default overall settings come along.
+        if (!QDir().mkpath(workFolder)) {
+            FillErrorMessage(QDir::toNativeSeparators(workFolder), FileProblem::Create);
+            return false;
+        }
+        const QString defaults = m_locations.applicationFolder + u"MrlOverallSet.dat"_s;
+        if (QFileInfo::exists(defaults))
+            QFile::copy(defaults, workFile(u"MrlOverallSet.dat"_s));
+    }
+    for (const QString &sub : {u"OnLine"_s, u"Logs"_s, u"Private"_s}) {
+        const QString path = workFolder + sub;
+        if (!QFileInfo(path).isDir() && !QDir().mkpath(path)) {
+            FillErrorMessage(path, FileProblem::Create);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Application::InitApplication()
+{
+    m_startupError.clear();
+    m_language->apply(m_machine.localLanguage, m_machine.localLanguage);
+
+    const Platform::ScreenInfo &screen = m_machine.screen;
+    if (screen.width < 1024 || screen.height < 600)
+        return fail(prefixed(text(694, "Mirelto requires a minimum screen resolution of 1024x600 pixels")));
+    if (screen.width == 1024 && screen.height <= 768) {
+        if (screen.taskbar == Platform::TaskbarEdge::Left || screen.taskbar == Platform::TaskbarEdge::Right) {
+            return fail(prefixed(
+                text("For Mirelto to run, the taskbar needs to be either at the top or the bottom of the screen")));
+        }
+        m_layout.fixedMaximised = true;
+    }
+    m_layout.compact = screen.height < 768;
+
+    if (m_machine.drives.type(m_locations.applicationFolder) != Platform::DriveType::Fixed)
+        return fail(prefixed(text(695, "Please install Mirelto on a fixed drive first and then run the program again")));
+
+    if (!prepareWorkFolder())
+        return false;
+    if (!checkNotReadOnly(m_locations.workFolder + u"OnLine/Language.dat"_s))
+        return false;
+    if (!createEmptyWhenMissing(workFile(u"LoadedDic.dat"_s), loadedDicRecord)
+        || !createEmptyWhenMissing(workFile(u"ContextDic.dat"_s), contextDicRecord)
+        || !createEmptyWhenMissing(workFile(u"FolderUnique.dat"_s), folderUniqueRecord)
+        || !createEmptyWhenMissing(workFile(u"SyncExt.dat"_s), syncExtRecord))
+        return false;
+
+    const QString overallPath = workFile(u"MrlOverallSet.dat"_s);
+    const QString initialisationError = text(334, " initialization error, can not run program");
+    if (!Platform::fileFound(overallPath))
+        return fail(prefixed(overallPath + text(697, " does not exist, can not run program")));
+    if (!checkNotReadOnly(overallPath))
+        return false;
+    {
+        const Records::RecordFile file(overallPath, Settings::OverallSettingsRec::size);
+        const auto bytes = file.read(0);
+        if (!bytes)
+            return fail(prefixed(overallPath + initialisationError));
+        m_overall = Settings::OverallSettingsRec::fromBytes(*bytes);
+    }
+
+    const QString programSettingsPath = m_programSettings->path();
+    if (!checkNotReadOnly(programSettingsPath))
+        return false;
+    const Settings::Environment environment{Platform::programVersion(), m_machine.localLanguage, screen.width};
+    if (!m_programSettings->InitFPSM(m_overall, environment, *m_language))
+        return fail(prefixed(programSettingsPath + initialisationError));
+    m_layout.maximised = m_programSettings->rec().PSMaximise;
+
+    const QString sessionDefaults = workFile(u"MrlSessionSet.dat"_s);
+    if (Platform::isReadOnlyFile(sessionDefaults))
+        return fail(prefixed(sessionDefaults + text(335, " is set to read-only, can not run program")));
+    m_sessionSettings = std::make_unique<Settings::SessionSettings>(sessionDefaults, QString());
+    if (!m_sessionSettings->InitFSession(storageSetup(), m_programSettings->rec().PSActivateGuide))
+        return fail(prefixed(sessionDefaults + initialisationError));
+
+    m_pictures->InitSGTitle();
+    m_pictures->ShowSelectedPictures(0);
+    return true;
+}
+
+bool Application::InitSession(const QString &chosenFolder)
+{
+    m_startupError.clear();
+    const QString folder = Platform::normalisedFolder(chosenFolder);
+    m_folder = folder;
+    m_pictures->setFolder(folder, Platform::programVersion());
+    const auto folderFile = [this](const QString &name) { return m_pictures->folderFile(name); };
+
+    if (!QDir::isAbsolutePath(folder) || folder.startsWith(u"//"_s)) {
+        return fail(prefixed(text(642, " To rename pictures on a network location, make a network drive first and "
+                                       "select the network drive, can not run program")));
+    }
+    const double freeMegabytes = double(m_machine.drives.freeBytes(folder)) / 1048576.0;
+    if (std::llround(freeMegabytes) < 5) {
+        return fail(prefixed(text(643, " To avoid storage problems, this program requires at least 5 MB of free space, "
+                                       "can not run program")));
+    }
+    if (m_machine.drives.maxNameLength(m_machine.drives.root(folder)) < 9)
+        return fail(prefixed(text(649, " Chosen drive doesn't support long file names, can not run program")));
+    if (m_machine.drives.type(folder) == Platform::DriveType::Removable) {
+        if (!RunForm6Message(InfoMessage::RemovableDrive))
+            return false;
+    }
+    if ((folder == u"/"_s ? folder : folder + u'/') == m_locations.applicationFolder) {
+        return fail(prefixed(
+            text(650, " You can not choose the directory that contains the application, can not run program")));
+    }
+
+    for (const QString &name : {u"MrlActiveDic.dat"_s, u"MrlAContextDic.dat"_s}) {
+        if (!createEmptyWhenMissing(folderFile(name), 1))
+            return false;
+    }
+
+    const QString titlePath = m_pictures->titleFile().path();
+    if (Platform::fileFound(titlePath)) {
+        m_pictures->setFresh(false);
+        if (!checkNotReadOnly(titlePath))
+            return false;
+    } else {
+        m_pictures->setFresh(true);
+        if (!m_pictures->CreateFSGTitle()) {
+            FillErrorMessage(titlePath, FileProblem::Create);
+            return false;
+        }
+    }
+
+    const QString sessionPath = folderFile(u"MrlSessionSet.dat"_s);
+    if (!checkNotReadOnly(sessionPath))
+        return false;
+    const QString firstGeneration = folderFile(u"MrlSGTitle.dat"_s);
+    m_sessionSettings->setFolderFile(sessionPath);
+    if (!m_sessionSettings->InitFSession_Local(storageSetup(), m_programSettings->rec().PSActivateGuide,
+                                                  Platform::fileFound(firstGeneration),
+                                                  QDateTime::currentDateTime())) {
+        return fail(prefixed(sessionPath + text(653, " initialization error, can not run program")));
+    }
+
+    if (!createEmptyWhenMissing(folderFile(u"PicNewFolder.dat"_s), picNewFolderRecord))
+        return false;
+
+    const auto records = m_pictures->titleFile().count();
+    if (records && *records == 0 && Platform::fileFound(firstGeneration)) {
+        if (!m_pictures->convertFirstGeneration())
+            return false;
+    }
+    return true;
+}
+
+Application::FolderChoice Application::chooseFolder(const QString &folderArgument, QString *folder)
+{
+    QString given = folderArgument.isEmpty() ? QString() : Platform::normalisedFolder(folderArgument);
+    if (!given.isEmpty()) {
+        if (!QFileInfo(given).isDir()) {
+            m_startupError = L10n::title() + u": Folder '"_s + given + u"' does not exist, program terminated"_s;
+            return FolderChoice::End;
+        }
+        if (Session::FolderHasPictures(given)) {
+            *folder = given;
+            return FolderChoice::Open;
+        }
+        // The browser then opens on it.
+        m_programSettings->rec().PSLastFolder = given;
+    }
+    for (;;) {
+        const QString last = m_programSettings->rec().PSLastFolder;
+        const QString preset = QFileInfo(last).isDir() ? last : QString();
+        const std::optional<QString> picked =
+            m_dialogs.chooseFolder(text(368, "Select a folder with pictures to retitle"), preset);
+        if (!picked)
+            return FolderChoice::End;
+        if (Session::FolderHasPictures(*picked)) {
+            *folder = Platform::normalisedFolder(*picked);
+            return FolderChoice::Open;
+        }
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                          text(336, "No pictures found in folder of types that Mirelto supports, choose a different folder"),
+                          Platform::Severity::Error});
+    }
+}
+
+void Application::removeFolderWorkFiles()
+{
+    for (const QString &name : {u"MrlActiveDic.dat"_s, u"MrlAContextDic.dat"_s, u"MrlSGTitle2.dat"_s,
+                                u"MrlSessionSet.dat"_s, u"PicNewFolder.dat"_s})
+        QFile::remove(m_pictures->folderFile(name));
+}
+
+bool Application::start(const QString &folderArgument)
+{
+    m_startedWithFolder = !folderArgument.isEmpty();
+    bool open = InitApplication();
+    if (open) {
+        QString folder;
+        open = chooseFolder(folderArgument, &folder) == FolderChoice::Open && InitSession(folder);
+        if (open && !m_pictures->FillSGTitle(true, [] { QCoreApplication::processEvents(); })) {
+            m_startupError = u"Error writing to : "_s + m_pictures->titleFile().path() + u" , disk might be full"_s;
+            open = false;
+        }
+        if (open && m_pictures->rowCount() == 0) {
+            removeFolderWorkFiles();
+            m_startupError =
+                text(336, "No pictures found in folder of types that Mirelto supports, choose a different folder");
+            open = false;
+        }
+    }
+    if (!open && !m_startupError.isEmpty())
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), m_startupError, Platform::Severity::Error});
+    m_sessionOpen = open;
+    return open;
+}
+
+QString Application::windowCaption() const
+{
+    if (m_folder.isEmpty())
+        return L10n::title();
+    return L10n::title() + u" - "_s + QDir::toNativeSeparators(m_folder);
+}
+
+bool Application::restoredStage2() const
+{
+    return m_pictures->stage2Row().has_value();
+}
+
+void Application::startTick()
+{
+    if (!m_sessionOpen)
+        return;
+    Settings::ProgramSettingsRec &rec = m_programSettings->rec();
+    if (rec.PSLastFolder != m_folder) {
+        rec.PSLastFolder = m_folder;
+        if (auto written = m_programSettings->UpdateFPSM(); !written)
+            m_dialogs.status({L10n::describe(written.error()), true, 10, Platform::Sound::Error});
+    }
+    Q_EMIT captionChanged(windowCaption());
+    if (const auto status = m_pictures->resumeStatus())
+        m_dialogs.status(*status);
+}
+
+void Application::close()
+{
+    if (!m_sessionOpen)
+        return;
+    // The guide window is not part of this program, so the session's guide is closed.
+    m_sessionSettings->folderRec().guideTopic = -1;
+    if (auto written = m_sessionSettings->UpdateFSession_Local(storageSetup()); !written)
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(written.error()),
+                          Platform::Severity::Error});
+    if (Platform::FolderMenu::isRegistered())
+        RunForm6Message(InfoMessage::AnotherWayToStart);
+    m_sessionOpen = false;
+}
+
+bool Application::RunForm6Message(int number)
+{
+    Settings::ProgramSettingsRec &rec = m_programSettings->rec();
+    const int flag = number - 1;
+    if (flag < 0 || flag >= int(rec.PSShowMessage.size()) || !rec.PSShowMessage[flag])
+        return true;
+    const Platform::Answer answer = m_dialogs.ask(infoMessage(number, m_startedWithFolder));
+    rec.PSShowMessage[flag] = answer.checkBoxChecked;
+    if (auto written = m_programSettings->UpdateFPSM(); !written)
+        m_dialogs.status({L10n::describe(written.error()), true, 10, Platform::Sound::Error});
+    return answer.button != infoMessageCancelButton(number);
+}
+
+} // namespace App

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "platform/screen.h"
+#include "settings/overallsettingsrec.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace L10n {
+class LanguageSwitch;
+}
+namespace Platform {
+class Dialogs;
+class Drives;
+struct StatusMessage;
+} // namespace Platform
+namespace Settings {
+class ProgramSettings;
+class SessionSettings;
+struct StorageSetup;
+} // namespace Settings
+namespace Session {
+class NoSubjects;
+class PictureSession;
+} // namespace Session
+
+namespace App {
+
+// Where the program finds its folders.
+struct Locations
+{
+    // The per-user work folder, with a trailing '/'.
+    QString workFolder;
+    // The folder of the program, with a trailing '/'.
+    QString applicationFolder;
+};
+
+// The machine facts the start-up checks look at.
+struct Machine
+{
+    Platform::Drives &drives;
+    Platform::ScreenInfo screen;
+    int localLanguage = -1;
+};
+
+// How the main window is to be shown once the session is open.
+struct WindowLayout
+{
+    bool maximised = false;
+    // A 1024-pixel-wide screen up to 768 high: maximised and without a maximise button.
+    bool fixedMaximised = false;
+    // A screen lower than 768 pixels.
+    bool compact = false;
+};
+
+// The one state of the running program: the settings, the open folder's picture table and the
+// start-up and closing sequence that leads to and from it.
+class Application final : public QObject
+{
+    Q_OBJECT
+
+public:
+    Application(const Locations &locations, const Machine &machine, Platform::Dialogs &dialogs,
+                QObject *parent = nullptr);
+    ~Application() override;
+
+    // Program entry up to the open session: the application start, the folder choice from
+    // folderArgument (empty: the folder browser) and the session opening. False when the program
+    // is to end; a failure has then been shown in one error box.
+    bool start(const QString &folderArgument);
+
+    // The application start; on failure startupError() holds the message.
+    bool InitApplication();
+    // Opens the session of a picture folder; false on failure, with the message in startupError()
+    // (empty when the user cancelled).
+    bool InitSession(const QString &folder);
+    // FillErrorMessage: the start-up error for a work file that could not be created or is read-only.
+    enum class FileProblem { Create, ReadOnly };
+    void FillErrorMessage(const QString &path, FileProblem problem);
+    const QString &startupError() const { return m_startupError; }
+
+    // The start tick, once, shortly after the main window is shown.
+    void startTick();
+    // Closing the main window.
+    void close();
+
+    // RunForm6Message: shows information message number unless the user switched it off; false
+    // only when the user chose Cancel.
+    bool RunForm6Message(int number);
+
+    QString windowCaption() const;
+    const WindowLayout &windowLayout() const { return m_layout; }
+    const QString &pictureFolder() const { return m_folder; }
+    QString workFile(const QString &name) const;
+    const Locations &locations() const { return m_locations; }
+    bool restoredStage2() const;
+
+    Settings::ProgramSettings &programSettings() { return *m_programSettings; }
+    Settings::SessionSettings &sessionSettings() { return *m_sessionSettings; }
+    Session::PictureSession &pictures() { return *m_pictures; }
+    const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
+    Settings::StorageSetup storageSetup() const;
+
+Q_SIGNALS:
+    void captionChanged(const QString &caption);
+
+private:
+    bool fail(const QString &message);
+    bool prepareWorkFolder();
+    bool checkNotReadOnly(const QString &path);
+    bool createEmptyWhenMissing(const QString &path, int recordSize);
+    enum class FolderChoice { Open, End };
+    FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
+    void removeFolderWorkFiles();
+
+    Locations m_locations;
+    Machine m_machine;
+    Platform::Dialogs &m_dialogs;
+    std::unique_ptr<L10n::LanguageSwitch> m_language;
+    std::unique_ptr<Settings::ProgramSettings> m_programSettings;
+    std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
+    std::unique_ptr<Session::NoSubjects> m_subjects;
+    std::unique_ptr<Session::PictureSession> m_pictures;
+    Settings::OverallSettingsRec m_overall;
+    WindowLayout m_layout;
+    QString m_startupError;
+    QString m_folder;
+    bool m_startedWithFolder = false;
+    bool m_sessionOpen = false;
+};
+
+} // namespace App

@@ -1,0 +1,47 @@
+#include "l10n/errortext.h"
+
+#include "l10n/text.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace L10n {
+
+QString describe(const Records::FileError &error)
+{
+    using Code = Records::FileError::Code;
+    const QString path = QDir::toNativeSeparators(error.path);
+    QString sentence;
+    switch (error.code) {
+    case Code::NotFound:
+        sentence = path + text(" does not exist");
+        break;
+    case Code::OpenFailed:
+        sentence = text("Cannot open ") + path;
+        break;
+    case Code::ReadFailed:
+        sentence = text("Error reading ") + path;
+        break;
+    case Code::WriteFailed:
+        sentence = text("Error writing to ") + path;
+        break;
+    case Code::CreateFailed:
+        sentence = path + text(" could not be created");
+        break;
+    case Code::RemoveFailed:
+        sentence = path + text(" could not be removed");
+        break;
+    case Code::ReadOnly:
+        sentence = path + text(" is set to read-only");
+        break;
+    case Code::Damaged:
+        sentence = path + text(" is damaged: its size is not a whole number of records");
+        break;
+    }
+    if (!error.systemMessage.isEmpty())
+        sentence += u" ("_s + error.systemMessage + u')';
+    return sentence;
+}
+
+} // namespace L10n

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Platform {
+
+enum class Severity { Information, Warning, Error };
+
+struct Message
+{
+    QString caption;
+    QString text;
+    Severity severity = Severity::Information;
+};
+
+// A question with its buttons, answered with the index of the button chosen. With a check-box
+// caption the dialog also shows a check box, and the answer tells its state.
+struct Question
+{
+    QString caption;
+    // Header line shown above the text, in bold; empty for none.
+    QString header;
+    QStringList lines;
+    QStringList buttons;
+    int defaultButton = 0;
+    // The button that closing the dialog by the window manager or Escape stands for.
+    int escapeButton = 0;
+    QString checkBoxCaption;
+    bool checkBoxChecked = true;
+    Severity severity = Severity::Information;
+};
+
+struct Answer
+{
+    int button = 0;
+    bool checkBoxChecked = true;
+};
+
+enum class Sound { None, Error, Success };
+
+// A text for the main window's status line that clears itself after the given time.
+struct StatusMessage
+{
+    QString text;
+    bool error = false;
+    int seconds = 5;
+    Sound sound = Sound::None;
+};
+
+// Every dialog and message of the core goes through this interface, so a test can answer them.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void inform(const Message &message) = 0;
+    virtual Answer ask(const Question &question) = 0;
+    virtual void status(const StatusMessage &message) = 0;
+    // The folder picked, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &prompt, const QString &preset) = 0;
+};
+
+} // namespace Platform

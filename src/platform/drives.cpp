@@ -1,0 +1,91 @@
+#include "platform/drives.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <sys/statvfs.h>
+
+using namespace Qt::StringLiterals;
+
+namespace Platform {
+
+namespace {
+
+// QStorageInfo needs an existing path; walk up to the nearest one.
+QString existingAncestor(const QString &path)
+{
+    QFileInfo info(path);
+    while (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (parent == info.absoluteFilePath())
+            break;
+        info.setFile(parent);
+    }
+    return info.absoluteFilePath();
+}
+
+// The block device name under /sys/block for a device node such as /dev/sdb1 or /dev/nvme0n1p2.
+QString blockDeviceName(const QString &device)
+{
+    if (!device.startsWith(u"/dev/"))
+        return {};
+    QString name = QFileInfo(QFile::symLinkTarget(device).isEmpty() ? device : QFile::symLinkTarget(device)).fileName();
+    // A partition lives below its disk in sysfs: /sys/class/block/sdb1/.. is the disk.
+    const QString classPath = u"/sys/class/block/"_s + name;
+    if (QFileInfo::exists(classPath + u"/partition"))
+        name = QFileInfo(QFileInfo(classPath).canonicalFilePath()).dir().dirName();
+    return name;
+}
+
+QByteArray readSmallFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(64).trimmed();
+}
+
+} // namespace
+
+QString SystemDrives::root(const QString &path) const
+{
+    const QStorageInfo storage(existingAncestor(path));
+    return storage.isValid() ? storage.rootPath() : QString();
+}
+
+qint64 SystemDrives::freeBytes(const QString &path) const
+{
+    const QStorageInfo storage(existingAncestor(path));
+    return storage.isValid() ? storage.bytesAvailable() : 0;
+}
+
+DriveType SystemDrives::type(const QString &path) const
+{
+    const QStorageInfo storage(existingAncestor(path));
+    if (!storage.isValid())
+        return DriveType::Unknown;
+    const QByteArray fileSystem = storage.fileSystemType().toLower();
+    if (fileSystem == "iso9660" || fileSystem == "udf")
+        return DriveType::CdRom;
+    if (fileSystem == "nfs" || fileSystem == "nfs4" || fileSystem == "cifs" || fileSystem == "smb3"
+        || fileSystem == "smbfs" || fileSystem.startsWith("fuse.sshfs") || fileSystem == "9p")
+        return DriveType::Remote;
+    const QString disk = blockDeviceName(QString::fromLocal8Bit(storage.device()));
+    if (disk.startsWith(u"sr"))
+        return DriveType::CdRom;
+    if (!disk.isEmpty() && readSmallFile(u"/sys/block/"_s + disk + u"/removable") == "1")
+        return DriveType::Removable;
+    return DriveType::Fixed;
+}
+
+int SystemDrives::maxNameLength(const QString &path) const
+{
+    struct statvfs info;
+    if (statvfs(QFile::encodeName(existingAncestor(path)).constData(), &info) != 0)
+        return 0;
+    return int(info.f_namemax);
+}
+
+} // namespace Platform

@@ -1,0 +1,63 @@
+#include "platform/singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace Platform {
+
+SingleInstance::SingleInstance(const QString &key, const QString &folder, QObject *parent)
+    : QObject(parent)
+{
+    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    m_name = u"mirelto-"_s + QString::fromLatin1(hash);
+    QString lockFolder = folder;
+    if (lockFolder.isEmpty())
+        lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (lockFolder.isEmpty())
+        lockFolder = QDir::tempPath();
+    m_lockPath = lockFolder + u'/' + m_name + u".lock"_s;
+}
+
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Outcome SingleInstance::claim()
+{
+    QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    m_lock->setStaleLockTime(0);
+    if (!m_lock->tryLock(0)) {
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            m_error = u"Cannot create the lock file "_s + m_lockPath;
+            return Outcome::Failed;
+        }
+        QLocalSocket socket;
+        socket.connectToServer(m_name);
+        if (socket.waitForConnected(2000)) {
+            socket.write("raise\n");
+            socket.waitForBytesWritten(2000);
+            socket.disconnectFromServer();
+        }
+        return Outcome::OtherRunning;
+    }
+    // A server left behind by a copy that crashed would block listen().
+    QLocalServer::removeServer(m_name);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            Q_EMIT raiseRequested();
+        }
+    });
+    if (!m_server->listen(m_name))
+        m_error = m_server->errorString();
+    return Outcome::First;
+}
+
+} // namespace Platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace Platform {
+
+// Keeps the program to one running copy per executable path. The first copy holds a lock file
+// and listens on a local socket; a later copy finds the lock taken, asks the first one to come
+// to the front and ends.
+class SingleInstance final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        // This is the only copy; it now holds the lock.
+        First,
+        // Another copy runs; it was asked to raise its window.
+        OtherRunning,
+        // The lock could not be created; errorString() says why.
+        Failed,
+    };
+
+    // key: the executable's full path; folder: where the lock lives (the runtime folder
+    // when empty).
+    explicit SingleInstance(const QString &key, const QString &folder = {}, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    Outcome claim();
+    QString errorString() const { return m_error; }
+
+Q_SIGNALS:
+    // A later copy asked this one to show its window.
+    void raiseRequested();
+
+private:
+    QString m_name;
+    QString m_lockPath;
+    QString m_error;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+};
+
+} // namespace Platform

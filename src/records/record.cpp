@@ -1,0 +1,88 @@
+#include "records/record.h"
+
+#include "records/ansicodec.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace Records {
+
+Record::Record(int size) : m_bytes(size, '\0') {}
+
+Record Record::fromBytes(const QByteArray &bytes, int size)
+{
+    Record record(size);
+    std::memcpy(record.m_bytes.data(), bytes.constData(), size_t(qMin<qsizetype>(bytes.size(), size)));
+    return record;
+}
+
+QString Record::string(int offset, int maxLength) const
+{
+    Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
+    const int length = qMin<int>(byte(offset), maxLength);
+    return AnsiCodec::decode(QByteArrayView(m_bytes.constData() + offset + 1, length));
+}
+
+void Record::setString(int offset, int maxLength, const QString &text)
+{
+    Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
+    const QByteArray encoded = AnsiCodec::encode(text).left(maxLength);
+    char *field = m_bytes.data() + offset;
+    std::memset(field, 0, size_t(maxLength) + 1);
+    field[0] = char(encoded.size());
+    std::memcpy(field + 1, encoded.constData(), size_t(encoded.size()));
+}
+
+qint32 Record::int32(int offset) const
+{
+    Q_ASSERT(offset >= 0 && offset + 4 <= size());
+    return qFromLittleEndian<qint32>(m_bytes.constData() + offset);
+}
+
+void Record::setInt32(int offset, qint32 value)
+{
+    Q_ASSERT(offset >= 0 && offset + 4 <= size());
+    qToLittleEndian(value, m_bytes.data() + offset);
+}
+
+bool Record::boolean(int offset) const
+{
+    return byte(offset) != 0;
+}
+
+void Record::setBoolean(int offset, bool value)
+{
+    setByte(offset, value ? 1 : 0);
+}
+
+double Record::float64(int offset) const
+{
+    Q_ASSERT(offset >= 0 && offset + 8 <= size());
+    const quint64 bits = qFromLittleEndian<quint64>(m_bytes.constData() + offset);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void Record::setFloat64(int offset, double value)
+{
+    Q_ASSERT(offset >= 0 && offset + 8 <= size());
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    qToLittleEndian(bits, m_bytes.data() + offset);
+}
+
+quint8 Record::byte(int offset) const
+{
+    Q_ASSERT(offset >= 0 && offset < size());
+    return quint8(m_bytes.at(offset));
+}
+
+void Record::setByte(int offset, quint8 value)
+{
+    Q_ASSERT(offset >= 0 && offset < size());
+    m_bytes[offset] = char(value);
+}
+
+} // namespace Records

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Records {
+
+// One fixed-size record of a work file, with typed access to its fields by byte offset.
+// Short strings are a length byte followed by maxLength single-byte characters; integers are
+// 4-byte little-endian; booleans one byte (read: non-zero is true, written as 1); date-times
+// 8-byte IEEE doubles. Bytes no field writes stay zero.
+class Record final
+{
+public:
+    explicit Record(int size);
+    // Takes the bytes of a stored record; shorter input is padded with zeros.
+    static Record fromBytes(const QByteArray &bytes, int size);
+
+    int size() const { return int(m_bytes.size()); }
+    const QByteArray &bytes() const { return m_bytes; }
+
+    // A stored length beyond maxLength is clamped, so a damaged record never reads past its field.
+    QString string(int offset, int maxLength) const;
+    // Cuts text longer than maxLength; characters without a code-page byte become '?'.
+    void setString(int offset, int maxLength, const QString &text);
+
+    qint32 int32(int offset) const;
+    void setInt32(int offset, qint32 value);
+
+    bool boolean(int offset) const;
+    void setBoolean(int offset, bool value);
+
+    double float64(int offset) const;
+    void setFloat64(int offset, double value);
+
+    quint8 byte(int offset) const;
+    void setByte(int offset, quint8 value);
+
+    bool operator==(const Record &) const = default;
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace Records

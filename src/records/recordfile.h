@@ -1,0 +1,50 @@
+#pragma once
+
+#include "records/fileerror.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace Records {
+
+// A work file of fixed-size records without header: record i starts at byte i * recordSize.
+// Each call opens the file for one operation and closes it again. A file whose size is not a
+// whole number of records is reported as Damaged and is never read past its end.
+class RecordFile final
+{
+public:
+    RecordFile(const QString &path, int recordSize);
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_recordSize; }
+
+    bool exists() const;
+    FileResult<qint64> count() const;
+    FileResult<QByteArray> read(qint64 index) const;
+    FileResult<QList<QByteArray>> readAll() const;
+    // The whole records of a damaged file, for callers that can go on with them.
+    FileResult<QList<QByteArray>> readWholeRecords() const;
+
+    // Writes record index in place; index == count() appends.
+    FileResult<void> write(qint64 index, const QByteArray &record) const;
+    FileResult<void> append(const QByteArray &record) const;
+    FileResult<void> truncate(qint64 count) const;
+    // Creates an empty file when there is none; an existing file is left as it is.
+    FileResult<void> create() const;
+    // Replaces the whole file. The new content is written beside the old file and takes its
+    // place only once it is complete, so a failure at any point leaves the old file intact.
+    FileResult<void> rewrite(const QList<QByteArray> &records) const;
+    FileResult<void> rewrite(const QByteArray &concatenatedRecords) const;
+
+private:
+    FileError error(FileError::Code code, const QString &systemMessage = {}, qint64 offset = -1) const;
+
+    QString m_path;
+    int m_recordSize;
+};
+
+// Replaces a file's content atomically (write beside, flush to disk, rename over).
+FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content);
+
+} // namespace Records

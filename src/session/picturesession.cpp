@@ -1,0 +1,334 @@
+#include "session/picturesession.h"
+
+#include "session/folderscan.h"
+#include "session/previoustitles.h"
+#include "session/subjectsource.h"
+
+#include "l10n/errortext.h"
+#include "l10n/text.h"
+#include "platform/dialogs.h"
+#include "records/recordfile.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace Session {
+
+using L10n::text;
+
+PictureSession::PictureSession(Platform::Dialogs &dialogs, SubjectSource &subjects, QObject *parent)
+    : QObject(parent), m_dialogs(dialogs), m_subjects(subjects)
+{
+}
+
+PictureSession::~PictureSession() = default;
+
+void PictureSession::setFolder(const QString &pictureFolder, const QString &programVersion)
+{
+    m_folder = pictureFolder;
+    m_version = programVersion;
+    m_titleFile = TitleFile(folderFile(u"MrlSGTitle2.dat"_s));
+}
+
+QString PictureSession::folderFile(const QString &name) const
+{
+    // The root's work files sit directly below it: "/" + name, never "//" + name.
+    return (m_folder == u"/"_s ? QString() : m_folder) + u'/' + name;
+}
+
+QString PictureSession::deletionMarkText()
+{
+    return text(776, "[Marked for deletion]");
+}
+
+void PictureSession::InitSGTitle()
+{
+    Q_EMIT tableAboutToBeRebuilt();
+    m_rows.clear();
+    m_subjectColumn = 3;
+    m_freeTextColumn = 4;
+    Q_EMIT tableRebuilt();
+    SetSubjSGTitle(false);
+}
+
+QString PictureSession::headerTitle(int column, int subjectColumn)
+{
+    switch (column) {
+    case NumberColumn:
+        return u" #"_s;
+    case MarkerColumn:
+        return u"Sel"_s;
+    case TitleColumn:
+        return text(40, "Current title");
+    case PrefixColumn:
+        return text(243, "Prefix");
+    case SuffixColumn:
+        return text(244, "Suffix");
+    case 3:
+    case 4:
+        return column == subjectColumn ? text(42, "Subject") : text(41, "Free text element of new title");
+    default:
+        return {};
+    }
+}
+
+void PictureSession::SetSubjSGTitle(bool subjectsOn)
+{
+    const int wanted = subjectsOn ? 3 : 4;
+    if (m_subjectColumn == wanted)
+        return;
+    std::swap(m_subjectColumn, m_freeTextColumn);
+    Q_EMIT subjectColumnMoved();
+}
+
+bool PictureSession::isColumnShown(int column) const
+{
+    if (column >= ErrorColumn)
+        return false;
+    return column != m_subjectColumn || m_subjectColumn == 3;
+}
+
+QString PictureSession::cell(int rowIndex, int column) const
+{
+    const PictureRow &r = m_rows.at(rowIndex);
+    if (column == m_subjectColumn)
+        return r.subject;
+    if (column == m_freeTextColumn)
+        return r.freeText;
+    switch (column) {
+    case NumberColumn:
+        return QString::number(rowIndex + 1);
+    case MarkerColumn:
+        return r.marker;
+    case TitleColumn:
+        return r.currentTitle;
+    case PrefixColumn:
+        return r.prefix;
+    case SuffixColumn:
+        return r.suffix;
+    case ErrorColumn:
+        return r.errorCode;
+    case SubjectIndexColumn:
+        return QString::number(r.subjectIndex);
+    case DeletionColumn:
+        return r.markedForDeletion ? u"1"_s : u"0"_s;
+    default:
+        return {};
+    }
+}
+
+void PictureSession::fillRow(PictureRow *row, const SGTitleRec &record, int index)
+{
+    row->marker = record.STSelect;
+    if (record.STSelect == Marker::selected || record.STSelect == Marker::erroneous)
+        ++m_selectedCount;
+    row->freeText = record.STNew;
+    row->prefix = record.STPrefix;
+    row->suffix = record.STSuffix;
+    row->errorCode = record.STError;
+    row->markedForDeletion = record.STMarkDelete;
+    if (record.STMarkDelete)
+        row->freeText = deletionMarkText();
+
+    const int subjectIndex = record.STSubjIndex;
+    if (subjectIndex < 0) {
+        row->subjectIndex = subjectIndex;
+    } else if (subjectIndex >= m_subjects.count()) {
+        row->subjectIndex = -1;
+        m_subjectsLost = true;
+    } else {
+        row->subjectIndex = subjectIndex;
+        row->subject = m_subjects.subject(subjectIndex);
+        if (m_subjects.isRemoved(subjectIndex)) {
+            const int active = m_subjects.activeIndexOf(row->subject.toLower());
+            if (active >= 0)
+                row->subjectIndex = active;
+            else
+                m_subjects.reactivate(subjectIndex);
+        }
+    }
+    if (record.STStage2) {
+        m_stage2Row = index;
+        m_editMode = record.STEditAll ? EditMode::All : EditMode::Single;
+    }
+    if (record.STSelect == Marker::erroneous)
+        m_correctionMode = true;
+}
+
+bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()> &yield)
+{
+    Q_EMIT tableAboutToBeRebuilt();
+    m_selectedCount = 0;
+    m_subjectsLost = false;
+    m_stage2Row.reset();
+    m_rows.clear();
+
+    QList<SGTitleRec> previous;
+    if (!m_fresh) {
+        auto contents = m_titleFile.readAll();
+        if (contents) {
+            previous = std::move(contents->records);
+            if (contents->damaged) {
+                m_dialogs.status({L10n::describe({Records::FileError::Code::Damaged, m_titleFile.path(), -1, {}}),
+                                  true, 10, Platform::Sound::Error});
+            }
+        }
+    }
+    QStringList previousTitles;
+    previousTitles.reserve(previous.size());
+    for (const SGTitleRec &record : std::as_const(previous))
+        previousTitles.append(record.STOld);
+    PreviousTitles index(previousTitles);
+
+    const QStringList names = scanPictureFolder(m_folder, yield);
+    const QList<int> matches = index.match(names);
+    m_rows.resize(names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        if (yield && i % 500 == 499)
+            yield();
+        PictureRow &row = m_rows[i];
+        row.currentTitle = names.at(i);
+        if (matches.at(i) >= 0)
+            fillRow(&row, previous.at(matches.at(i)), i);
+    }
+    Q_EMIT tableRebuilt();
+    ShowSelectedPictures(m_selectedCount);
+    m_missingTitles = checkOnMissing ? index.CheckInPrevNotInCurrent() : 0;
+    const bool written = WriteFSGTitle();
+    if (m_subjectsLost) {
+        m_dialogs.inform({L10n::title(),
+                          text(340, "Some or all assigned subjects got lost!") + u'\n'
+                              + text(341, "This probably happened because the Subject file in the folder Mirelto is "
+                                          "installed in was deleted (Uninstall?).")
+                              + u'\n'
+                              + text(342, "At the same time, the current session that was resumed, had pictures in it "
+                                          "that were assigned a subject")
+                              + u'\n'
+                              + text(343, "You will have to add the missing subjects and re-assign those subjects."),
+                          Platform::Severity::Error});
+    }
+    return written;
+}
+
+SGTitleRec PictureSession::WriteFSGTitleRec(int rowIndex, bool stage2, bool editAll) const
+{
+    const PictureRow &row = m_rows.at(rowIndex);
+    SGTitleRec record;
+    record.STSelect = row.marker;
+    record.STOld = row.currentTitle;
+    record.STNew = row.freeText;
+    record.STError = row.errorCode.left(1);
+    record.STSubjIndex = row.subjectIndex;
+    record.STStage2 = stage2;
+    record.STEditAll = editAll;
+    record.STVersion = m_version;
+    record.STPrefix = row.prefix;
+    record.STSuffix = row.suffix;
+    record.STMarkDelete = row.markedForDeletion;
+    return record;
+}
+
+bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
+{
+    Q_EMIT rowsChanged(rowIndex, rowIndex);
+    if (m_titleFile.write(rowIndex, WriteFSGTitleRec(rowIndex, stage2, editAll)))
+        return true;
+    m_dialogs.inform({L10n::title(),
+                      text(344, "Error updating ") + m_titleFile.path()
+                          + text(345, " , you might have a problem with the disk,") + u'\n'
+                          + text(346, "you might try to finish your work and carry out the retitling") + u'\n'
+                          + text(347, " but the chance of other failures occurring are big."),
+                      Platform::Severity::Error});
+    return false;
+}
+
+bool PictureSession::WriteFSGTitle()
+{
+    QList<SGTitleRec> records;
+    records.reserve(m_rows.size());
+    for (int i = 0; i < m_rows.size(); ++i) {
+        // The stage-2 row keeps its edit mode, so a session closed before stage 2 is re-entered
+        // still resumes in the mode it had.
+        const bool stage2 = m_stage2Row == i;
+        records.append(WriteFSGTitleRec(i, stage2, stage2 && m_editMode == EditMode::All));
+    }
+    return bool(m_titleFile.rewrite(records));
+}
+
+bool PictureSession::CreateFSGTitle()
+{
+    return bool(m_titleFile.create());
+}
+
+bool PictureSession::convertFirstGeneration()
+{
+    const QString oldPath = folderFile(u"MrlSGTitle.dat"_s);
+    const auto oldRecords = Records::RecordFile(oldPath, SGTitleRecOld::size).readAll();
+    bool converted = bool(oldRecords);
+    if (converted) {
+        QList<SGTitleRec> records;
+        for (const QByteArray &bytes : *oldRecords) {
+            const SGTitleRecOld old = SGTitleRecOld::fromBytes(bytes);
+            SGTitleRec record;
+            record.STSelect = old.select;
+            record.STOld = old.oldTitle;
+            record.STNew = old.newText;
+            record.STError = old.error;
+            record.STSubjIndex = -1;
+            record.STStage2 = old.stage2;
+            record.STEditAll = old.editAll;
+            record.STVersion = m_version;
+            records.append(record);
+        }
+        converted = bool(m_titleFile.rewrite(records));
+    }
+    if (!converted) {
+        m_dialogs.inform({L10n::title(),
+                          text("Conversion of workfiles failed!\nPlease remove the workfiles manually and restart "
+                               "Mirelto\nThis should not have occurred, sorry for the inconvenience!"),
+                          Platform::Severity::Information});
+        return false;
+    }
+    m_fresh = false;
+    QFile::remove(oldPath);
+    return true;
+}
+
+void PictureSession::ShowSelectedPictures(int count)
+{
+    m_selectedCount = count;
+    Q_EMIT selectedCountChanged();
+}
+
+QString PictureSession::selectedCountText() const
+{
+    if (m_correctionMode)
+        return QString::number(m_selectedCount) + (m_selectedCount < 2 ? text(" error") : text(" errors"));
+    return QString::number(m_rows.size()) + u'/' + QString::number(m_selectedCount);
+}
+
+QString PictureSession::selectedCountHint() const
+{
+    return m_correctionMode ? text("Number of erroneous titles") : text("Total number/Number selected pictures");
+}
+
+std::optional<Platform::StatusMessage> PictureSession::resumeStatus() const
+{
+    if (m_missingTitles == 1) {
+        return Platform::StatusMessage{
+            u"1"_s + text(317, " picture name present at the previous session, no longer exists in this folder"), true,
+            10, Platform::Sound::Error};
+    }
+    if (m_missingTitles >= 2) {
+        return Platform::StatusMessage{
+            QString::number(m_missingTitles)
+                + text(316, " picture names present at the previous session, no longer exist in this folder"),
+            true, 10, Platform::Sound::Error};
+    }
+    if (!m_fresh)
+        return Platform::StatusMessage{text(318, "Previously closed session has been resumed"), false, 10};
+    return std::nullopt;
+}
+
+} // namespace Session

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "session/picturerow.h"
+#include "session/titlefile.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace Platform {
+class Dialogs;
+struct StatusMessage;
+} // namespace Platform
+
+namespace Session {
+
+class SubjectSource;
+
+enum class EditMode { All, Single };
+
+// The picture table of the open folder, mirrored row for row in its title file. Rows are
+// addressed from 0; row r is record r of the title file and shows number r + 1.
+class PictureSession final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Columns of the table. The subject and free-text columns trade places 3 and 4 while subjects
+    // are in use; address them through subjectColumn() and freeTextColumn().
+    enum Column {
+        NumberColumn = 0,
+        MarkerColumn = 1,
+        TitleColumn = 2,
+        PrefixColumn = 5,
+        SuffixColumn = 6,
+        ErrorColumn = 7,
+        SubjectIndexColumn = 8,
+        DeletionColumn = 9,
+        ColumnCount = 10,
+    };
+
+    PictureSession(Platform::Dialogs &dialogs, SubjectSource &subjects, QObject *parent = nullptr);
+    ~PictureSession() override;
+
+    // The folder as chosen ("/" for the root) and the program version written into each record.
+    void setFolder(const QString &pictureFolder, const QString &programVersion);
+    const QString &pictureFolder() const { return m_folder; }
+    // The path of a file in the picture folder.
+    QString folderFile(const QString &name) const;
+    const TitleFile &titleFile() const { return m_titleFile; }
+
+    // InitSGTitle: the header titles and an empty table with the subject column hidden.
+    void InitSGTitle();
+    static QString headerTitle(int column, int subjectColumn);
+    // SetSubjSGTitle: moves the subject column to 3 (subjects on) or 4 (off).
+    void SetSubjSGTitle(bool subjectsOn);
+    int subjectColumn() const { return m_subjectColumn; }
+    int freeTextColumn() const { return m_freeTextColumn; }
+    bool isColumnShown(int column) const;
+
+    int rowCount() const { return int(m_rows.size()); }
+    const PictureRow &row(int index) const { return m_rows.at(index); }
+    const QList<PictureRow> &rows() const { return m_rows; }
+    // The text of a cell as the table shows it.
+    QString cell(int row, int column) const;
+
+    // FillSGTitle: rebuilds the table from the folder and the previous session's records and
+    // rewrites the title file; false only when the title file could not be written.
+    bool FillSGTitle(bool checkOnMissing, const std::function<void()> &yield = {});
+    // The record a row is stored as.
+    SGTitleRec WriteFSGTitleRec(int row, bool stage2, bool editAll) const;
+    // Writes one row's record in place; on failure tells the user and keeps the change in the table.
+    bool UpdateFSGTitleRec(int row, bool stage2, bool editAll);
+    bool WriteFSGTitle();
+    bool CreateFSGTitle();
+    // Converts a first-generation title file MrlSGTitle.dat into the (empty) title file and
+    // deletes it; false after telling the user it failed.
+    bool convertFirstGeneration();
+
+    // The selected count and the commands that depend on it.
+    void ShowSelectedPictures(int count);
+    int selectedCount() const { return m_selectedCount; }
+    QString selectedCountText() const;
+    QString selectedCountHint() const;
+    bool selectionCommandsEnabled() const { return m_selectedCount > 0; }
+
+    bool isFresh() const { return m_fresh; }
+    void setFresh(bool fresh) { m_fresh = fresh; }
+    bool correctionMode() const { return m_correctionMode; }
+    std::optional<int> stage2Row() const { return m_stage2Row; }
+    EditMode editMode() const { return m_editMode; }
+    int missingTitles() const { return m_missingTitles; }
+    // The status line text that reports the resume outcome, if any.
+    std::optional<Platform::StatusMessage> resumeStatus() const;
+
+    static QString deletionMarkText();
+
+Q_SIGNALS:
+    void tableAboutToBeRebuilt();
+    void tableRebuilt();
+    void rowsChanged(int first, int last);
+    void subjectColumnMoved();
+    void selectedCountChanged();
+
+private:
+    void fillRow(PictureRow *row, const SGTitleRec &record, int index);
+
+    Platform::Dialogs &m_dialogs;
+    SubjectSource &m_subjects;
+    QString m_folder;
+    QString m_version;
+    TitleFile m_titleFile;
+    QList<PictureRow> m_rows;
+    int m_subjectColumn = 3;
+    int m_freeTextColumn = 4;
+    int m_selectedCount = 0;
+    bool m_fresh = true;
+    bool m_correctionMode = false;
+    bool m_subjectsLost = false;
+    std::optional<int> m_stage2Row;
+    EditMode m_editMode = EditMode::All;
+    int m_missingTitles = 0;
+};
+
+} // namespace Session

@@ -1,0 +1,66 @@
+#include "session/picturetablemodel.h"
+
+#include "session/picturesession.h"
+
+namespace Session {
+
+PictureTableModel::PictureTableModel(PictureSession &session, QObject *parent)
+    : QAbstractTableModel(parent), m_session(session)
+{
+    connect(&session, &PictureSession::tableAboutToBeRebuilt, this, [this] { beginResetModel(); });
+    connect(&session, &PictureSession::tableRebuilt, this, [this] { endResetModel(); });
+    connect(&session, &PictureSession::rowsChanged, this, [this](int first, int last) {
+        Q_EMIT dataChanged(index(first, 0), index(last, PictureSession::ColumnCount - 1));
+    });
+    connect(&session, &PictureSession::subjectColumnMoved, this, [this] {
+        Q_EMIT headerDataChanged(Qt::Horizontal, 3, 4);
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, 3), index(rowCount() - 1, 4));
+    });
+}
+
+int PictureTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_session.rowCount();
+}
+
+int PictureTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : PictureSession::ColumnCount;
+}
+
+QVariant PictureTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        if (index.column() == PictureSession::MarkerColumn)
+            return {};
+        return m_session.cell(index.row(), index.column());
+    case MarkerRole:
+        return m_session.row(index.row()).marker;
+    case Qt::TextAlignmentRole:
+        if (index.column() == PictureSession::NumberColumn)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (index.column() == PictureSession::MarkerColumn)
+            return int(Qt::AlignCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant PictureTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= PictureSession::ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return PictureSession::headerTitle(section, m_session.subjectColumn());
+    if (role == ColumnShownRole)
+        return m_session.isColumnShown(section);
+    return {};
+}
+
+} // namespace Session

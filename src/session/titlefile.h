@@ -1,0 +1,39 @@
+#pragma once
+
+#include "records/fileerror.h"
+#include "session/sgtitlerec.h"
+
+#include <QList>
+#include <QString>
+
+namespace Session {
+
+// The title file MrlSGTitle2.dat: one SGTitleRec per row of the picture table, in row order.
+class TitleFile final
+{
+public:
+    explicit TitleFile(const QString &path = {});
+
+    const QString &path() const { return m_path; }
+    bool exists() const;
+
+    Records::FileResult<void> create() const;
+    Records::FileResult<qint64> count() const;
+    // Every record. A damaged file (its size not a whole number of records) yields its whole
+    // records with damaged set.
+    struct Contents
+    {
+        QList<SGTitleRec> records;
+        bool damaged = false;
+    };
+    Records::FileResult<Contents> readAll() const;
+    // Replaces the whole file; the old file survives any failure.
+    Records::FileResult<void> rewrite(const QList<SGTitleRec> &records) const;
+    // Writes one record in place.
+    Records::FileResult<void> write(qint64 index, const SGTitleRec &record) const;
+
+private:
+    QString m_path;
+};
+
+} // namespace Session

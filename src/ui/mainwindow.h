@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QStackedWidget;
+class QTableView;
+class QTimer;
+
+namespace App {
+class Application;
+}
+namespace Session {
+class PictureTableModel;
+}
+
+namespace Ui {
+
+// The main window: the picture table, the panel area beside it where the stages show their
+// controls, and the status line with the selected count.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(App::Application &application, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    QTableView *pictureTable() const { return m_table; }
+    QStackedWidget *panelArea() const { return m_panels; }
+    QString statusText() const;
+    QString selectedCountText() const;
+
+    // Shows a status line text that clears itself after seconds; errors in red.
+    void showStatus(const QString &text, bool error, int seconds);
+    // Shows the window as the settings and the screen ask.
+    void showForSession();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void updateColumns();
+    void updateSelectedCount();
+
+    App::Application &m_application;
+    Session::PictureTableModel *m_model = nullptr;
+    QTableView *m_table = nullptr;
+    QStackedWidget *m_panels = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QTimer *m_statusTimer = nullptr;
+    bool m_closed = false;
+};
+
+} // namespace Ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QDialog>
+
+class QCheckBox;
+
+namespace Ui {
+
+// A question of the core: header, lines, an optional "show next time" check box and a row of
+// buttons; exec() returns the index of the button chosen.
+class MessageDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MessageDialog(const Platform::Question &question, QWidget *parent = nullptr);
+
+    Platform::Answer answer() const;
+
+protected:
+    void reject() override;
+
+private:
+    Platform::Question m_question;
+    QCheckBox *m_checkBox = nullptr;
+    int m_chosen = -1;
+};
+
+} // namespace Ui

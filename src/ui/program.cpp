@@ -1,0 +1,64 @@
+#include "ui/program.h"
+
+#include "ui/mainwindow.h"
+#include "ui/qtdialogs.h"
+#include "ui/screeninfo.h"
+
+#include "app/application.h"
+#include "l10n/language.h"
+#include "platform/drives.h"
+#include "platform/folders.h"
+#include "platform/singleinstance.h"
+#include "platform/terminationsignals.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace Ui {
+
+int runProgram(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(u"Mirelto"_s);
+    QApplication::setApplicationVersion(Platform::programVersion());
+
+    Platform::SingleInstance instance(QCoreApplication::applicationFilePath());
+    switch (instance.claim()) {
+    case Platform::SingleInstance::Outcome::OtherRunning:
+        return 0;
+    case Platform::SingleInstance::Outcome::Failed:
+        std::fprintf(stderr, "Mirelto: %s\n", qUtf8Printable(instance.errorString()));
+        return 1;
+    case Platform::SingleInstance::Outcome::First:
+        break;
+    }
+    Platform::TerminationSignals termination;
+
+    QtDialogs dialogs;
+    Platform::SystemDrives drives;
+    App::Application program({Platform::workFolder(), Platform::applicationFolder()},
+                             {drives, primaryScreenInfo(), L10n::detectLocalLanguage()}, dialogs);
+    MainWindow window(program);
+    dialogs.setParentWindow(&window);
+    QObject::connect(&dialogs, &QtDialogs::statusMessage, &window, &MainWindow::showStatus);
+    QObject::connect(&instance, &Platform::SingleInstance::raiseRequested, &window, [&window] {
+        if (window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    QObject::connect(&termination, &Platform::TerminationSignals::terminationRequested, &window, &QWidget::close);
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (!program.start(arguments.size() > 1 ? arguments.at(1) : QString()))
+        return program.startupError().isEmpty() ? 0 : 1;
+    window.showForSession();
+    QTimer::singleShot(100, &program, &App::Application::startTick);
+    return QApplication::exec();
+}
+
+} // namespace Ui
