@@ -53,9 +53,11 @@ QStringList scanPictureFolder(const QString &folder, const std::function<void()>
     return names;
 }
 
-void sortTitles(QStringList *names)
+void sortTitles(QStringList *names, const QLocale &locale)
 {
-    QCollator collator(QLocale::system());
+    // The C locale's collation is a plain code-point comparison that ignores the case setting;
+    // a program started without a locale still sorts as a person expects.
+    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // Sort keys make each comparison cheap; building one per name is linear.
     struct Keyed

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,6 @@ QStringList scanPictureFolder(const QString &folder, const std::function<void()>
 
 // The order of the picture table: the user's locale, ignoring letter case; names it calls equal
 // are ordered by their code points, so the order never depends on the directory's.
-void sortTitles(QStringList *names);
+void sortTitles(QStringList *names, const QLocale &locale = QLocale::system());
 
 } // namespace Session

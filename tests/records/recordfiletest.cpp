@@ -1,0 +1,129 @@
+#include "records/recordfile.h"
+
+#include "support/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace Records;
+
+class RecordFileTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void createAppendReadWriteTruncate();
+    void damagedFileIsReportedWithItsPath();
+    void damagedFileYieldsItsWholeRecords();
+    void writeBeyondTheEndFails();
+    void rewriteReplacesTheWholeFile();
+    void failedRewriteKeepsTheOldFile();
+    void missingFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path() const { return m_dir->filePath(u"test.dat"_s); }
+};
+
+void RecordFileTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void RecordFileTest::cleanup()
+{
+    m_dir.reset();
+}
+
+void RecordFileTest::createAppendReadWriteTruncate()
+{
+    const RecordFile file(path(), 4);
+    QVERIFY(file.create());
+    QCOMPARE(*file.count(), 0);
+    QVERIFY(file.append("aaaa"));
+    QVERIFY(file.append("bbbb"));
+    QVERIFY(file.append("cccc"));
+    QCOMPARE(*file.count(), 3);
+    QVERIFY(file.write(1, "BBBB"));
+    QCOMPARE(*file.read(1), QByteArray("BBBB"));
+    QCOMPARE(readFile(path()), QByteArray("aaaaBBBBcccc"));
+    QVERIFY(file.truncate(1));
+    QCOMPARE(readFile(path()), QByteArray("aaaa"));
+    // create() leaves an existing file alone.
+    QVERIFY(file.create());
+    QCOMPARE(readFile(path()), QByteArray("aaaa"));
+}
+
+void RecordFileTest::damagedFileIsReportedWithItsPath()
+{
+    QVERIFY(writeFile(path(), "aaaabb"));
+    const RecordFile file(path(), 4);
+    const auto count = file.count();
+    QVERIFY(!count);
+    QCOMPARE(count.error().code, FileError::Code::Damaged);
+    QCOMPARE(count.error().path, path());
+    QVERIFY(!file.readAll());
+    // Reading the second record would run past the end.
+    QCOMPARE(file.read(1).error().code, FileError::Code::Damaged);
+    QCOMPARE(file.write(0, "zzzz").error().code, FileError::Code::Damaged);
+    QCOMPARE(readFile(path()), QByteArray("aaaabb"));
+}
+
+void RecordFileTest::damagedFileYieldsItsWholeRecords()
+{
+    QVERIFY(writeFile(path(), "aaaabbbbcc"));
+    const auto records = RecordFile(path(), 4).readWholeRecords();
+    QVERIFY(records);
+    QCOMPARE(*records, (QList<QByteArray>{"aaaa", "bbbb"}));
+}
+
+void RecordFileTest::writeBeyondTheEndFails()
+{
+    QVERIFY(writeFile(path(), "aaaa"));
+    const RecordFile file(path(), 4);
+    QVERIFY(!file.write(2, "cccc"));
+    QVERIFY(!file.read(1));
+    QVERIFY(!file.read(-1));
+    QCOMPARE(readFile(path()), QByteArray("aaaa"));
+}
+
+void RecordFileTest::rewriteReplacesTheWholeFile()
+{
+    QVERIFY(writeFile(path(), "aaaabbbbcccc"));
+    const RecordFile file(path(), 4);
+    QVERIFY(file.rewrite(QList<QByteArray>{"xxxx"}));
+    QCOMPARE(readFile(path()), QByteArray("xxxx"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"test.dat"_s});
+}
+
+void RecordFileTest::failedRewriteKeepsTheOldFile()
+{
+    // The new content is written beside the old file under a longer name; with a name already
+    // near the file system's limit that cannot be created, whoever runs the test.
+    const QString longPath = m_dir->filePath(QString(250, u'a'));
+    QVERIFY(writeFile(longPath, "aaaa"));
+    const auto result = RecordFile(longPath, 4).rewrite(QList<QByteArray>{"xxxx"});
+    QVERIFY(!result);
+    QCOMPARE(result.error().code, FileError::Code::WriteFailed);
+    QCOMPARE(result.error().path, longPath);
+    QCOMPARE(readFile(longPath), QByteArray("aaaa"));
+}
+
+void RecordFileTest::missingFile()
+{
+    const RecordFile file(path(), 4);
+    QVERIFY(!file.exists());
+    QCOMPARE(file.count().error().code, FileError::Code::NotFound);
+    QCOMPARE(file.read(0).error().code, FileError::Code::NotFound);
+    QCOMPARE(file.write(0, "aaaa").error().code, FileError::Code::NotFound);
+    QVERIFY(!file.exists());
+}
+
+QTEST_GUILESS_MAIN(RecordFileTest)
+#include "recordfiletest.moc"

@@ -1,0 +1,57 @@
+#include "session/picturetablemodel.h"
+
+#include "session/picturesession.h"
+#include "session/subjectsource.h"
+
+#include "support/fakedialogs.h"
+#include "support/files.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace Session;
+
+class PictureTableModelTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void servesTheTable();
+};
+
+void PictureTableModelTest::servesTheTable()
+{
+    QTemporaryDir dir;
+    for (const QString &name : {u"a.jpg"_s, u"b.jpg"_s})
+        QVERIFY(writeFile(dir.filePath(name)));
+    FakeDialogs dialogs;
+    NoSubjects subjects;
+    PictureSession session(dialogs, subjects);
+    PictureTableModel model(session);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    session.InitSGTitle();
+    session.setFolder(dir.path(), u"4.4.0.0"_s);
+    QVERIFY(session.CreateFSGTitle());
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QVERIFY(session.FillSGTitle(true));
+    QCOMPARE(reset.size(), 1);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.columnCount(), 10);
+    QCOMPARE(model.index(1, PictureSession::TitleColumn).data().toString(), u"b.jpg"_s);
+    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), u"Current title"_s);
+    QVERIFY(!model.headerData(4, Qt::Horizontal, PictureTableModel::ColumnShownRole).toBool());
+    QVERIFY(!model.headerData(7, Qt::Horizontal, PictureTableModel::ColumnShownRole).toBool());
+
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(session.UpdateFSGTitleRec(0, false, false));
+    QCOMPARE(changed.size(), 1);
+    QVERIFY(model.index(0, PictureSession::MarkerColumn).data().toString().isEmpty());
+    session.SetSubjSGTitle(true);
+    QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), u"Subject"_s);
+}
+
+QTEST_GUILESS_MAIN(PictureTableModelTest)
+#include "picturetablemodeltest.moc"
