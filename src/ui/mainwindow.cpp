@@ -98,7 +98,7 @@ void MainWindow::updateColumns()
     m_table->setColumnWidth(PictureSession::SuffixColumn, metrics.horizontalAdvance(u"M"_s) * 8);
     const int freeText = m_application.pictures().freeTextColumn();
     m_table->setColumnWidth(freeText, metrics.horizontalAdvance(u"M"_s) * 26);
-    header->setStretchLastSection(false);
+    header->setStretchLastSection(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
 }
 

@@ -1,0 +1,30 @@
+# Installs the Debian packages the build needs, only those that are missing. Sourced by ./run,
+# ./test and ./bench; pass extra package names in MIRELTO_EXTRA_PACKAGES.
+mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev
+                  qt6-tools-dev-tools qt6-l10n-tools libgl-dev ${MIRELTO_EXTRA_PACKAGES:-})
+
+mirelto_install_missing() {
+    local missing=()
+    local package
+    for package in "${mirelto_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}" >&2
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq >&2
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# mirelto_build DIR BUILD_TYPE [CMAKE OPTIONS...]: configures once, then builds incrementally.
+mirelto_build() {
+    local dir=$1 type=$2
+    shift 2
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
+    fi
+    cmake --build "$dir" -- -j"$(nproc)"
+}

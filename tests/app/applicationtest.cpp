@@ -1,0 +1,406 @@
+#include "app/application.h"
+
+#include "app/infomessages.h"
+#include "platform/foldermenu.h"
+#include "session/picturesession.h"
+#include "settings/overallsettingsrec.h"
+#include "settings/programsettings.h"
+#include "settings/programsettingsrec.h"
+#include "settings/sessionsettings.h"
+#include "support/fakedialogs.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace App;
+
+class ApplicationTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstStartLaysOutTheWorkFolder();
+    void applicationStartFailures_data();
+    void applicationStartFailures();
+    void screenChecks_data();
+    void screenChecks();
+    void sessionOpeningFailures_data();
+    void sessionOpeningFailures();
+    void freeSpaceIsRoundedToWholeMegabytes_data();
+    void freeSpaceIsRoundedToWholeMegabytes();
+    void applicationFolderInOtherCaseIsAccepted();
+    void removableDriveAsksFirst();
+    void readOnlyTitleFileEndsStartUp();
+    void folderArgumentThatDoesNotExist();
+    void folderWithoutPicturesOpensTheBrowserThere();
+    void browserAsksAgainForAFolderWithoutPictures();
+    void folderOfReadOnlyPicturesLeavesNoWorkFiles();
+    void resumedFolderReportsInTheStatusLine();
+    void closingSavesTheFolderSettingsAndMayShowMessageOne();
+    void informationMessageThatIsSwitchedOff();
+
+private:
+    Application &make(const Platform::ScreenInfo &screen = {1920, 1080, Platform::TaskbarEdge::Bottom});
+    bool startOn(const QString &folder);
+    QString work(const QString &name) const { return m_work + name; }
+    QString pictures(const QString &name) const { return m_pictureDir->filePath(name); }
+    QString picturesFolder() const { return m_pictureDir->path(); }
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<QTemporaryDir> m_pictureDir;
+    QString m_work;
+    QString m_app;
+    FakeDialogs m_dialogs;
+    FakeDrives m_drives;
+    std::unique_ptr<Application> m_application;
+};
+
+void ApplicationTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void ApplicationTest::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_pictureDir = std::make_unique<QTemporaryDir>();
+    m_work = m_root->filePath(u"data/Mirelto/"_s);
+    m_app = m_root->filePath(u"program/"_s);
+    QVERIFY(QDir().mkpath(m_app));
+    Settings::OverallSettingsRec overall;
+    overall.selectionStrings[0] = u"IMG"_s;
+    overall.showMessage.fill(true);
+    overall.language = -1;
+    overall.version = u"4.4.0.0"_s;
+    QVERIFY(writeFile(m_app + u"MrlOverallSet.dat"_s, overall.toBytes()));
+    m_dialogs = FakeDialogs();
+    m_drives = FakeDrives();
+    QVERIFY(writeFile(pictures(u"IMG_0001.jpg"_s)));
+    QVERIFY(writeFile(pictures(u"img_0002.JPG"_s)));
+    QFile::remove(Platform::FolderMenu::desktopFilePath());
+}
+
+void ApplicationTest::cleanup()
+{
+    m_application.reset();
+    m_pictureDir.reset();
+    m_root.reset();
+}
+
+Application &ApplicationTest::make(const Platform::ScreenInfo &screen)
+{
+    m_application = std::make_unique<Application>(Locations{m_work, m_app}, Machine{m_drives, screen, -1}, m_dialogs);
+    return *m_application;
+}
+
+bool ApplicationTest::startOn(const QString &folder)
+{
+    return make().start(folder);
+}
+
+void ApplicationTest::firstStartLaysOutTheWorkFolder()
+{
+    QVERIFY(startOn(picturesFolder()));
+    for (const QString &sub : {u"OnLine"_s, u"Logs"_s, u"Private"_s})
+        QVERIFY(QFileInfo(work(sub)).isDir());
+    for (const QString &name : {u"LoadedDic.dat"_s, u"ContextDic.dat"_s, u"FolderUnique.dat"_s, u"SyncExt.dat"_s})
+        QCOMPARE(QFileInfo(work(name)).size(), 0);
+    QCOMPARE(readFile(work(u"MrlOverallSet.dat"_s)), readFile(m_app + u"MrlOverallSet.dat"_s));
+    QCOMPARE(QFileInfo(work(u"PSMSet.dat"_s)).size(), 1584);
+    QCOMPARE(QFileInfo(work(u"MrlSessionSet.dat"_s)).size(), 520);
+    QCOMPARE(m_application->programSettings().rec().PSSelString[0], u"IMG"_s);
+    for (const QString &name : {u"MrlActiveDic.dat"_s, u"MrlAContextDic.dat"_s, u"PicNewFolder.dat"_s})
+        QVERIFY(QFileInfo::exists(pictures(name)));
+    QCOMPARE(QFileInfo(pictures(u"MrlSGTitle2.dat"_s)).size(), 2 * 900);
+    QCOMPARE(QFileInfo(pictures(u"MrlSessionSet.dat"_s)).size(), 520);
+    QCOMPARE(m_application->pictures().rowCount(), 2);
+    QVERIFY(m_application->pictures().isFresh());
+    QVERIFY(m_dialogs.informed.isEmpty());
+}
+
+void ApplicationTest::applicationStartFailures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("overall settings missing") << u"MrlOverallSet.dat"_s << u"remove"_s << u" does not exist, can not run program"_s;
+    QTest::newRow("overall settings read-only") << u"MrlOverallSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("overall settings unreadable") << u"MrlOverallSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
+    QTest::newRow("language file read-only") << u"OnLine/Language.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("static dictionary read-only") << u"LoadedDic.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("unique folders read-only") << u"FolderUnique.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("program settings read-only") << u"PSMSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("program settings damaged") << u"PSMSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
+    QTest::newRow("session defaults read-only") << u"MrlSessionSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
+    QTest::newRow("session defaults damaged") << u"MrlSessionSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
+}
+
+void ApplicationTest::applicationStartFailures()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    // A complete work folder from an earlier start, then one file spoiled.
+    QVERIFY(make().InitApplication());
+    m_application.reset();
+    const QString path = work(file);
+    if (damage == u"remove"_s) {
+        QVERIFY(QFile::remove(path));
+    } else if (damage == u"read-only"_s) {
+        if (!QFileInfo::exists(path))
+            QVERIFY(writeFile(path));
+        QVERIFY(makeReadOnly(path));
+    } else {
+        QVERIFY(writeFile(path, "short"));
+    }
+    QVERIFY(!startOn(picturesFolder()));
+    const QString expected = u"Mirelto: "_s + path + message;
+    QCOMPARE(m_application->startupError(), expected);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, expected);
+    // Nothing was written to the picture folder.
+    QVERIFY(!QFileInfo::exists(pictures(u"MrlSGTitle2.dat"_s)));
+}
+
+void ApplicationTest::screenChecks_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<Platform::TaskbarEdge>("taskbar");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("fixed");
+    QTest::addColumn<bool>("compact");
+    const QString resolution = u"Mirelto: Mirelto requires a minimum screen resolution of 1024x600 pixels"_s;
+    const QString taskbar = u"Mirelto: For Mirelto to run, the taskbar needs to be either at the top or the bottom of the screen"_s;
+    QTest::newRow("too narrow") << 1023 << 768 << Platform::TaskbarEdge::Bottom << resolution << false << false;
+    QTest::newRow("too low") << 1280 << 599 << Platform::TaskbarEdge::Bottom << resolution << false << false;
+    QTest::newRow("1024x600, taskbar below") << 1024 << 600 << Platform::TaskbarEdge::Bottom << QString() << true << true;
+    QTest::newRow("1024x600, taskbar left") << 1024 << 600 << Platform::TaskbarEdge::Left << taskbar << false << false;
+    QTest::newRow("1024x768, taskbar right") << 1024 << 768 << Platform::TaskbarEdge::Right << taskbar << false << false;
+    QTest::newRow("1024x769, taskbar left") << 1024 << 769 << Platform::TaskbarEdge::Left << QString() << false << false;
+    QTest::newRow("1280x700") << 1280 << 700 << Platform::TaskbarEdge::Left << QString() << false << true;
+}
+
+void ApplicationTest::screenChecks()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(Platform::TaskbarEdge, taskbar);
+    QFETCH(QString, error);
+    Application &application = make({width, height, taskbar});
+    QCOMPARE(application.InitApplication(), error.isEmpty());
+    QCOMPARE(application.startupError(), error);
+    if (error.isEmpty()) {
+        QTEST(application.windowLayout().fixedMaximised, "fixed");
+        QTEST(application.windowLayout().compact, "compact");
+    } else {
+        QVERIFY(!QFileInfo::exists(m_work));
+    }
+}
+
+void ApplicationTest::sessionOpeningFailures_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<QString>("error");
+    const QString network = u"Mirelto:  To rename pictures on a network location, make a network drive first and select "
+                            u"the network drive, can not run program"_s;
+    QTest::newRow("network path") << u"//server/share/pics"_s << 255 << network;
+    QTest::newRow("relative path") << u"pics"_s << 255 << network;
+    QTest::newRow("short names only") << QString() << 8 << u"Mirelto:  Chosen drive doesn't support long file names, can not run program"_s;
+    QTest::newRow("nine characters will do") << QString() << 9 << QString();
+}
+
+void ApplicationTest::sessionOpeningFailures()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, nameLength);
+    QFETCH(QString, error);
+    m_drives.nameLength = nameLength;
+    Application &application = make();
+    QVERIFY(application.InitApplication());
+    QCOMPARE(application.InitSession(folder.isEmpty() ? picturesFolder() : folder), error.isEmpty());
+    QCOMPARE(application.startupError(), error);
+    QCOMPARE(QFileInfo::exists(pictures(u"MrlSGTitle2.dat"_s)), error.isEmpty());
+    QCOMPARE(QFileInfo::exists(pictures(u"MrlActiveDic.dat"_s)), error.isEmpty());
+}
+
+void ApplicationTest::freeSpaceIsRoundedToWholeMegabytes_data()
+{
+    QTest::addColumn<double>("megabytes");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("4.4 MB rounds to 4") << 4.4 << false;
+    QTest::newRow("4.6 MB rounds to 5") << 4.6 << true;
+    QTest::newRow("none") << 0.0 << false;
+}
+
+void ApplicationTest::freeSpaceIsRoundedToWholeMegabytes()
+{
+    QFETCH(double, megabytes);
+    QFETCH(bool, accepted);
+    m_drives.free = qint64(megabytes * 1048576.0);
+    Application &application = make();
+    QVERIFY(application.InitApplication());
+    QCOMPARE(application.InitSession(picturesFolder()), accepted);
+    if (!accepted) {
+        QCOMPARE(application.startupError(),
+                 u"Mirelto:  To avoid storage problems, this program requires at least 5 MB of free space, can not run program"_s);
+    }
+}
+
+void ApplicationTest::applicationFolderInOtherCaseIsAccepted()
+{
+    QVERIFY(writeFile(m_app + u"a.jpg"_s));
+    Application &application = make();
+    QVERIFY(application.InitApplication());
+    QVERIFY(!application.InitSession(m_app));
+    QCOMPARE(application.startupError(),
+             u"Mirelto:  You can not choose the directory that contains the application, can not run program"_s);
+    QVERIFY(!QFileInfo::exists(m_app + u"MrlSGTitle2.dat"_s));
+
+    const QString otherCase = m_root->filePath(u"PROGRAM"_s);
+    QVERIFY(QDir().mkpath(otherCase));
+    QVERIFY(writeFile(otherCase + u"/a.jpg"_s));
+    QVERIFY(application.InitSession(otherCase));
+}
+
+void ApplicationTest::removableDriveAsksFirst()
+{
+    m_drives.removablePrefix = picturesFolder();
+    m_dialogs.answers.enqueue({0, true});
+    Application &application = make();
+    QVERIFY(application.InitApplication());
+    QVERIFY(!application.InitSession(picturesFolder()));
+    QVERIFY(application.startupError().isEmpty());
+    QCOMPARE(m_dialogs.asked.size(), 1);
+    QCOMPARE(m_dialogs.asked.at(0).header, u"CAUTION!"_s);
+    QCOMPARE(m_dialogs.asked.at(0).buttons, (QStringList{u"&Cancel"_s, u"C&ontinue"_s}));
+    QCOMPARE(m_dialogs.asked.at(0).defaultButton, 0);
+    QVERIFY(!QFileInfo::exists(pictures(u"MrlSGTitle2.dat"_s)));
+
+    m_dialogs.answers.enqueue({1, false});
+    QVERIFY(application.InitSession(picturesFolder()));
+    // "Show this message next time" was cleared: the next opening does not ask.
+    QVERIFY(!application.programSettings().rec().PSShowMessage[4]);
+    QVERIFY(application.InitSession(picturesFolder()));
+    QCOMPARE(m_dialogs.asked.size(), 2);
+}
+
+void ApplicationTest::readOnlyTitleFileEndsStartUp()
+{
+    QVERIFY(writeFile(pictures(u"MrlSGTitle2.dat"_s), QByteArray()));
+    QVERIFY(makeReadOnly(pictures(u"MrlSGTitle2.dat"_s)));
+    QVERIFY(!startOn(picturesFolder()));
+    const QString expected = u"Mirelto: "_s + pictures(u"MrlSGTitle2.dat"_s) + u" is set to read-only, can not run program"_s;
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, expected);
+}
+
+void ApplicationTest::folderArgumentThatDoesNotExist()
+{
+    const QString missing = m_root->filePath(u"nowhere"_s);
+    QVERIFY(!startOn(missing));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, u"Mirelto: Folder '"_s + missing + u"' does not exist, program terminated"_s);
+    QVERIFY(m_dialogs.browsed.isEmpty());
+}
+
+void ApplicationTest::folderWithoutPicturesOpensTheBrowserThere()
+{
+    const QString empty = m_root->filePath(u"empty"_s);
+    QVERIFY(QDir().mkpath(empty));
+    m_dialogs.folders.enqueue(std::nullopt);
+    QVERIFY(!startOn(empty));
+    QCOMPARE(m_dialogs.browsed.size(), 1);
+    QCOMPARE(m_dialogs.browsed.at(0).first, u"Select a folder with pictures to retitle"_s);
+    QCOMPARE(m_dialogs.browsed.at(0).second, empty);
+    // Cancelling ends the program without a message.
+    QVERIFY(m_dialogs.informed.isEmpty());
+}
+
+void ApplicationTest::browserAsksAgainForAFolderWithoutPictures()
+{
+    const QString empty = m_root->filePath(u"empty"_s);
+    QVERIFY(QDir().mkpath(empty));
+    m_dialogs.folders.enqueue(empty);
+    m_dialogs.folders.enqueue(picturesFolder());
+    QVERIFY(startOn(QString()));
+    QCOMPARE(m_dialogs.browsed.size(), 2);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"No pictures found in folder of types that Mirelto supports, choose a different folder"_s);
+    QCOMPARE(m_application->pictureFolder(), picturesFolder());
+}
+
+void ApplicationTest::folderOfReadOnlyPicturesLeavesNoWorkFiles()
+{
+    for (const QString &name : QDir(picturesFolder()).entryList(QDir::Files))
+        QVERIFY(makeReadOnly(pictures(name)));
+    QVERIFY(!startOn(picturesFolder()));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"No pictures found in folder of types that Mirelto supports, choose a different folder"_s);
+    QCOMPARE(QDir(picturesFolder()).entryList(QDir::Files).size(), 2);
+}
+
+void ApplicationTest::resumedFolderReportsInTheStatusLine()
+{
+    QVERIFY(startOn(picturesFolder()));
+    m_application->startTick();
+    QCOMPARE(m_application->programSettings().rec().PSLastFolder, picturesFolder());
+    QVERIFY(m_dialogs.statuses.isEmpty());
+    m_application->close();
+    m_application.reset();
+
+    QVERIFY(startOn(picturesFolder()));
+    QSignalSpy caption(m_application.get(), &Application::captionChanged);
+    m_application->startTick();
+    QCOMPARE(caption.size(), 1);
+    QCOMPARE(caption.at(0).at(0).toString(), u"Mirelto - "_s + picturesFolder());
+    QCOMPARE(m_dialogs.statuses.size(), 1);
+    QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+}
+
+void ApplicationTest::closingSavesTheFolderSettingsAndMayShowMessageOne()
+{
+    QVERIFY(startOn(picturesFolder()));
+    m_application->sessionSettings().folderRec().usePrefix = true;
+    m_application->close();
+    QVERIFY(Settings::SessionSettingsRec::fromBytes(readFile(pictures(u"MrlSessionSet.dat"_s))).usePrefix);
+    QVERIFY(m_dialogs.asked.isEmpty());
+
+    QVERIFY(Platform::FolderMenu::registerProgram(u"/usr/bin/mirelto"_s));
+    m_application.reset();
+    QVERIFY(startOn(picturesFolder()));
+    m_application->close();
+    QCOMPARE(m_dialogs.asked.size(), 1);
+    QCOMPARE(m_dialogs.asked.at(0).header, u"Another way to start!"_s);
+    QCOMPARE(m_dialogs.asked.at(0).lines.at(0), u"You can also start Mirelto by clicking on its icon on your"_s);
+    QFile::remove(Platform::FolderMenu::desktopFilePath());
+}
+
+void ApplicationTest::informationMessageThatIsSwitchedOff()
+{
+    Application &application = make();
+    QVERIFY(application.InitApplication());
+    application.programSettings().rec().PSShowMessage[3] = false;
+    QVERIFY(application.RunForm6Message(InfoMessage::DictionaryFull));
+    QVERIFY(m_dialogs.asked.isEmpty());
+    m_dialogs.answers.enqueue({0, false});
+    QVERIFY(application.RunForm6Message(InfoMessage::ClipboardToStaticDictionary));
+    QCOMPARE(m_dialogs.asked.at(0).checkBoxCaption, u"&Show this message next time"_s);
+    const auto stored = Settings::ProgramSettingsRec::fromBytes(readFile(work(u"PSMSet.dat"_s)));
+    QVERIFY(!stored.PSShowMessage[7]);
+}
+
+QTEST_GUILESS_MAIN(ApplicationTest)
+#include "applicationtest.moc"
