@@ -295,6 +295,18 @@ bool PictureSession::convertFirstGeneration()
     return true;
 }
 
+void PictureSession::setCorrectionMode(bool on)
+{
+    m_correctionMode = on;
+    Q_EMIT selectedCountChanged();
+}
+
+void PictureSession::setStage2Row(std::optional<int> row, EditMode mode)
+{
+    m_stage2Row = row;
+    m_editMode = mode;
+}
+
 void PictureSession::ShowSelectedPictures(int count)
 {
     m_selectedCount = count;

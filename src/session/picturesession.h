@@ -66,6 +66,9 @@ public:
     const QList<PictureRow> &rows() const { return m_rows; }
     // The text of a cell as the table shows it.
     QString cell(int row, int column) const;
+    // A row to change in place; the caller then writes it with UpdateFSGTitleRec, which also
+    // tells the views.
+    PictureRow &rowForChange(int index) { return m_rows[index]; }
 
     // FillSGTitle: rebuilds the table from the folder and the previous session's records and
     // rewrites the title file; false only when the title file could not be written.
@@ -90,8 +93,12 @@ public:
     bool isFresh() const { return m_fresh; }
     void setFresh(bool fresh) { m_fresh = fresh; }
     bool correctionMode() const { return m_correctionMode; }
+    void setCorrectionMode(bool on);
     std::optional<int> stage2Row() const { return m_stage2Row; }
     EditMode editMode() const { return m_editMode; }
+    void setStage2Row(std::optional<int> row, EditMode mode);
+    // Subjects are in use: the subject column is shown.
+    bool subjectsInUse() const { return m_subjectColumn == 3; }
     int missingTitles() const { return m_missingTitles; }
     // The status line text that reports the resume outcome, if any.
     std::optional<Platform::StatusMessage> resumeStatus() const;
