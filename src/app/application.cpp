@@ -13,6 +13,7 @@
 #include "records/recordfile.h"
 #include "session/picturesession.h"
 #include "session/pictures.h"
+#include "session/selection.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
@@ -55,7 +56,8 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
       m_language(std::make_unique<L10n::LanguageSwitch>()),
       m_programSettings(std::make_unique<Settings::ProgramSettings>(workFile(u"PSMSet.dat"_s))),
       m_subjects(std::make_unique<Session::NoSubjects>()),
-      m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects))
+      m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects)),
+      m_selection(std::make_unique<Session::Selection>(*m_pictures, *m_programSettings, dialogs))
 {
 }
 
@@ -178,6 +180,7 @@ bool Application::InitApplication()
     if (!m_programSettings->InitFPSM(m_overall, environment, *m_language))
         return fail(prefixed(programSettingsPath + initialisationError));
     m_layout.maximised = m_programSettings->rec().PSMaximise;
+    m_selection->reloadStrings();
 
     const QString sessionDefaults = workFile(u"MrlSessionSet.dat"_s);
     if (Platform::isReadOnlyFile(sessionDefaults))
@@ -353,6 +356,7 @@ void Application::close()
 {
     if (!m_sessionOpen)
         return;
+    m_selection->CBSelectExit();
     // The guide window is not part of this program, so the session's guide is closed.
     m_sessionSettings->folderRec().guideTopic = -1;
     if (auto written = m_sessionSettings->UpdateFSession_Local(storageSetup()); !written)

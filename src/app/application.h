@@ -25,6 +25,7 @@ struct StorageSetup;
 namespace Session {
 class NoSubjects;
 class PictureSession;
+class Selection;
 } // namespace Session
 
 namespace App {
@@ -101,6 +102,7 @@ public:
     Settings::ProgramSettings &programSettings() { return *m_programSettings; }
     Settings::SessionSettings &sessionSettings() { return *m_sessionSettings; }
     Session::PictureSession &pictures() { return *m_pictures; }
+    Session::Selection &selection() { return *m_selection; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
 
@@ -124,6 +126,7 @@ private:
     std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
     std::unique_ptr<Session::NoSubjects> m_subjects;
     std::unique_ptr<Session::PictureSession> m_pictures;
+    std::unique_ptr<Session::Selection> m_selection;
     Settings::OverallSettingsRec m_overall;
     WindowLayout m_layout;
     QString m_startupError;

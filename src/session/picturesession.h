@@ -121,8 +121,9 @@ private:
     QString m_version;
     TitleFile m_titleFile;
     QList<PictureRow> m_rows;
-    int m_subjectColumn = 3;
-    int m_freeTextColumn = 4;
+    // Until InitSGTitle runs, the table is as it is without subjects.
+    int m_subjectColumn = 4;
+    int m_freeTextColumn = 3;
     int m_selectedCount = 0;
     bool m_fresh = true;
     bool m_correctionMode = false;
