@@ -2,6 +2,9 @@
 
 #include "app/infomessages.h"
 
+#include "compose/picprefixlist.h"
+#include "compose/picsuffixlist.h"
+#include "compose/titlesettingsmodel.h"
 #include "l10n/errortext.h"
 #include "l10n/language.h"
 #include "l10n/text.h"
@@ -55,10 +58,15 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
       m_dialogs(dialogs),
       m_language(std::make_unique<L10n::LanguageSwitch>()),
       m_programSettings(std::make_unique<Settings::ProgramSettings>(workFile(u"PSMSet.dat"_s))),
+      m_sessionSettings(std::make_unique<Settings::SessionSettings>(workFile(u"MrlSessionSet.dat"_s), QString())),
       m_subjects(std::make_unique<Session::NoSubjects>()),
       m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects)),
       m_selection(std::make_unique<Session::Selection>(*m_pictures, *m_programSettings, dialogs))
 {
+    m_titleSettings =
+        std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
+    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
+            [this] { m_titleSettings->setTestAndPreviewEnabled(m_pictures->selectionCommandsEnabled()); });
 }
 
 Application::~Application() = default;
@@ -182,10 +190,12 @@ bool Application::InitApplication()
     m_layout.maximised = m_programSettings->rec().PSMaximise;
     m_selection->reloadStrings();
 
+    if (!loadRememberedTexts())
+        return false;
+
     const QString sessionDefaults = workFile(u"MrlSessionSet.dat"_s);
     if (Platform::isReadOnlyFile(sessionDefaults))
         return fail(prefixed(sessionDefaults + text(335, " is set to read-only, can not run program")));
-    m_sessionSettings = std::make_unique<Settings::SessionSettings>(sessionDefaults, QString());
     if (!m_sessionSettings->InitFSession(storageSetup(), m_programSettings->rec().PSActivateGuide))
         return fail(prefixed(sessionDefaults + initialisationError));
 
@@ -250,6 +260,7 @@ bool Application::InitSession(const QString &chosenFolder)
                                                   QDateTime::currentDateTime())) {
         return fail(prefixed(sessionPath + text(653, " initialization error, can not run program")));
     }
+    m_titleSettings->reload();
 
     if (!createEmptyWhenMissing(folderFile(u"PicNewFolder.dat"_s), picNewFolderRecord))
         return false;
@@ -259,6 +270,18 @@ bool Application::InitSession(const QString &chosenFolder)
         if (!m_pictures->convertFirstGeneration())
             return false;
     }
+    return true;
+}
+
+bool Application::loadRememberedTexts()
+{
+    const int maximum = m_programSettings->rec().PSMaxPicPrefSuf;
+    m_prefixes = std::make_unique<Compose::PicPrefixList>(workFile(u"PicPrefix.dat"_s), maximum, m_dialogs);
+    if (!m_prefixes->InitFPicPrefix(false))
+        return fail(prefixed(workFile(u"PicPrefix.dat"_s) + text(334, " initialization error, can not run program")));
+    m_suffixes = std::make_unique<Compose::PicSuffixList>(workFile(u"PicSuffix.dat"_s), maximum, m_dialogs);
+    if (!m_suffixes->InitFPicSuffix(false))
+        return fail(prefixed(workFile(u"PicSuffix.dat"_s) + text(334, " initialization error, can not run program")));
     return true;
 }
 

@@ -22,6 +22,11 @@ class ProgramSettings;
 class SessionSettings;
 struct StorageSetup;
 } // namespace Settings
+namespace Compose {
+class PicPrefixList;
+class PicSuffixList;
+class TitleSettingsModel;
+} // namespace Compose
 namespace Session {
 class NoSubjects;
 class PictureSession;
@@ -103,6 +108,9 @@ public:
     Settings::SessionSettings &sessionSettings() { return *m_sessionSettings; }
     Session::PictureSession &pictures() { return *m_pictures; }
     Session::Selection &selection() { return *m_selection; }
+    Compose::TitleSettingsModel &titleSettings() { return *m_titleSettings; }
+    Compose::PicPrefixList &picturePrefixes() { return *m_prefixes; }
+    Compose::PicSuffixList &pictureSuffixes() { return *m_suffixes; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
 
@@ -114,6 +122,7 @@ private:
     bool prepareWorkFolder();
     bool checkNotReadOnly(const QString &path);
     bool createEmptyWhenMissing(const QString &path, int recordSize);
+    bool loadRememberedTexts();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
     void removeFolderWorkFiles();
@@ -127,6 +136,9 @@ private:
     std::unique_ptr<Session::NoSubjects> m_subjects;
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
+    std::unique_ptr<Compose::TitleSettingsModel> m_titleSettings;
+    std::unique_ptr<Compose::PicPrefixList> m_prefixes;
+    std::unique_ptr<Compose::PicSuffixList> m_suffixes;
     Settings::OverallSettingsRec m_overall;
     WindowLayout m_layout;
     QString m_startupError;

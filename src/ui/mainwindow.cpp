@@ -1,18 +1,29 @@
 #include "ui/mainwindow.h"
 
+#include "ui/finalstagepanel.h"
 #include "ui/markerdelegate.h"
+#include "ui/prefixsuffixpanel.h"
+#include "ui/selectionpanel.h"
+#include "ui/selectionstringsdialog.h"
 
 #include "app/application.h"
+#include "compose/titlesettingsmodel.h"
 #include "l10n/text.h"
 #include "session/picturesession.h"
 #include "session/picturetablemodel.h"
+#include "session/selection.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QStackedWidget>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -27,7 +38,10 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     : QMainWindow(parent), m_application(application)
 {
     setWindowTitle(application.windowCaption());
-    resize(1100, 720);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableGeometry().size();
+        resize(qMin(available.width() * 9 / 10, 1500), qMin(available.height() * 9 / 10, 1000));
+    }
     connect(&application, &App::Application::captionChanged, this, &QWidget::setWindowTitle);
 
     QMenu *fileMenu = menuBar()->addMenu(L10n::text("&File"));
@@ -51,15 +65,27 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_panels = new QStackedWidget;
+    m_panels = new QWidget;
     m_panels->setObjectName(u"panelArea"_s);
-    m_panels->hide();
+    m_panelLayout = new QVBoxLayout(m_panels);
+    auto *panelScroll = new QScrollArea;
+    panelScroll->setWidget(m_panels);
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_table);
-    splitter->addWidget(m_panels);
+    splitter->addWidget(panelScroll);
     splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
     setCentralWidget(splitter);
+
+    createSelectionCommands();
+    createTitleElementCommands();
+    m_panelLayout->addStretch(1);
+    panelScroll->setMinimumWidth(m_panels->minimumSizeHint().width()
+                                 + panelScroll->verticalScrollBar()->sizeHint().width() + 2);
 
     m_statusLabel = new QLabel;
     m_statusLabel->setObjectName(u"statusMessage"_s);
@@ -82,6 +108,120 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::addPanel(QWidget *panel, int stretch)
+{
+    m_panelLayout->addWidget(panel, stretch);
+}
+
+void MainWindow::createSelectionCommands()
+{
+    Session::Selection &selection = m_application.selection();
+    auto *panel = new SelectionPanel(selection);
+    connect(panel, &SelectionPanel::maintainStringsRequested, this, &MainWindow::maintainSelectionStrings);
+    addPanel(panel);
+
+    QMenu *menu = menuBar()->addMenu(L10n::text("&Select"));
+    const struct
+    {
+        Session::SelectionKind kind;
+        QKeySequence shortcut;
+    } kinds[] = {
+        {Session::SelectionKind::All, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {Session::SelectionKind::Invert, QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {Session::SelectionKind::AllHavingFreeText, QKeySequence()},
+        {Session::SelectionKind::None, QKeySequence(Qt::CTRL | Qt::Key_N)},
+    };
+    QList<QAction *> kindActions;
+    for (const auto &entry : kinds) {
+        QAction *action = menu->addAction(QString());
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const Session::SelectionKind kind = entry.kind;
+        connect(action, &QAction::triggered, this, [&selection, kind] { selection.BtnSelectClick(kind); });
+        kindActions.append(action);
+    }
+    menu->addSeparator();
+    QAction *startsWith = menu->addAction(QString());
+    QAction *contains = menu->addAction(QString());
+    for (QAction *mode : {startsWith, contains}) {
+        mode->setCheckable(true);
+        connect(mode, &QAction::triggered, this, [&selection] { selection.toggleMode(); });
+    }
+    QAction *byStrings = menu->addAction(QString());
+    connect(byStrings, &QAction::triggered, this, [&selection] { selection.BtnSelectSClick(); });
+    QAction *maintain = menu->addAction(L10n::text("Maintain selection strings..."));
+    connect(maintain, &QAction::triggered, this, &MainWindow::maintainSelectionStrings);
+
+    const auto update = [&selection, kindActions, startsWith, contains, byStrings] {
+        for (int i = 0; i < kindActions.size(); ++i)
+            kindActions.at(i)->setText(selection.menuCaption(Session::SelectionKind(i)));
+        startsWith->setText(selection.modeMenuCaption(true));
+        contains->setText(selection.modeMenuCaption(false));
+        startsWith->setChecked(selection.startsWith());
+        contains->setChecked(!selection.startsWith());
+        startsWith->setEnabled(!selection.startsWith());
+        contains->setEnabled(selection.startsWith());
+        byStrings->setText(selection.selectByStringsMenuCaption());
+        byStrings->setEnabled(selection.selectByStringsEnabled());
+    };
+    connect(&selection, &Session::Selection::captionsChanged, this, update);
+    update();
+
+    // A click on the "Sel" cell toggles the picture; with Shift a range.
+    connect(m_table, &QTableView::clicked, this, [this, &selection](const QModelIndex &index) {
+        if (index.column() == PictureSession::MarkerColumn)
+            selection.toggleRow(index.row(), QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+    });
+    auto *toggle = new QAction(this);
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    toggle->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this, &selection] {
+        if (m_table->currentIndex().isValid())
+            selection.toggleRow(m_table->currentIndex().row(), false);
+    });
+}
+
+void MainWindow::createTitleElementCommands()
+{
+    Compose::TitleSettingsModel &model = m_application.titleSettings();
+    addPanel(new PrefixSuffixPanel(model));
+    auto *finalStage = new FinalStagePanel(model);
+    connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this, &MainWindow::testAndPreviewRequested);
+    addPanel(finalStage);
+
+    QMenu *menu = menuBar()->addMenu(L10n::text("Add title &elements"));
+    QAction *prefix = menu->addAction(L10n::text(183, "Prefix"));
+    QAction *suffix = menu->addAction(L10n::text(187, "Suffix"));
+    for (QAction *action : {prefix, suffix})
+        action->setCheckable(true);
+    connect(prefix, &QAction::triggered, this, [&model] {
+        model.setUsePrefix(!model.usePrefix());
+        model.store();
+    });
+    connect(suffix, &QAction::triggered, this, [&model] {
+        model.setUseSuffix(!model.useSuffix());
+        model.store();
+    });
+    QAction *test = menuBar()->addAction(L10n::text("Test and &Preview newly created picture titles"));
+    connect(test, &QAction::triggered, this, &MainWindow::testAndPreviewRequested);
+    const auto update = [&model, prefix, suffix, test] {
+        prefix->setChecked(model.usePrefix());
+        suffix->setChecked(model.useSuffix());
+        test->setEnabled(model.isTestAndPreviewEnabled());
+    };
+    connect(&model, &Compose::TitleSettingsModel::changed, this, update);
+    update();
+}
+
+void MainWindow::maintainSelectionStrings()
+{
+    Session::Selection &selection = m_application.selection();
+    SelectionStringsDialog dialog(selection.strings(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        selection.setStrings(dialog.strings());
+}
 
 void MainWindow::updateColumns()
 {

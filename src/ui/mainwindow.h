@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 class QLabel;
-class QStackedWidget;
+class QVBoxLayout;
 class QTableView;
 class QTimer;
 
@@ -27,7 +27,8 @@ public:
     ~MainWindow() override;
 
     QTableView *pictureTable() const { return m_table; }
-    QStackedWidget *panelArea() const { return m_panels; }
+    // The column beside the table where the stages show their controls, top to bottom.
+    void addPanel(QWidget *panel, int stretch = 0);
     QString statusText() const;
     QString selectedCountText() const;
 
@@ -36,17 +37,25 @@ public:
     // Shows the window as the settings and the screen ask.
     void showForSession();
 
+Q_SIGNALS:
+    // "Test && Preview" was asked for.
+    void testAndPreviewRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createSelectionCommands();
+    void createTitleElementCommands();
+    void maintainSelectionStrings();
     void updateColumns();
     void updateSelectedCount();
 
     App::Application &m_application;
     Session::PictureTableModel *m_model = nullptr;
     QTableView *m_table = nullptr;
-    QStackedWidget *m_panels = nullptr;
+    QWidget *m_panels = nullptr;
+    QVBoxLayout *m_panelLayout = nullptr;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;
     QTimer *m_statusTimer = nullptr;
