@@ -5,6 +5,10 @@
 #include "compose/picprefixlist.h"
 #include "compose/picsuffixlist.h"
 #include "compose/titlesettingsmodel.h"
+#include "platform/filesystem.h"
+#include "retitle/destinationplanner.h"
+#include "retitle/retitler.h"
+#include "retitle/testpreview.h"
 #include "l10n/errortext.h"
 #include "l10n/language.h"
 #include "l10n/text.h"
@@ -67,6 +71,20 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
     connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
             [this] { m_titleSettings->setTestAndPreviewEnabled(m_pictures->selectionCommandsEnabled()); });
+
+    m_files = std::make_unique<Platform::SystemFileSystem>();
+    m_destinations = std::make_unique<Retitle::PictureFolderDestinations>([this] { return m_pictures->pictureFolder(); });
+    m_retitler = std::make_unique<Retitle::Retitler>(*m_pictures, *m_programSettings, dialogs, *m_files,
+                                                     m_locations.workFolder + u"Logs/"_s);
+    m_testPreview = std::make_unique<Retitle::TestPreview>(*m_pictures, *m_selection, *m_sessionSettings, dialogs, *m_files,
+                                                           *m_destinations, *m_retitler, m_locations.workFolder);
+    const auto yield = [] { QCoreApplication::processEvents(); };
+    Retitle::TestPreviewHooks previewHooks;
+    previewHooks.yield = yield;
+    m_testPreview->setHooks(std::move(previewHooks));
+    Retitle::RetitleHooks retitleHooks;
+    retitleHooks.yield = yield;
+    m_retitler->setHooks(std::move(retitleHooks));
 }
 
 Application::~Application() = default;

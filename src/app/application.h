@@ -15,6 +15,7 @@ class LanguageSwitch;
 namespace Platform {
 class Dialogs;
 class Drives;
+class SystemFileSystem;
 struct StatusMessage;
 } // namespace Platform
 namespace Settings {
@@ -22,6 +23,11 @@ class ProgramSettings;
 class SessionSettings;
 struct StorageSetup;
 } // namespace Settings
+namespace Retitle {
+class PictureFolderDestinations;
+class Retitler;
+class TestPreview;
+} // namespace Retitle
 namespace Compose {
 class PicPrefixList;
 class PicSuffixList;
@@ -102,6 +108,7 @@ public:
     const QString &pictureFolder() const { return m_folder; }
     QString workFile(const QString &name) const;
     const Locations &locations() const { return m_locations; }
+    Platform::Dialogs &dialogs() { return m_dialogs; }
     bool restoredStage2() const;
 
     Settings::ProgramSettings &programSettings() { return *m_programSettings; }
@@ -111,6 +118,8 @@ public:
     Compose::TitleSettingsModel &titleSettings() { return *m_titleSettings; }
     Compose::PicPrefixList &picturePrefixes() { return *m_prefixes; }
     Compose::PicSuffixList &pictureSuffixes() { return *m_suffixes; }
+    Retitle::TestPreview &testPreview() { return *m_testPreview; }
+    Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
 
@@ -139,6 +148,10 @@ private:
     std::unique_ptr<Compose::TitleSettingsModel> m_titleSettings;
     std::unique_ptr<Compose::PicPrefixList> m_prefixes;
     std::unique_ptr<Compose::PicSuffixList> m_suffixes;
+    std::unique_ptr<Platform::SystemFileSystem> m_files;
+    std::unique_ptr<Retitle::PictureFolderDestinations> m_destinations;
+    std::unique_ptr<Retitle::Retitler> m_retitler;
+    std::unique_ptr<Retitle::TestPreview> m_testPreview;
     Settings::OverallSettingsRec m_overall;
     WindowLayout m_layout;
     QString m_startupError;

@@ -1,13 +1,21 @@
 #include "ui/mainwindow.h"
 
 #include "ui/finalstagepanel.h"
+#include "ui/folderuniquedialog.h"
 #include "ui/markerdelegate.h"
 #include "ui/prefixsuffixpanel.h"
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
+#include "ui/syncextdialog.h"
+#include "ui/testpreviewdialog.h"
 
 #include "app/application.h"
 #include "compose/titlesettingsmodel.h"
+#include "retitle/folderuniqueeditor.h"
+#include "retitle/retitler.h"
+#include "retitle/syncexteditor.h"
+#include "retitle/testpreview.h"
+#include "settings/programsettings.h"
 #include "l10n/text.h"
 #include "session/picturesession.h"
 #include "session/picturetablemodel.h"
@@ -81,11 +89,6 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     splitter->setStretchFactor(1, 0);
     setCentralWidget(splitter);
 
-    createSelectionCommands();
-    createTitleElementCommands();
-    m_panelLayout->addStretch(1);
-    panelScroll->setMinimumWidth(m_panels->minimumSizeHint().width()
-                                 + panelScroll->verticalScrollBar()->sizeHint().width() + 2);
 
     m_statusLabel = new QLabel;
     m_statusLabel->setObjectName(u"statusMessage"_s);
@@ -99,6 +102,13 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
     connect(m_statusTimer, &QTimer::timeout, m_statusLabel, &QLabel::clear);
+
+    createSelectionCommands();
+    createTitleElementCommands();
+    createRetitleCommands();
+    m_panelLayout->addStretch(1);
+    panelScroll->setMinimumWidth(m_panels->minimumSizeHint().width()
+                                 + panelScroll->verticalScrollBar()->sizeHint().width() + 2);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &MainWindow::updateColumns);
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, &MainWindow::updateColumns);
@@ -204,8 +214,27 @@ void MainWindow::createTitleElementCommands()
         model.setUseSuffix(!model.useSuffix());
         model.store();
     });
-    QAction *test = menuBar()->addAction(L10n::text("Test and &Preview newly created picture titles"));
+    QMenu *finalMenu = menuBar()->addMenu(L10n::text("&Final stage"));
+    QAction *test = finalMenu->addAction(L10n::text("Test and &Preview newly created picture titles"));
     connect(test, &QAction::triggered, this, &MainWindow::testAndPreviewRequested);
+    QAction *unique = finalMenu->addAction(
+        L10n::text("Maintain &folder list that will be checked to qualify new picture titles to be unique"));
+    connect(unique, &QAction::triggered, this, [this] {
+        Retitle::FolderUniqueEditor editor(m_application.workFile(u"FolderUnique.dat"_s),
+                                           m_application.programSettings(), m_application.dialogs());
+        if (!editor.load())
+            return;
+        FolderUniqueDialog dialog(editor, this);
+        dialog.exec();
+    });
+    QAction *sync = finalMenu->addAction(L10n::text("Maintain list of Extensions to be synchronized"));
+    connect(sync, &QAction::triggered, this, [this] {
+        Retitle::SyncExtEditor editor(m_application.workFile(u"SyncExt.dat"_s), m_application.dialogs());
+        if (!editor.load())
+            return;
+        SyncExtDialog dialog(editor, this);
+        dialog.exec();
+    });
     const auto update = [&model, prefix, suffix, test] {
         prefix->setChecked(model.usePrefix());
         suffix->setChecked(model.useSuffix());
@@ -213,6 +242,34 @@ void MainWindow::createTitleElementCommands()
     };
     connect(&model, &Compose::TitleSettingsModel::changed, this, update);
     update();
+}
+
+void MainWindow::createRetitleCommands()
+{
+    connect(this, &MainWindow::testAndPreviewRequested, this, &MainWindow::testAndPreview);
+    Retitle::Retitler &retitler = m_application.retitler();
+    connect(&retitler, &Retitle::Retitler::retitlingStarted, this, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_panels->setEnabled(false);
+    });
+    connect(&retitler, &Retitle::Retitler::retitlingFinished, this, [this] {
+        m_panels->setEnabled(true);
+        QGuiApplication::restoreOverrideCursor();
+    });
+    connect(&retitler, &Retitle::Retitler::currentRowChanged, this, [this](int row) {
+        m_table->setCurrentIndex(m_model->index(row, PictureSession::TitleColumn));
+    });
+    connect(&retitler, &Retitle::Retitler::statusHintChanged, m_statusLabel, &QLabel::setToolTip);
+    connect(&retitler, &Retitle::Retitler::pictureFolderEmptied, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::testAndPreview()
+{
+    Retitle::TestPreview &preview = m_application.testPreview();
+    preview.TestPreviewClick([this, &preview] {
+        TestPreviewDialog dialog(preview, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::maintainSelectionStrings()

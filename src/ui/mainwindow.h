@@ -47,6 +47,8 @@ protected:
 private:
     void createSelectionCommands();
     void createTitleElementCommands();
+    void createRetitleCommands();
+    void testAndPreview();
     void maintainSelectionStrings();
     void updateColumns();
     void updateSelectedCount();

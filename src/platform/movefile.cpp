@@ -1,0 +1,213 @@
+#include "platform/movefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace Platform {
+
+namespace {
+
+using Records::FileError;
+
+FileError failure(FileError::Code code, const QString &path, int error)
+{
+    return {code, path, -1, QString::fromLocal8Bit(std::strerror(error))};
+}
+
+int renameNoReplace(const QByteArray &from, const QByteArray &to)
+{
+#ifdef RENAME_NOREPLACE
+    return ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+#else
+    // Older C libraries lack the wrapper; the kernel call is the same.
+    constexpr unsigned int noReplace = 1;
+    return int(::syscall(SYS_renameat2, AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), noReplace));
+#endif
+}
+
+// The file system has no hard links (FAT on memory cards, many network shares): claiming the name
+// with an exclusive create is atomic there too, and rename() then only replaces our own placeholder.
+int renameOverPlaceholder(const QByteArray &from, const QByteArray &to)
+{
+    const int placeholder = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (placeholder < 0)
+        return errno;
+    ::close(placeholder);
+    if (::rename(from.constData(), to.constData()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to.constData());
+    return error;
+}
+
+// Moves within one file system without replacing; 0 or the errno of the failure.
+int placeWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+    if (renameNoReplace(from, to) == 0)
+        return 0;
+    int error = errno;
+    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+        return error;
+
+    // The file system cannot rename without replacing. A hard link never replaces either.
+    if (::link(from.constData(), to.constData()) == 0) {
+        if (::unlink(from.constData()) == 0)
+            return 0;
+        error = errno;
+        // The new link is ours; dropping it restores the state before the move.
+        ::unlink(to.constData());
+        return error;
+    }
+    error = errno;
+    if (error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS)
+        return renameOverPlaceholder(from, to);
+    return error;
+}
+
+int writeAll(int descriptor, const char *data, ssize_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+// Copies the regular file source into the new file target (opened by the caller) with its mode and
+// time stamps, and makes the copy durable; 0 or the errno of the failure.
+int copyContents(int source, const struct stat &sourceInfo, int target)
+{
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t read = ::read(source, buffer.data(), size_t(buffer.size()));
+        if (read < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (read == 0)
+            break;
+        if (const int error = writeAll(target, buffer.constData(), read))
+            return error;
+    }
+    if (::fchmod(target, sourceInfo.st_mode & 07777) != 0)
+        return errno;
+    const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
+    if (::futimens(target, times) != 0)
+        return errno;
+    if (::fsync(target) != 0)
+        return errno;
+    return 0;
+}
+
+void syncFolderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+// Moves to another file system: a copy under a temporary name beside the target, which then takes
+// the target's name without replacing; the source goes last.
+int moveAcross(const QByteArray &from, const QByteArray &to)
+{
+    const int source = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return errno;
+    struct stat sourceInfo;
+    if (::fstat(source, &sourceInfo) != 0) {
+        const int error = errno;
+        ::close(source);
+        return error;
+    }
+    if (!S_ISREG(sourceInfo.st_mode)) {
+        // Only plain files are copied; anything else stays where it is.
+        ::close(source);
+        return EXDEV;
+    }
+
+    const qsizetype slash = to.lastIndexOf('/');
+    const QByteArray folder = to.left(slash + 1);
+    const QByteArray name = to.mid(slash + 1);
+    QByteArray temporary;
+    int target = -1;
+    for (int attempt = 0; attempt < 100 && target < 0; ++attempt) {
+        const QByteArray tag = QByteArray::number(QRandomGenerator::global()->generate(), 16);
+        temporary = folder + ".~" + name.left(200) + '.' + tag + ".part";
+        target = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (target < 0 && errno != EEXIST)
+            break;
+    }
+    if (target < 0) {
+        const int error = errno;
+        ::close(source);
+        return error;
+    }
+
+    int error = copyContents(source, sourceInfo, target);
+    ::close(source);
+    if (::close(target) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        error = placeWithoutReplacing(temporary, to);
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    syncFolderOf(to);
+    if (::unlink(from.constData()) != 0) {
+        // The source must not stay behind next to a second copy: take the copy away again.
+        error = errno;
+        ::unlink(to.constData());
+        return error;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool entryExists(const QString &path)
+{
+    struct stat info;
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to)
+{
+    if (!entryExists(from))
+        return Records::fail(failure(FileError::Code::NotFound, from, ENOENT));
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    int error = placeWithoutReplacing(source, target);
+    if (error == EXDEV)
+        error = moveAcross(source, target);
+    if (error == 0)
+        return {};
+    if (error == ENOENT && !entryExists(from))
+        return Records::fail(failure(FileError::Code::NotFound, from, error));
+    return Records::fail(failure(FileError::Code::CreateFailed, to, error));
+}
+
+} // namespace Platform

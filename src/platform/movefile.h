@@ -1,0 +1,19 @@
+#pragma once
+
+#include "records/fileerror.h"
+
+#include <QString>
+
+namespace Platform {
+
+// Renames or moves a file, also to another file system, and never replaces an existing entry:
+// when to exists the move fails with CreateFailed and both files stay as they were. A move
+// across file systems copies beside the target first and removes the source only once the copy
+// holds the target's name, so an interruption at any point leaves the file under its old name,
+// its new name or both, never under neither. Contents, permissions and time stamps travel along.
+[[nodiscard]] Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to);
+
+// Whether a directory entry exists at path, a dangling symbolic link included.
+bool entryExists(const QString &path);
+
+} // namespace Platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace Platform {
+class FileSystem;
+}
+
+namespace Retitle {
+
+// The names in folders, each folder listed once and looked up without regard to letter case, so
+// that checking thousands of titles costs one listing per folder. A folder copied to a memory
+// card or a shared drive later must not hold two names that differ in case only, so names are
+// compared in lower case everywhere. The listing is a snapshot: clear() forgets it.
+class FolderNames final
+{
+public:
+    explicit FolderNames(const Platform::FileSystem &files);
+
+    // An entry of the folder has this name, in any letter case.
+    bool contains(const QString &folder, const QString &name);
+    // The listed entry for a name in any letter case: the one spelt exactly so, else the first;
+    // empty when there is none.
+    QString actualName(const QString &folder, const QString &name);
+    // The files (not folders) whose name without its extension is base, in any letter case,
+    // sorted.
+    QStringList withBase(const QString &folder, const QString &base);
+
+    void clear() { m_listings.clear(); }
+
+private:
+    struct Listing
+    {
+        QHash<QString, QStringList> byName;
+        QHash<QString, QStringList> byBase;
+    };
+    const Listing &listing(const QString &folder);
+
+    const Platform::FileSystem &m_files;
+    QHash<QString, Listing> m_listings;
+};
+
+} // namespace Retitle

@@ -1,0 +1,298 @@
+#include "retitle/retitler.h"
+
+#include "retitle/paths_p.h"
+#include "retitle/testpassresult.h"
+
+#include "l10n/errortext.h"
+#include "l10n/text.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "session/pictures.h"
+#include "session/picturesession.h"
+#include "settings/programsettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QList>
+#include <QPair>
+
+using namespace Qt::StringLiterals;
+
+namespace Retitle {
+
+using L10n::text;
+
+namespace {
+
+constexpr int summarySeconds = 10;
+
+} // namespace
+
+Retitler::Retitler(Session::PictureSession &pictures, Settings::ProgramSettings &programSettings,
+                   Platform::Dialogs &dialogs, Platform::FileSystem &files, const QString &logFolder, QObject *parent)
+    : QObject(parent),
+      m_pictures(pictures),
+      m_programSettings(programSettings),
+      m_dialogs(dialogs),
+      m_files(files),
+      m_logFolder(logFolder),
+      m_names(files)
+{
+}
+
+Retitler::~Retitler() = default;
+
+void Retitler::yield() const
+{
+    if (m_hooks.yield)
+        m_hooks.yield();
+}
+
+bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDateTime &start)
+{
+    const QString pictureFolder = m_pictures.pictureFolder();
+    m_logPath = joinPath(m_logFolder.endsWith(u'/') ? m_logFolder.chopped(1) : m_logFolder,
+                         RetitleLog::fileName(start, pictureFolder));
+    // Without its log a run could not tell afterwards where each file went.
+    if (auto opened = m_log.open(m_logPath); !opened) {
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(opened.error()),
+                          Platform::Severity::Error});
+        return false;
+    }
+    m_hasRetitled = true;
+    Q_EMIT retitlingStarted();
+    m_counters = {};
+    m_syncExtensions = pass.syncExtensions;
+    m_names.clear();
+
+    bool anyDeleted = false;
+    for (int i = 0; i < m_pictures.rowCount(); ++i) {
+        if (!m_pictures.row(i).isSelected() || !m_pictures.row(i).markedForDeletion)
+            continue;
+        Q_EMIT currentRowChanged(i);
+        const int result = DeleteIsSuccess(m_pictures.folderFile(m_pictures.row(i).currentTitle));
+        if (result == 0) {
+            ++m_counters.undeleted;
+        } else {
+            Session::PictureRow &changed = m_pictures.rowForChange(i);
+            changed.marker.clear();
+            changed.freeText.clear();
+            changed.errorCode = u"0"_s;
+            changed.markedForDeletion = false;
+            m_pictures.UpdateFSGTitleRec(i, false, false);
+            m_pictures.ShowSelectedPictures(qMax(0, m_pictures.selectedCount() - 1));
+            ++m_counters.deleted;
+            m_counters.synchronizedDeleted += result - 1;
+            anyDeleted = true;
+        }
+        yield();
+    }
+
+    // The renames see the folder as the deletions left it; companions are those of that moment,
+    // so a file renamed into place by one picture is never taken along by another.
+    m_names.clear();
+    bool anyMovedAway = false;
+    for (const Rtitle &title : std::as_const(pass.titles)) {
+        const int row = title.FinalTitle_Row;
+        Q_EMIT currentRowChanged(row);
+        const int result = RenameIsSuccess(m_pictures.folderFile(m_pictures.row(row).currentTitle),
+                                           joinPath(title.Folder, title.FinalTitle));
+        if (result == 0) {
+            ++m_counters.failures;
+        } else {
+            Session::PictureRow &changed = m_pictures.rowForChange(row);
+            if (m_hooks.confirmedFreeText)
+                m_hooks.confirmedFreeText(changed.freeText);
+            changed.marker.clear();
+            changed.currentTitle = title.FinalTitle;
+            changed.freeText.clear();
+            changed.prefix.clear();
+            changed.suffix.clear();
+            changed.errorCode = u"0"_s;
+            changed.markedForDeletion = false;
+            m_pictures.UpdateFSGTitleRec(row, false, false);
+            m_pictures.ShowSelectedPictures(qMax(0, m_pictures.selectedCount() - 1));
+            ++m_counters.retitled;
+            m_counters.synchronized += result - 1;
+            if (title.Folder != pictureFolder)
+                anyMovedAway = true;
+        }
+        yield();
+    }
+
+    if (m_hooks.freeTextsDone)
+        m_hooks.freeTextsDone();
+    m_log.close();
+    m_names.clear();
+    removeEmptyThumbnailFolder();
+
+    const RunSummary outcome = summary(m_counters, storageManagement);
+    m_dialogs.status({outcome.text, outcome.failed, summarySeconds,
+                      outcome.failed ? Platform::Sound::Error : Platform::Sound::Success});
+    Q_EMIT statusHintChanged(outcome.hint);
+
+    m_programSettings.rec().PSTotalRetitled += m_counters.retitled;
+    if (auto written = m_programSettings.UpdateFPSM(); !written) {
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(written.error()),
+                          Platform::Severity::Error});
+    }
+    if (m_hooks.updateCounter)
+        m_hooks.updateCounter();
+    pass.syncExtensions.clear();
+    m_syncExtensions.clear();
+
+    // Rows of pictures that left the folder would otherwise linger in the table.
+    bool emptied = false;
+    if (storageManagement || anyDeleted || anyMovedAway) {
+        m_pictures.FillSGTitle(false, m_hooks.yield);
+        emptied = m_pictures.rowCount() == 0;
+    }
+    Q_EMIT retitlingFinished();
+    if (emptied)
+        Q_EMIT pictureFolderEmptied();
+    return true;
+}
+
+bool Retitler::ToTheBin(const QString &FileName)
+{
+    if (!m_files.exists(FileName))
+        return true;
+    if (m_files.isFolder(FileName))
+        return false;
+    return bool(m_files.trash(FileName));
+}
+
+QString Retitler::companionOf(const QString &picturePath, const QString &extension)
+{
+    const QString folder = folderOf(picturePath);
+    const QString name = m_names.actualName(folder, companionName(fileNameOf(picturePath), extension));
+    if (name.isEmpty())
+        return {};
+    const QString path = joinPath(folder, name);
+    return m_files.exists(path) ? path : QString();
+}
+
+int Retitler::DeleteIsSuccess(const QString &FileOld)
+{
+    if (!ToTheBin(FileOld)) {
+        m_log.WriteLog(LogEvent::DeleteFailed, FileOld);
+        return 0;
+    }
+    m_log.WriteLog(LogEvent::Deleted, FileOld);
+    const QString thumbnail = Session::ThumbnailPath(FileOld);
+    if (m_files.exists(thumbnail))
+        ToTheBin(thumbnail);
+    int count = 1;
+    for (const QString &extension : std::as_const(m_syncExtensions)) {
+        const QString companion = companionOf(FileOld, extension);
+        if (companion.isEmpty())
+            continue;
+        if (ToTheBin(companion)) {
+            ++count;
+            m_log.WriteLog(LogEvent::SyncDeleted, companion);
+        } else {
+            m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
+        }
+    }
+    return count;
+}
+
+void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
+{
+    const QString from = Session::ThumbnailPath(FileOld);
+    const QString to = Session::ThumbnailPath(FileNew);
+    if (!m_files.exists(from) || m_files.exists(to))
+        return;
+    // A thumbnail is only a copy: whatever goes wrong here, the picture's move stands.
+    if (!m_files.makeFolder(folderOf(to)))
+        return;
+    [[maybe_unused]] const auto moved = m_files.move(from, to);
+}
+
+int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
+{
+    if (!m_files.move(FileOld, FileNew)) {
+        m_log.WriteLog(LogEvent::RenameFailed, FileOld, FileNew);
+        return 0;
+    }
+    m_log.WriteLog(LogEvent::Renamed, FileOld, FileNew);
+    moveThumbnail(FileOld, FileNew);
+
+    int count = 1;
+    QList<QPair<QString, QString>> followed;
+    bool companionFailed = false;
+    for (const QString &extension : std::as_const(m_syncExtensions)) {
+        const QString from = companionOf(FileOld, extension);
+        if (from.isEmpty())
+            continue;
+        const QString to = companionPath(FileNew, extension);
+        if (m_files.move(from, to)) {
+            ++count;
+            m_log.WriteLog(LogEvent::SyncRenamed, from, to);
+            followed.append({from, to});
+        } else {
+            m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
+            companionFailed = true;
+            break;
+        }
+    }
+    if (!companionFailed)
+        return count;
+
+    // The picture and its companions belong together: back to where they were. The thumbnail is
+    // only a copy and stays under its new name.
+    m_log.WriteLog(LogEvent::Rollback);
+    if (!m_files.move(FileNew, FileOld)) {
+        m_log.WriteLog(LogEvent::RollbackFailed, FileNew, FileOld);
+        m_log.WriteLog(LogEvent::RollbackTerminated);
+        return 0;
+    }
+    m_log.WriteLog(LogEvent::RolledBack, FileNew, FileOld);
+    for (const auto &[from, to] : std::as_const(followed)) {
+        if (!m_files.exists(to))
+            continue;
+        if (m_files.move(to, from))
+            m_log.WriteLog(LogEvent::SyncRolledBack, to, from);
+        else
+            m_log.WriteLog(LogEvent::SyncRollbackFailed, to, from);
+    }
+    return 0;
+}
+
+void Retitler::removeEmptyThumbnailFolder()
+{
+    const QString folder = m_pictures.folderFile(u"xelthumb"_s);
+    if (QFileInfo(folder).isDir() && Session::FolderHoldsOnlyWorkFiles(folder))
+        QDir(folder).removeRecursively();
+}
+
+RunSummary Retitler::summary(const RunCounters &counters, bool storageManagement)
+{
+    RunSummary result;
+    const QString retitled = QString::number(counters.retitled);
+    if (counters.failures == 0) {
+        result.text = retitled + (storageManagement ? text(704, " picture(s) successfully retitled and moved")
+                                                    : text(705, " picture(s) successfully retitled"));
+    } else {
+        result.text = retitled
+                      + (storageManagement ? text(700, " picture(s) successfully retitled/moved, ")
+                                           : text(701, " picture(s) successfully retitled, "))
+                      + QString::number(counters.failures) + text(703, " failure(s) occurred");
+        result.failed = true;
+    }
+    if (counters.synchronized > 0)
+        result.text += u", "_s + QString::number(counters.synchronized) + text(702, " file(s) synchronized");
+    if (counters.deleted > 0 || counters.undeleted > 0 || counters.synchronizedDeleted > 0) {
+        result.text += text(788, " (Delete information...)");
+        result.hint = QString::number(counters.deleted) + text(789, " picture(s) succesfully deleted");
+        if (counters.undeleted > 0)
+            result.hint += u'\n' + QString::number(counters.undeleted) + text(791, " file(s) could not be deleted");
+        if (counters.synchronizedDeleted > 0) {
+            result.hint +=
+                u'\n' + QString::number(counters.synchronizedDeleted) + text(790, " synchronized file(s) deleted");
+        }
+    }
+    return result;
+}
+
+} // namespace Retitle

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "retitle/foldernames.h"
+#include "retitle/retitlelog.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace Platform {
+class Dialogs;
+class FileSystem;
+} // namespace Platform
+namespace Session {
+class PictureSession;
+}
+namespace Settings {
+class ProgramSettings;
+}
+
+namespace Retitle {
+
+struct TestPassResult;
+
+// The counters of one retitling run.
+struct RunCounters
+{
+    int retitled = 0;
+    int failures = 0;
+    int synchronized = 0;
+    int deleted = 0;
+    int undeleted = 0;
+    int synchronizedDeleted = 0;
+
+    bool operator==(const RunCounters &) const = default;
+};
+
+// The one-line outcome of a run for the status line, and the hint shown when pointing at it.
+struct RunSummary
+{
+    QString text;
+    // Empty when the run deleted nothing.
+    QString hint;
+    bool failed = false;
+
+    bool operator==(const RunSummary &) const = default;
+};
+
+// What the retitling tells the parts of the program that are not its own.
+struct RetitleHooks
+{
+    // The free text of a picture that was retitled; the context dictionary learns it.
+    std::function<void(const QString &freeText)> confirmedFreeText;
+    // After the last picture: the context dictionary settles its size.
+    std::function<void()> freeTextsDone;
+    // After the run: the counter element takes its next start value.
+    std::function<void()> updateCounter;
+    // After every picture, so that the window stays responsive.
+    std::function<void()> yield;
+};
+
+// Retitle Now: sends the pictures marked for deletion to the trash, renames (and moves) every
+// picture of a test pass with the files that follow it and its thumbnail, and logs every step.
+// A failure of one picture is logged and counted and never stops the run; a picture whose
+// companion cannot follow is moved back with the companions that already moved. No file is ever
+// replaced, and at any moment each file exists under its old or its new name.
+class Retitler final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // logFolder: the work folder's "Logs/" folder.
+    Retitler(Session::PictureSession &pictures, Settings::ProgramSettings &programSettings, Platform::Dialogs &dialogs,
+             Platform::FileSystem &files, const QString &logFolder, QObject *parent = nullptr);
+    ~Retitler() override;
+
+    void setHooks(RetitleHooks hooks) { m_hooks = std::move(hooks); }
+
+    // The whole run over the pass; its sync extensions are emptied at the end. storageManagement:
+    // pictures are renamed and moved into storage folders. False when nothing was touched because
+    // the log could not be created (the user was told).
+    bool Retitle(TestPassResult &pass, bool storageManagement, const QDateTime &start = QDateTime::currentDateTime());
+
+    // DeleteIsSuccess: a picture and its companions to the trash; 0 on failure, else 1 + the
+    // number of companions trashed.
+    int DeleteIsSuccess(const QString &FileOld);
+    // RenameIsSuccess: renames/moves a picture with its companions and thumbnail; 0 on failure or
+    // rollback, else 1 + the number of companions moved.
+    int RenameIsSuccess(const QString &FileOld, const QString &FileNew);
+    // ToTheBin: one file to the trash; a path that names no file counts as success.
+    bool ToTheBin(const QString &FileName);
+
+    // The extensions whose files follow a picture, as a pass found them.
+    void setSyncExtensions(const QStringList &extensions) { m_syncExtensions = extensions; }
+    const RunCounters &counters() const { return m_counters; }
+    // A run has happened since the folder was opened (closing then offers "Done").
+    bool hasRetitled() const { return m_hasRetitled; }
+    // The log of the last run.
+    QString logPath() const { return m_logPath; }
+
+    static RunSummary summary(const RunCounters &counters, bool storageManagement);
+
+Q_SIGNALS:
+    // The run begins: show the busy cursor and disable stages 1 and 3.
+    void retitlingStarted();
+    // The run has ended: enable stages 1 and 3 and restore the cursor.
+    void retitlingFinished();
+    void currentRowChanged(int row);
+    // The status line's hint after a run; empty for none.
+    void statusHintChanged(const QString &hint);
+    // The rebuilt picture table holds no picture: the main window closes (and offers "Done").
+    void pictureFolderEmptied();
+
+private:
+    // The companion of a picture for an extension as the folder held it when the step began, in
+    // any letter case; empty when there is none.
+    QString companionOf(const QString &picturePath, const QString &extension);
+    void moveThumbnail(const QString &FileOld, const QString &FileNew);
+    void removeEmptyThumbnailFolder();
+    void yield() const;
+
+    Session::PictureSession &m_pictures;
+    Settings::ProgramSettings &m_programSettings;
+    Platform::Dialogs &m_dialogs;
+    Platform::FileSystem &m_files;
+    QString m_logFolder;
+    RetitleHooks m_hooks;
+    RetitleLog m_log;
+    QString m_logPath;
+    FolderNames m_names;
+    QStringList m_syncExtensions;
+    RunCounters m_counters;
+    bool m_hasRetitled = false;
+};
+
+} // namespace Retitle

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "retitle/rtitle.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace Retitle {
+
+// What a test pass found, handed to the report and to the retitling; it lives from Test & Preview
+// until the retitling has ended.
+struct TestPassResult
+{
+    // One record per picture to rename, in picture-table order.
+    QList<Rtitle> titles;
+    // Indexes into titles in sorted title order; titles[i].Alfa_order is the inverse.
+    QList<int> sortedOrder;
+    int errorCount = 0;
+    int warningCount = 0;
+    // Selected pictures not marked for deletion.
+    int picturesToRename = 0;
+    // The checked unique-check folders that exist, and how many folders their expansion gave.
+    QStringList uniqueFolders;
+    int extendedFolderCount = 0;
+    // Extensions without dot, in the order their files follow a picture.
+    QStringList syncExtensions;
+    // Folders the retitling creates before it starts; always empty while destinations are the
+    // picture folder.
+    QStringList newFolders;
+};
+
+} // namespace Retitle

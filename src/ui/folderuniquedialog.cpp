@@ -1,0 +1,75 @@
+#include "ui/folderuniquedialog.h"
+
+#include "retitle/folderuniqueeditor.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Ui {
+
+using Retitle::FolderUniqueEditor;
+
+FolderUniqueDialog::FolderUniqueDialog(FolderUniqueEditor &editor, QWidget *parent) : QDialog(parent), m_editor(editor)
+{
+    setWindowTitle(FolderUniqueEditor::windowCaption());
+    resize(640, 360);
+    auto *layout = new QVBoxLayout(this);
+    m_list = new QListWidget;
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_list, 1);
+    auto *buttons = new QHBoxLayout;
+    auto *add = new QPushButton(FolderUniqueEditor::addCaption());
+    m_remove = new QPushButton(FolderUniqueEditor::removeCaption());
+    m_ok = new QPushButton(FolderUniqueEditor::okCaption());
+    auto *cancel = new QPushButton(FolderUniqueEditor::cancelCaption());
+    buttons->addWidget(add);
+    buttons->addWidget(m_remove);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(add, &QPushButton::clicked, this, [this] {
+        if (m_editor.addFolder())
+            refresh();
+    });
+    connect(m_remove, &QPushButton::clicked, this, [this] {
+        QList<int> rows;
+        for (const QListWidgetItem *item : m_list->selectedItems())
+            rows.append(m_list->row(item));
+        m_editor.remove(rows);
+        refresh();
+    });
+    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
+        m_editor.setChecked(m_list->row(item), item->checkState() == Qt::Checked);
+        m_ok->setEnabled(m_editor.okEnabled());
+    });
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    refresh();
+}
+
+void FolderUniqueDialog::accept()
+{
+    if (m_editor.accept())
+        QDialog::accept();
+}
+
+void FolderUniqueDialog::refresh()
+{
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    for (const Retitle::FolderUniqueRec &rec : m_editor.entries()) {
+        auto *item = new QListWidgetItem(rec.folder, m_list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(rec.checked ? Qt::Checked : Qt::Unchecked);
+    }
+    m_remove->setEnabled(false);
+    m_ok->setEnabled(m_editor.okEnabled());
+}
+
+} // namespace Ui

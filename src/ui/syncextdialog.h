@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace Retitle {
+class SyncExtEditor;
+}
+
+namespace Ui {
+
+// The extensions kept in sync with the pictures, over a loaded editor; OK stores them.
+class SyncExtDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SyncExtDialog(Retitle::SyncExtEditor &editor, QWidget *parent = nullptr);
+
+    QListWidget *list() const { return m_list; }
+    QLineEdit *input() const { return m_input; }
+    QPushButton *addButton() const { return m_add; }
+
+    void accept() override;
+
+private:
+    void add();
+    void refresh();
+
+    Retitle::SyncExtEditor &m_editor;
+    QListWidget *m_list = nullptr;
+    QLineEdit *m_input = nullptr;
+    QPushButton *m_add = nullptr;
+};
+
+} // namespace Ui
