@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace Records::AnsiCodec {
 
 namespace {
@@ -35,11 +37,10 @@ bool canEncode(char32_t codePoint)
     return byteFor(codePoint) >= 0;
 }
 
-QByteArray encode(QStringView text)
+qsizetype encode(QStringView text, char *out, qsizetype capacity)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size() && written < capacity; ++i) {
         const QChar c = text.at(i);
         char32_t codePoint = c.unicode();
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
@@ -47,21 +48,31 @@ QByteArray encode(QStringView text)
             ++i;
         }
         const int byte = byteFor(codePoint);
-        bytes.append(byte < 0 ? '?' : char(byte));
+        out[written++] = byte < 0 ? '?' : char(byte);
     }
+    return written;
+}
+
+QByteArray encode(QStringView text)
+{
+    // Never more bytes than UTF-16 units.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encode(text, bytes.data(), bytes.size()));
     return bytes;
 }
 
 QString decode(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char raw : bytes) {
-        const auto byte = static_cast<unsigned char>(raw);
+    // Empty input gives an empty string, never a null one, whatever the view points at.
+    if (bytes.isEmpty())
+        return u""_s;
+    // Windows-1252 is Latin-1 but for 0x80..0x9F, which are rare in titles: convert the fast
+    // way and mend those few.
+    QString text = QString::fromLatin1(bytes);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte >= 0x80 && byte <= 0x9F)
-            text.append(QChar(highTable[byte - 0x80]));
-        else
-            text.append(QChar(char16_t(byte)));
+            text[i] = QChar(highTable[byte - 0x80]);
     }
     return text;
 }

@@ -14,6 +14,8 @@ namespace AnsiCodec {
 // One byte per character; a character the code page has no byte for becomes '?', a surrogate
 // pair included (one '?' for the pair).
 QByteArray encode(QStringView text);
+// The first bytes of encode(text), at most capacity of them, written to out; returns how many.
+qsizetype encode(QStringView text, char *out, qsizetype capacity);
 QString decode(QByteArrayView bytes);
 // True when the character survives encode() unchanged.
 bool canEncode(char32_t codePoint);

@@ -12,6 +12,12 @@ Record::Record(int size) : m_bytes(size, '\0') {}
 
 Record Record::fromBytes(const QByteArray &bytes, int size)
 {
+    // Reading a file decodes every record once; sharing the bytes saves copying each.
+    if (bytes.size() == size) {
+        Record record(0);
+        record.m_bytes = bytes;
+        return record;
+    }
     Record record(size);
     std::memcpy(record.m_bytes.data(), bytes.constData(), size_t(qMin<qsizetype>(bytes.size(), size)));
     return record;
@@ -27,11 +33,9 @@ QString Record::string(int offset, int maxLength) const
 void Record::setString(int offset, int maxLength, const QString &text)
 {
     Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
-    const QByteArray encoded = AnsiCodec::encode(text).left(maxLength);
     char *field = m_bytes.data() + offset;
     std::memset(field, 0, size_t(maxLength) + 1);
-    field[0] = char(encoded.size());
-    std::memcpy(field + 1, encoded.constData(), size_t(encoded.size()));
+    field[0] = char(AnsiCodec::encode(text, field + 1, maxLength));
 }
 
 qint32 Record::int32(int offset) const

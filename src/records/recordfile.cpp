@@ -6,6 +6,35 @@
 
 namespace Records {
 
+namespace {
+
+// Whole files are read and written in slices of about this size: large enough that system calls
+// do not dominate, small enough that the buffer stays in the processor's cache and is reused
+// instead of claiming fresh memory for the whole file.
+constexpr qint64 sliceBytes = 256 * 1024;
+
+// Writes beside the file, flushes to disk and renames over it. writeContent reports whether all
+// of it was written.
+FileResult<void> writeAtomically(const QString &path, const std::function<bool(QIODevice *file)> &writeContent)
+{
+    QSaveFile file(path);
+    // A rename over a file we may not replace must fail rather than fall back to writing the
+    // old file in place, which would bring back the risk this function exists to avoid.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
+    if (!writeContent(&file)) {
+        const QString message = file.errorString();
+        file.cancelWriting();
+        return fail(FileError{FileError::Code::WriteFailed, path, -1, message});
+    }
+    if (!file.commit())
+        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
+    return {};
+}
+
+} // namespace
+
 RecordFile::RecordFile(const QString &path, int recordSize) : m_path(path), m_recordSize(recordSize)
 {
     Q_ASSERT(recordSize > 0);
@@ -51,18 +80,31 @@ FileResult<QByteArray> RecordFile::read(qint64 index) const
 
 FileResult<QList<QByteArray>> RecordFile::readWholeRecords() const
 {
+    QList<QByteArray> records;
+    const auto read = readEachWholeRecord([&records](QByteArrayView record) { records.append(record.toByteArray()); });
+    if (!read)
+        return fail(read.error());
+    return records;
+}
+
+FileResult<qint64> RecordFile::readEachWholeRecord(const std::function<void(QByteArrayView record)> &take) const
+{
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error(exists() ? FileError::Code::OpenFailed : FileError::Code::NotFound, file.errorString()));
     const qint64 count = file.size() / m_recordSize;
-    const QByteArray all = file.read(count * m_recordSize);
-    if (all.size() != count * m_recordSize)
-        return fail(error(FileError::Code::ReadFailed, file.errorString()));
-    QList<QByteArray> records;
-    records.reserve(count);
-    for (qint64 i = 0; i < count; ++i)
-        records.append(all.mid(i * m_recordSize, m_recordSize));
-    return records;
+    const qint64 perSlice = qMax<qint64>(1, sliceBytes / m_recordSize);
+    QByteArray slice(qMin(count, perSlice) * m_recordSize, Qt::Uninitialized);
+    for (qint64 done = 0; done < count;) {
+        const qint64 records = qMin(perSlice, count - done);
+        const qint64 bytes = records * m_recordSize;
+        if (file.read(slice.data(), bytes) != bytes)
+            return fail(error(FileError::Code::ReadFailed, file.errorString()));
+        for (qint64 i = 0; i < records; ++i)
+            take(QByteArrayView(slice.constData() + i * m_recordSize, m_recordSize));
+        done += records;
+    }
+    return count;
 }
 
 FileResult<QList<QByteArray>> RecordFile::readAll() const
@@ -134,22 +176,30 @@ FileResult<void> RecordFile::rewrite(const QByteArray &concatenatedRecords) cons
     return writeFileAtomically(m_path, concatenatedRecords);
 }
 
+FileResult<void> RecordFile::rewrite(qint64 count, const std::function<QByteArray(qint64 index)> &recordAt) const
+{
+    const qint64 perSlice = qMax<qint64>(1, sliceBytes / m_recordSize);
+    QByteArray slice;
+    slice.reserve(qMin(count, perSlice) * m_recordSize);
+    return writeAtomically(m_path, [&](QIODevice *file) {
+        for (qint64 i = 0; i < count; ++i) {
+            const QByteArray record = recordAt(i);
+            Q_ASSERT(record.size() == m_recordSize);
+            slice.append(record);
+            if ((i + 1) % perSlice == 0 || i + 1 == count) {
+                if (file->write(slice) != slice.size())
+                    return false;
+                // Keeps the capacity for the next slice, unlike clear().
+                slice.resize(0);
+            }
+        }
+        return true;
+    });
+}
+
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    // A rename over a file we may not replace must fail rather than fall back to writing the
-    // old file in place, which would bring back the risk this function exists to avoid.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
-    if (file.write(content) != content.size()) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, message});
-    }
-    if (!file.commit())
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
-    return {};
+    return writeAtomically(path, [&content](QIODevice *file) { return file->write(content) == content.size(); });
 }
 
 } // namespace Records

@@ -3,8 +3,11 @@
 #include "records/fileerror.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 namespace Records {
 
@@ -25,6 +28,9 @@ public:
     FileResult<QList<QByteArray>> readAll() const;
     // The whole records of a damaged file, for callers that can go on with them.
     FileResult<QList<QByteArray>> readWholeRecords() const;
+    // Hands the whole records to take one by one in file order, without holding the whole file
+    // in memory; a record's bytes are valid only during its call. The number of records read.
+    FileResult<qint64> readEachWholeRecord(const std::function<void(QByteArrayView record)> &take) const;
 
     // Writes record index in place; index == count() appends.
     FileResult<void> write(qint64 index, const QByteArray &record) const;
@@ -36,6 +42,9 @@ public:
     // place only once it is complete, so a failure at any point leaves the old file intact.
     FileResult<void> rewrite(const QList<QByteArray> &records) const;
     FileResult<void> rewrite(const QByteArray &concatenatedRecords) const;
+    // The same for count records that recordAt returns one by one in order, never holding more
+    // than a slice of the file in memory.
+    FileResult<void> rewrite(qint64 count, const std::function<QByteArray(qint64 index)> &recordAt) const;
 
 private:
     FileError error(FileError::Code code, const QString &systemMessage = {}, qint64 offset = -1) const;

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,6 +28,40 @@ bool isPictureFile(int folderDescriptor, const char *name)
     return faccessat(folderDescriptor, name, W_OK, AT_EACCESS) == 0;
 }
 
+// The picture-extension test on the undecoded name, so that the names of other files are never
+// decoded. It agrees with IsPictureExtension(extensionOf(decoded name)): the extensions are
+// ASCII, a '.' byte is never part of a multi-byte character, and no other character lower-cases
+// to one of the extensions' letters.
+bool hasPictureExtension(const char *name)
+{
+    const char *dot = std::strrchr(name, '.');
+    if (!dot)
+        return false;
+    // ".jpeg" is the longest.
+    constexpr size_t longest = 5;
+    char16_t lowerCase[longest];
+    size_t length = 0;
+    for (const char *c = dot; *c; ++c) {
+        if (length == longest)
+            return false;
+        const char ascii = (*c >= 'A' && *c <= 'Z') ? char(*c - 'A' + 'a') : *c;
+        lowerCase[length++] = char16_t(static_cast<unsigned char>(ascii));
+    }
+    return IsPictureExtension(QStringView(lowerCase, qsizetype(length)));
+}
+
+// QFile::decodeName() for a file name: names are mostly ASCII, which converts much faster as
+// Latin-1 and gives the same string.
+QString decodedName(const char *name)
+{
+    const size_t length = std::strlen(name);
+    for (size_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(name[i]) >= 0x80)
+            return QFile::decodeName(name);
+    }
+    return QString::fromLatin1(name, qsizetype(length));
+}
+
 } // namespace
 
 QStringList scanPictureFolder(const QString &folder, const std::function<void()> &yield)
@@ -42,11 +77,8 @@ QStringList scanPictureFolder(const QString &folder, const std::function<void()>
             yield();
         if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!IsPictureExtension(extensionOf(name)))
-            continue;
-        if (isPictureFile(descriptor, entry->d_name))
-            names.append(name);
+        if (hasPictureExtension(entry->d_name) && isPictureFile(descriptor, entry->d_name))
+            names.append(decodedName(entry->d_name));
     }
     closedir(dir);
     sortTitles(&names);

@@ -25,11 +25,15 @@ public:
     int CheckInPrevNotInCurrent() const;
 
 private:
-    int takeFirstUnused(QList<int> *candidates);
+    // Records with the same key form a chain in file order: the hash holds its first record
+    // still to be looked at, m_next* each record's successor (-1 at the end).
+    int takeFirstUnused(int *first, const QList<int> &next);
 
     QList<bool> m_stillPresent;
-    QHash<QString, QList<int>> m_exact;
-    QHash<QString, QList<int>> m_lowerCase;
+    QHash<QString, int> m_exact;
+    QHash<QString, int> m_lowerCase;
+    QList<int> m_nextExact;
+    QList<int> m_nextLowerCase;
 };
 
 } // namespace Session

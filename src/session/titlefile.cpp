@@ -31,24 +31,32 @@ FileResult<TitleFile::Contents> TitleFile::readAll() const
     const auto total = file.count();
     if (!total && total.error().code != FileError::Code::Damaged)
         return Records::fail(total.error());
-    const auto raw = file.readWholeRecords();
-    if (!raw)
-        return Records::fail(raw.error());
     Contents contents;
     contents.damaged = !total;
-    contents.records.reserve(raw->size());
-    for (const QByteArray &bytes : *raw)
-        contents.records.append(SGTitleRec::fromBytes(bytes));
+    if (total)
+        contents.records.reserve(*total);
+    // Decoded straight from the read buffer: a folder of many pictures has a title file too big
+    // to copy about.
+    const auto read = file.readEachWholeRecord([&contents](QByteArrayView bytes) {
+        contents.records.append(SGTitleRec::fromBytes(QByteArray::fromRawData(bytes.data(), bytes.size())));
+    });
+    if (!read)
+        return Records::fail(read.error());
     return contents;
 }
 
 FileResult<void> TitleFile::rewrite(const QList<SGTitleRec> &records) const
 {
-    QByteArray all;
-    all.reserve(records.size() * SGTitleRec::size);
-    for (const SGTitleRec &record : records)
-        all.append(record.toBytes());
-    return RecordFile(m_path, SGTitleRec::size).rewrite(all);
+    return RecordFile(m_path, SGTitleRec::size).rewrite(records.size(), [&records](qint64 index) {
+        return records.at(index).toBytes();
+    });
+}
+
+FileResult<void> TitleFile::rewrite(qint64 count, const std::function<SGTitleRec(qint64 index)> &recordAt) const
+{
+    return RecordFile(m_path, SGTitleRec::size).rewrite(count, [&recordAt](qint64 index) {
+        return recordAt(index).toBytes();
+    });
 }
 
 FileResult<void> TitleFile::write(qint64 index, const SGTitleRec &record) const
