@@ -350,7 +350,10 @@ bool Application::start(const QString &folderArgument)
         QString folder;
         open = chooseFolder(folderArgument, &folder) == FolderChoice::Open && InitSession(folder);
         if (open && !m_pictures->FillSGTitle(true, [] { QCoreApplication::processEvents(); })) {
-            m_startupError = u"Error writing to : "_s + m_pictures->titleFile().path() + u" , disk might be full"_s;
+            m_startupError = m_pictures->fillError().startsWith(text("Error writing to "))
+                                 || m_pictures->fillError().isEmpty()
+                                 ? u"Error writing to : "_s + m_pictures->titleFile().path() + u" , disk might be full"_s
+                                 : prefixed(m_pictures->fillError());
             open = false;
         }
         if (open && m_pictures->rowCount() == 0) {

@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace Session {
@@ -164,21 +166,26 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
     m_stage2Row.reset();
     m_rows.clear();
 
+    m_fillError.clear();
     QList<SGTitleRec> previous;
     if (!m_fresh) {
         auto contents = m_titleFile.readAll();
-        if (contents) {
-            previous = std::move(contents->records);
-            if (contents->damaged) {
-                m_dialogs.status({L10n::describe({Records::FileError::Code::Damaged, m_titleFile.path(), -1, {}}),
-                                  true, 10, Platform::Sound::Error});
-            }
+        if (!contents) {
+            // Rewriting the title file now would lose the previous session for good.
+            m_fillError = L10n::describe(contents.error());
+            Q_EMIT tableRebuilt();
+            return false;
+        }
+        previous = std::move(contents->records);
+        if (contents->damaged) {
+            m_dialogs.status({L10n::describe({Records::FileError::Code::Damaged, m_titleFile.path(), -1, {}}), true,
+                              10, Platform::Sound::Error});
         }
     }
     QStringList previousTitles;
     previousTitles.reserve(previous.size());
-    for (const SGTitleRec &record : std::as_const(previous))
-        previousTitles.append(record.STOld);
+    for (SGTitleRec &record : previous)
+        previousTitles.append(std::exchange(record.STOld, QString()));
     PreviousTitles index(previousTitles);
 
     const QStringList names = scanPictureFolder(m_folder, yield);
@@ -245,15 +252,16 @@ bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
 
 bool PictureSession::WriteFSGTitle()
 {
-    QList<SGTitleRec> records;
-    records.reserve(m_rows.size());
-    for (int i = 0; i < m_rows.size(); ++i) {
-        // The stage-2 row keeps its edit mode, so a session closed before stage 2 is re-entered
-        // still resumes in the mode it had.
-        const bool stage2 = m_stage2Row == i;
-        records.append(WriteFSGTitleRec(i, stage2, stage2 && m_editMode == EditMode::All));
-    }
-    return bool(m_titleFile.rewrite(records));
+    // The stage-2 row keeps its edit mode, so a session closed before stage 2 is re-entered still
+    // resumes in the mode it had. Records are composed as they are written, never all at once.
+    const auto written = m_titleFile.rewrite(m_rows.size(), [this](qint64 index) {
+        const int row = int(index);
+        const bool stage2 = m_stage2Row == row;
+        return WriteFSGTitleRec(row, stage2, stage2 && m_editMode == EditMode::All);
+    });
+    if (!written)
+        m_fillError = L10n::describe(written.error());
+    return bool(written);
 }
 
 bool PictureSession::CreateFSGTitle()

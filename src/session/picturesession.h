@@ -73,6 +73,8 @@ public:
     // FillSGTitle: rebuilds the table from the folder and the previous session's records and
     // rewrites the title file; false only when the title file could not be written.
     bool FillSGTitle(bool checkOnMissing, const std::function<void()> &yield = {});
+    // Why the last FillSGTitle or WriteFSGTitle failed, in a sentence.
+    const QString &fillError() const { return m_fillError; }
     // The record a row is stored as.
     SGTitleRec WriteFSGTitleRec(int row, bool stage2, bool editAll) const;
     // Writes one row's record in place; on failure tells the user and keeps the change in the table.
@@ -131,6 +133,7 @@ private:
     std::optional<int> m_stage2Row;
     EditMode m_editMode = EditMode::All;
     int m_missingTitles = 0;
+    QString m_fillError;
 };
 
 } // namespace Session

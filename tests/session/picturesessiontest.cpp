@@ -58,6 +58,7 @@ private Q_SLOTS:
     void unrepresentableNameDoesNotMatchOnResume();
     void subjects();
     void damagedTitleFileKeepsItsWholeRecords();
+    void unreadableTitleFileIsNotReplaced();
     void updateRecordWritesOneRecordInPlace();
     void failedUpdateTellsTheUser();
     void firstGenerationConversion();
@@ -292,6 +293,17 @@ void PictureSessionTest::damagedTitleFileKeepsItsWholeRecords()
     QCOMPARE(m_dialogs.statuses.size(), 1);
     QVERIFY(m_dialogs.statuses.at(0).error);
     QVERIFY(m_dialogs.statuses.at(0).text.contains(u"MrlSGTitle2.dat"_s));
+}
+
+void PictureSessionTest::unreadableTitleFileIsNotReplaced()
+{
+    QVERIFY(writeFile(m_dir->filePath(u"a.jpg"_s)));
+    // A title file that cannot be read must not be overwritten with an empty session.
+    QVERIFY(QDir(m_dir->path()).mkdir(u"MrlSGTitle2.dat"_s));
+    PictureSession session(m_dialogs, m_noSubjects);
+    QVERIFY(!fill(session, false));
+    QVERIFY(session.fillError().contains(u"MrlSGTitle2.dat"_s));
+    QVERIFY(QFileInfo(m_dir->filePath(u"MrlSGTitle2.dat"_s)).isDir());
 }
 
 void PictureSessionTest::updateRecordWritesOneRecordInPlace()
