@@ -196,8 +196,7 @@ bool entryExists(const QString &path)
 
 Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to)
 {
-    if (!entryExists(from))
-        return Records::fail(failure(FileError::Code::NotFound, from, ENOENT));
+    // A missing source shows in the rename's own error; no check beforehand.
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     int error = placeWithoutReplacing(source, target);

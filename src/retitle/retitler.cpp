@@ -65,6 +65,8 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     m_syncExtensions = pass.syncExtensions;
     m_names.clear();
 
+    m_pictures.beginRecordUpdates();
+    m_thumbnailFolders.clear();
     bool anyDeleted = false;
     for (int i = 0; i < m_pictures.rowCount(); ++i) {
         if (!m_pictures.row(i).isSelected() || !m_pictures.row(i).markedForDeletion)
@@ -120,6 +122,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
         yield();
     }
 
+    m_pictures.endRecordUpdates();
     if (m_hooks.freeTextsDone)
         m_hooks.freeTextsDone();
     m_log.close();
@@ -166,10 +169,9 @@ QString Retitler::companionOf(const QString &picturePath, const QString &extensi
 {
     const QString folder = folderOf(picturePath);
     const QString name = m_names.actualName(folder, companionName(fileNameOf(picturePath), extension));
-    if (name.isEmpty())
-        return {};
-    const QString path = joinPath(folder, name);
-    return m_files.exists(path) ? path : QString();
+    // The folder's listing of this run says it is there; a companion removed since then shows as
+    // a move of a missing file, which the caller passes over.
+    return name.isEmpty() ? QString() : joinPath(folder, name);
 }
 
 int Retitler::DeleteIsSuccess(const QString &FileOld)
@@ -185,7 +187,7 @@ int Retitler::DeleteIsSuccess(const QString &FileOld)
     int count = 1;
     for (const QString &extension : std::as_const(m_syncExtensions)) {
         const QString companion = companionOf(FileOld, extension);
-        if (companion.isEmpty())
+        if (companion.isEmpty() || !m_files.exists(companion))
             continue;
         if (ToTheBin(companion)) {
             ++count;
@@ -201,7 +203,12 @@ void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
 {
     const QString from = Session::ThumbnailPath(FileOld);
     const QString to = Session::ThumbnailPath(FileNew);
-    if (!m_files.exists(from) || m_files.exists(to))
+    // Most folders have no thumbnail folder at all: look once per folder and run.
+    const QString thumbnails = folderOf(from);
+    auto known = m_thumbnailFolders.find(thumbnails);
+    if (known == m_thumbnailFolders.end())
+        known = m_thumbnailFolders.insert(thumbnails, m_files.isFolder(thumbnails));
+    if (!known.value() || !m_files.exists(from) || m_files.exists(to))
         return;
     // A thumbnail is only a copy: whatever goes wrong here, the picture's move stands.
     if (!m_files.makeFolder(folderOf(to)))
@@ -226,10 +233,14 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
         if (from.isEmpty())
             continue;
         const QString to = companionPath(FileNew, extension);
-        if (m_files.move(from, to)) {
+        const auto moved = m_files.move(from, to);
+        if (moved) {
             ++count;
             m_log.WriteLog(LogEvent::SyncRenamed, from, to);
             followed.append({from, to});
+        } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
+            // Gone since the folder was listed: there is nothing to take along.
+            continue;
         } else {
             m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
             companionFailed = true;

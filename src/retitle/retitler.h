@@ -4,6 +4,7 @@
 #include "retitle/retitlelog.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -134,6 +135,8 @@ private:
     QStringList m_syncExtensions;
     RunCounters m_counters;
     bool m_hasRetitled = false;
+    // Whether a thumbnail folder exists, per folder, for the run under way.
+    QHash<QString, bool> m_thumbnailFolders;
 };
 
 } // namespace Retitle

@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <utility>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -236,11 +237,30 @@ SGTitleRec PictureSession::WriteFSGTitleRec(int rowIndex, bool stage2, bool edit
     return record;
 }
 
+void PictureSession::beginRecordUpdates()
+{
+    auto file = std::make_unique<QFile>(m_titleFile.path());
+    if (file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) && file->size() == qint64(m_rows.size()) * SGTitleRec::size)
+        m_openTitleFile = std::move(file);
+}
+
+void PictureSession::endRecordUpdates()
+{
+    m_openTitleFile.reset();
+}
+
 bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
 {
     Q_EMIT rowsChanged(rowIndex, rowIndex);
-    if (m_titleFile.write(rowIndex, WriteFSGTitleRec(rowIndex, stage2, editAll)))
+    if (m_openTitleFile) {
+        const QByteArray bytes = WriteFSGTitleRec(rowIndex, stage2, editAll).toBytes();
+        // One positioned write per record.
+        if (::pwrite(m_openTitleFile->handle(), bytes.constData(), size_t(bytes.size()),
+                     off_t(qint64(rowIndex) * SGTitleRec::size)) == bytes.size())
+            return true;
+    } else if (m_titleFile.write(rowIndex, WriteFSGTitleRec(rowIndex, stage2, editAll))) {
         return true;
+    }
     m_dialogs.inform({L10n::title(),
                       text(344, "Error updating ") + m_titleFile.path()
                           + text(345, " , you might have a problem with the disk,") + u'\n'

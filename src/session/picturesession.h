@@ -8,7 +8,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class QFile;
 
 namespace Platform {
 class Dialogs;
@@ -79,6 +82,10 @@ public:
     SGTitleRec WriteFSGTitleRec(int row, bool stage2, bool editAll) const;
     // Writes one row's record in place; on failure tells the user and keeps the change in the table.
     bool UpdateFSGTitleRec(int row, bool stage2, bool editAll);
+    // Between these two, UpdateFSGTitleRec writes through one open, unbuffered handle of the title
+    // file instead of opening it for every record: each record still reaches the file at once.
+    void beginRecordUpdates();
+    void endRecordUpdates();
     bool WriteFSGTitle();
     bool CreateFSGTitle();
     // Converts a first-generation title file MrlSGTitle.dat into the (empty) title file and
@@ -134,6 +141,7 @@ private:
     EditMode m_editMode = EditMode::All;
     int m_missingTitles = 0;
     QString m_fillError;
+    std::unique_ptr<QFile> m_openTitleFile;
 };
 
 } // namespace Session
