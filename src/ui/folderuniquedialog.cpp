@@ -1,5 +1,7 @@
 #include "ui/folderuniquedialog.h"
 
+#include "ui/checklist.h"
+
 #include "retitle/folderuniqueeditor.h"
 
 #include <QHBoxLayout>
@@ -16,8 +18,7 @@ FolderUniqueDialog::FolderUniqueDialog(FolderUniqueEditor &editor, QWidget *pare
     setWindowTitle(FolderUniqueEditor::windowCaption());
     resize(640, 360);
     auto *layout = new QVBoxLayout(this);
-    m_list = new QListWidget;
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list = new CheckList;
     layout->addWidget(m_list, 1);
     auto *buttons = new QHBoxLayout;
     auto *add = new QPushButton(FolderUniqueEditor::addCaption());
@@ -36,14 +37,11 @@ FolderUniqueDialog::FolderUniqueDialog(FolderUniqueEditor &editor, QWidget *pare
             refresh();
     });
     connect(m_remove, &QPushButton::clicked, this, [this] {
-        QList<int> rows;
-        for (const QListWidgetItem *item : m_list->selectedItems())
-            rows.append(m_list->row(item));
-        m_editor.remove(rows);
+        m_editor.remove(m_list->selectedRows());
         refresh();
     });
-    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
-        m_editor.setChecked(m_list->row(item), item->checkState() == Qt::Checked);
+    connect(m_list, &CheckList::checkChanged, this, [this](int row, bool checked) {
+        m_editor.setChecked(row, checked);
         m_ok->setEnabled(m_editor.okEnabled());
     });
     connect(m_list, &QListWidget::itemSelectionChanged, this,
@@ -61,13 +59,9 @@ void FolderUniqueDialog::accept()
 
 void FolderUniqueDialog::refresh()
 {
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const Retitle::FolderUniqueRec &rec : m_editor.entries()) {
-        auto *item = new QListWidgetItem(rec.folder, m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(rec.checked ? Qt::Checked : Qt::Unchecked);
-    }
+    m_list->setEntries(checkListEntries(
+        m_editor.entries(), [](const Retitle::FolderUniqueRec &rec) { return rec.folder; },
+        [](const Retitle::FolderUniqueRec &rec) { return rec.checked; }));
     m_remove->setEnabled(false);
     m_ok->setEnabled(m_editor.okEnabled());
 }

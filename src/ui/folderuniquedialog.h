@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/checklist.h"
+
 #include <QDialog>
 
-class QListWidget;
 class QPushButton;
 
 namespace Retitle {
@@ -28,7 +29,7 @@ private:
     void refresh();
 
     Retitle::FolderUniqueEditor &m_editor;
-    QListWidget *m_list = nullptr;
+    CheckList *m_list = nullptr;
     QPushButton *m_remove = nullptr;
     QPushButton *m_ok = nullptr;
 };

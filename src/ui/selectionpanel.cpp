@@ -1,5 +1,7 @@
 #include "ui/selectionpanel.h"
 
+#include "ui/checklist.h"
+
 #include "session/selection.h"
 
 #include <QButtonGroup>
@@ -48,7 +50,8 @@ SelectionPanel::SelectionPanel(Session::Selection &selection, QWidget *parent)
     captionRow->addWidget(m_modeButton, 1);
     captionRow->addWidget(m_maintain);
     stringsLayout->addLayout(captionRow);
-    m_strings = new QListWidget;
+    m_strings = new CheckList;
+    m_strings->setSelectionMode(QAbstractItemView::SingleSelection);
     m_strings->setObjectName(u"selectionStrings"_s);
     m_strings->installEventFilter(this);
     m_strings->setMaximumHeight(m_strings->fontMetrics().height() * 9);
@@ -64,9 +67,8 @@ SelectionPanel::SelectionPanel(Session::Selection &selection, QWidget *parent)
     connect(m_modeButton, &QToolButton::clicked, this, [this] { m_selection.toggleMode(); });
     connect(m_maintain, &QToolButton::clicked, this, &SelectionPanel::maintainStringsRequested);
     connect(m_selectByStrings, &QPushButton::clicked, this, [this] { m_selection.BtnSelectSClick(); });
-    connect(m_strings, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
-        m_selection.setChecked(m_strings->row(item), item->checkState() == Qt::Checked);
-    });
+    connect(m_strings, &CheckList::checkChanged, this,
+            [this](int row, bool checked) { m_selection.setChecked(row, checked); });
     connect(&selection, &Session::Selection::captionsChanged, this, &SelectionPanel::updateCaptions);
     connect(&selection, &Session::Selection::stringsChanged, this, &SelectionPanel::fillStrings);
     fillStrings();
@@ -75,13 +77,9 @@ SelectionPanel::SelectionPanel(Session::Selection &selection, QWidget *parent)
 
 void SelectionPanel::fillStrings()
 {
-    const QSignalBlocker blocker(m_strings);
-    m_strings->clear();
-    for (const Session::SelectionString &string : m_selection.strings()) {
-        auto *item = new QListWidgetItem(string.text, m_strings);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(string.checked ? Qt::Checked : Qt::Unchecked);
-    }
+    m_strings->setEntries(checkListEntries(
+        m_selection.strings(), [](const Session::SelectionString &s) { return s.text; },
+        [](const Session::SelectionString &s) { return s.checked; }));
 }
 
 void SelectionPanel::updateCaptions()

@@ -5,6 +5,10 @@
 class QButtonGroup;
 class QGroupBox;
 class QListWidget;
+
+namespace Ui {
+class CheckList;
+}
 class QPushButton;
 class QToolButton;
 
@@ -39,7 +43,7 @@ private:
     QButtonGroup *m_kinds = nullptr;
     QPushButton *m_selectButton = nullptr;
     QToolButton *m_modeButton = nullptr;
-    QListWidget *m_strings = nullptr;
+    CheckList *m_strings = nullptr;
     QPushButton *m_selectByStrings = nullptr;
     QToolButton *m_maintain = nullptr;
 };

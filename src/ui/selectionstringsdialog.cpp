@@ -1,5 +1,7 @@
 #include "ui/selectionstringsdialog.h"
 
+#include "ui/checklist.h"
+
 #include "l10n/text.h"
 
 #include <QHBoxLayout>
@@ -18,8 +20,7 @@ SelectionStringsDialog::SelectionStringsDialog(const QList<Session::SelectionStr
 {
     setWindowTitle(Session::SelectionStringsEditor::windowCaption());
     auto *layout = new QVBoxLayout(this);
-    m_list = new QListWidget;
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list = new CheckList;
     layout->addWidget(m_list, 1);
     auto *inputRow = new QHBoxLayout;
     m_input = new QLineEdit;
@@ -50,15 +51,10 @@ SelectionStringsDialog::SelectionStringsDialog(const QList<Session::SelectionStr
     });
     connect(m_add, &QPushButton::clicked, this, &SelectionStringsDialog::add);
     connect(m_remove, &QPushButton::clicked, this, [this] {
-        QList<int> rows;
-        for (const QListWidgetItem *item : m_list->selectedItems())
-            rows.append(m_list->row(item));
-        m_editor.remove(rows);
+        m_editor.remove(m_list->selectedRows());
         refresh();
     });
-    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
-        m_editor.setChecked(m_list->row(item), item->checkState() == Qt::Checked);
-    });
+    connect(m_list, &CheckList::checkChanged, this, [this](int row, bool checked) { m_editor.setChecked(row, checked); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
@@ -77,13 +73,9 @@ void SelectionStringsDialog::add()
 
 void SelectionStringsDialog::refresh()
 {
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const Session::SelectionString &string : m_editor.entries()) {
-        auto *item = new QListWidgetItem(string.text, m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(string.checked ? Qt::Checked : Qt::Unchecked);
-    }
+    m_list->setEntries(checkListEntries(
+        m_editor.entries(), [](const Session::SelectionString &s) { return s.text; },
+        [](const Session::SelectionString &s) { return s.checked; }));
     m_input->setEnabled(m_editor.inputEnabled());
     m_add->setEnabled(m_editor.addEnabled());
 }

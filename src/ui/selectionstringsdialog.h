@@ -6,6 +6,10 @@
 
 class QLineEdit;
 class QListWidget;
+
+namespace Ui {
+class CheckList;
+}
 class QPushButton;
 
 namespace Ui {
@@ -26,7 +30,7 @@ private:
     void add();
 
     Session::SelectionStringsEditor m_editor;
-    QListWidget *m_list = nullptr;
+    CheckList *m_list = nullptr;
     QLineEdit *m_input = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_remove = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/syncextdialog.h"
 
+#include "ui/checklist.h"
+
 #include "retitle/syncexteditor.h"
 
 #include <QHBoxLayout>
@@ -17,7 +19,7 @@ SyncExtDialog::SyncExtDialog(SyncExtEditor &editor, QWidget *parent) : QDialog(p
     setWindowTitle(SyncExtEditor::windowCaption());
     resize(420, 360);
     auto *layout = new QVBoxLayout(this);
-    m_list = new QListWidget;
+    m_list = new CheckList;
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     layout->addWidget(m_list, 1);
     auto *inputRow = new QHBoxLayout;
@@ -55,15 +57,10 @@ SyncExtDialog::SyncExtDialog(SyncExtEditor &editor, QWidget *parent) : QDialog(p
     });
     connect(m_add, &QPushButton::clicked, this, &SyncExtDialog::add);
     connect(remove, &QPushButton::clicked, this, [this] {
-        QList<int> rows;
-        for (const QListWidgetItem *item : m_list->selectedItems())
-            rows.append(m_list->row(item));
-        m_editor.remove(rows);
+        m_editor.remove(m_list->selectedRows());
         refresh();
     });
-    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
-        m_editor.setChecked(m_list->row(item), item->checkState() == Qt::Checked);
-    });
+    connect(m_list, &CheckList::checkChanged, this, [this](int row, bool checked) { m_editor.setChecked(row, checked); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
@@ -85,13 +82,9 @@ void SyncExtDialog::accept()
 
 void SyncExtDialog::refresh()
 {
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const Retitle::SyncExtRec &rec : m_editor.entries()) {
-        auto *item = new QListWidgetItem(rec.extension, m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(rec.checked ? Qt::Checked : Qt::Unchecked);
-    }
+    m_list->setEntries(checkListEntries(
+        m_editor.entries(), [](const Retitle::SyncExtRec &rec) { return rec.extension; },
+        [](const Retitle::SyncExtRec &rec) { return rec.checked; }));
     m_add->setEnabled(m_editor.addEnabled());
 }
 

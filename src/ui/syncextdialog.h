@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/checklist.h"
+
 #include <QDialog>
 
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace Retitle {
@@ -31,7 +32,7 @@ private:
     void refresh();
 
     Retitle::SyncExtEditor &m_editor;
-    QListWidget *m_list = nullptr;
+    CheckList *m_list = nullptr;
     QLineEdit *m_input = nullptr;
     QPushButton *m_add = nullptr;
 };
