@@ -2,44 +2,55 @@
 
 #include "retitle/paths_p.h"
 
-#include "platform/filesystem.h"
-
 namespace Retitle {
 
 FolderNames::FolderNames(const Platform::FileSystem &files) : m_files(files) {}
 
-const FolderNames::Listing &FolderNames::listing(const QString &folder)
+FolderNames::Listing &FolderNames::listing(const QString &folder)
 {
     auto found = m_listings.find(folder);
     if (found != m_listings.end())
         return *found;
     Listing listing;
-    for (const Platform::FolderEntry &entry : m_files.entries(folder)) {
-        listing.byName[entry.name.toLower()].append(entry.name);
-        if (!entry.isFolder)
-            listing.byBase[withoutExtension(entry.name).toLower()].append(entry.name);
+    listing.entries = m_files.entries(folder);
+    listing.exact.reserve(listing.entries.size());
+    listing.byLowerName.reserve(listing.entries.size());
+    for (const Platform::FolderEntry &entry : std::as_const(listing.entries)) {
+        listing.exact.insert(entry.name);
+        const QString lower = entry.name.toLower();
+        if (!listing.byLowerName.contains(lower))
+            listing.byLowerName.insert(lower, entry.name);
     }
     return *m_listings.insert(folder, std::move(listing));
 }
 
 bool FolderNames::contains(const QString &folder, const QString &name)
 {
-    return listing(folder).byName.contains(name.toLower());
+    const Listing &names = listing(folder);
+    return names.exact.contains(name) || names.byLowerName.contains(name.toLower());
 }
 
 QString FolderNames::actualName(const QString &folder, const QString &name)
 {
-    const QStringList names = listing(folder).byName.value(name.toLower());
-    if (names.isEmpty())
-        return {};
-    return names.contains(name) ? name : names.first();
+    const Listing &names = listing(folder);
+    if (names.exact.contains(name))
+        return name;
+    return names.byLowerName.value(name.toLower());
 }
 
 QStringList FolderNames::withBase(const QString &folder, const QString &base)
 {
-    QStringList names = listing(folder).byBase.value(base.toLower());
-    names.sort();
-    return names;
+    Listing &names = listing(folder);
+    if (!names.byBase) {
+        names.byBase.emplace();
+        for (const Platform::FolderEntry &entry : std::as_const(names.entries)) {
+            if (!entry.isFolder)
+                (*names.byBase)[withoutExtension(entry.name).toLower()].append(entry.name);
+        }
+    }
+    QStringList found = names.byBase->value(base.toLower());
+    found.sort();
+    return found;
 }
 
 } // namespace Retitle

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/filesystem.h"
+
 #include <QHash>
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
-namespace Platform {
-class FileSystem;
-}
+#include <optional>
 
 namespace Retitle {
 
@@ -33,10 +35,14 @@ public:
 private:
     struct Listing
     {
-        QHash<QString, QStringList> byName;
-        QHash<QString, QStringList> byBase;
+        QList<Platform::FolderEntry> entries;
+        // The names as spelt, and each lower-cased name with the first entry spelt so.
+        QSet<QString> exact;
+        QHash<QString, QString> byLowerName;
+        // Built when first asked for: most users of a listing never need it.
+        std::optional<QHash<QString, QStringList>> byBase;
     };
-    const Listing &listing(const QString &folder);
+    Listing &listing(const QString &folder);
 
     const Platform::FileSystem &m_files;
     QHash<QString, Listing> m_listings;

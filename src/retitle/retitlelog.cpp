@@ -2,6 +2,11 @@
 
 #include "records/ansicodec.h"
 
+#include <cstring>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace Retitle {
@@ -48,24 +53,76 @@ QString RetitleLog::line(LogEvent event, const QString &path, const QString &to)
     return {};
 }
 
+RetitleLog::RetitleLog(qint64 chunkSize) : m_chunkSize(qMax<qint64>(chunkSize, 2)) {}
+
+RetitleLog::~RetitleLog()
+{
+    close();
+}
+
 Records::FileResult<void> RetitleLog::open(const QString &path)
 {
     close();
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
         return Records::fail(
             Records::FileError{Records::FileError::Code::CreateFailed, path, -1, m_file.errorString()});
     }
+    m_length = 0;
+    m_capacity = 0;
+    reserve(m_chunkSize);
     return {};
+}
+
+bool RetitleLog::reserve(qint64 length)
+{
+    const qint64 capacity = m_length + qMax(length, m_chunkSize);
+    if (m_map) {
+        m_file.unmap(m_map);
+        m_map = nullptr;
+    }
+    // Writing the filler allocates the room, so that a full disk shows here as a failed write
+    // and not later, as a fault when a line is stored into the mapping.
+    QByteArray filler(capacity - m_capacity, '\n');
+    for (qsizetype i = 0; i + 1 < filler.size(); i += 2)
+        filler[i] = '\r';
+    const bool grown = m_file.seek(m_capacity) && m_file.write(filler) == filler.size();
+    if (grown)
+        m_map = m_file.map(0, capacity);
+#ifdef MADV_POPULATE_WRITE
+    if (m_map) {
+        // The new room is in the cache already; taking it writable in one call spares a fault on
+        // each of its pages.
+        const qint64 page = ::sysconf(_SC_PAGESIZE);
+        const qint64 from = m_capacity / page * page;
+        ::madvise(m_map + from, size_t(capacity - from), MADV_POPULATE_WRITE);
+    }
+#endif
+    if (!m_map) {
+        m_file.resize(m_length);
+        m_file.seek(m_length);
+        m_capacity = m_length;
+        return false;
+    }
+    m_capacity = capacity;
+    return true;
 }
 
 void RetitleLog::WriteLog(const QString &line)
 {
     if (!m_file.isOpen())
         return;
+    const QByteArray bytes = Records::AnsiCodec::encode(line) + "\r\n";
+    if (m_map) {
+        if (m_length + bytes.size() <= m_capacity || reserve(bytes.size())) {
+            std::memcpy(m_map + m_length, bytes.constData(), size_t(bytes.size()));
+            m_length += bytes.size();
+            return;
+        }
+    }
     // A line that cannot be written (a full disk) must not stop the run: the files matter more.
-    m_file.write(Records::AnsiCodec::encode(line) + "\r\n");
-    m_file.flush();
+    if (m_file.seek(m_length) && m_file.write(bytes) == bytes.size())
+        m_length += bytes.size();
 }
 
 void RetitleLog::WriteLog(LogEvent event, const QString &path, const QString &to)
@@ -75,8 +132,15 @@ void RetitleLog::WriteLog(LogEvent event, const QString &path, const QString &to
 
 void RetitleLog::close()
 {
-    if (m_file.isOpen())
-        m_file.close();
+    if (!m_file.isOpen())
+        return;
+    if (m_map) {
+        m_file.unmap(m_map);
+        m_map = nullptr;
+    }
+    m_file.resize(m_length);
+    m_capacity = 0;
+    m_file.close();
 }
 
 } // namespace Retitle

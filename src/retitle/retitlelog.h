@@ -29,9 +29,20 @@ enum class LogEvent {
 // The log of one retitling: a text file in the work folder's "Logs/", Windows-1252 with CR LF
 // line ends. Every line reaches the file before the next file operation starts, so that after an
 // interruption the log tells under which name each file is.
+//
+// A run writes two lines per picture, as many as it makes renames, so the lines go through a
+// shared mapping of the file instead of a system call each: a line stored there is in the
+// system's cache at once and survives the program being killed. The file grows ahead of the lines
+// in chunks filled with empty lines (so a killed run leaves a readable log) and is cut to its
+// lines when closed. Where the file cannot be mapped, each line is written and flushed.
 class RetitleLog final
 {
 public:
+    explicit RetitleLog(qint64 chunkSize = qint64(1) << 20);
+    ~RetitleLog();
+    RetitleLog(const RetitleLog &) = delete;
+    RetitleLog &operator=(const RetitleLog &) = delete;
+
     // "yyyyMMddhhmmss_" + the picture folder with every '/' as '~' + ".txt".
     static QString fileName(const QDateTime &start, const QString &pictureFolder);
     // The line of an event. path: the file concerned; for moves the path moved from and the
@@ -48,7 +59,14 @@ public:
     void close();
 
 private:
+    bool reserve(qint64 length);
+
     QFile m_file;
+    qint64 m_chunkSize;
+    // The mapped file: its lines take the first m_length bytes of m_capacity.
+    uchar *m_map = nullptr;
+    qint64 m_length = 0;
+    qint64 m_capacity = 0;
 };
 
 } // namespace Retitle

@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <utility>
 #include <unistd.h>
 
@@ -240,18 +242,33 @@ SGTitleRec PictureSession::WriteFSGTitleRec(int rowIndex, bool stage2, bool edit
 void PictureSession::beginRecordUpdates()
 {
     auto file = std::make_unique<QFile>(m_titleFile.path());
-    if (file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) && file->size() == qint64(m_rows.size()) * SGTitleRec::size)
-        m_openTitleFile = std::move(file);
+    const qint64 size = qint64(m_rows.size()) * SGTitleRec::size;
+    if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) || file->size() != size)
+        return;
+    // The records overwrite bytes the file holds already, so storing them needs no new room.
+    m_titleMap = size > 0 ? file->map(0, size) : nullptr;
+    m_titleMapRecords = m_titleMap ? qint64(m_rows.size()) : 0;
+    m_openTitleFile = std::move(file);
 }
 
 void PictureSession::endRecordUpdates()
 {
+    if (m_titleMap)
+        m_openTitleFile->unmap(m_titleMap);
+    m_titleMap = nullptr;
+    m_titleMapRecords = 0;
     m_openTitleFile.reset();
 }
 
 bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
 {
     Q_EMIT rowsChanged(rowIndex, rowIndex);
+    if (m_titleMap && rowIndex >= 0 && rowIndex < m_titleMapRecords) {
+        const QByteArray bytes = WriteFSGTitleRec(rowIndex, stage2, editAll).toBytes();
+        Q_ASSERT(bytes.size() == SGTitleRec::size);
+        std::memcpy(m_titleMap + qint64(rowIndex) * SGTitleRec::size, bytes.constData(), size_t(bytes.size()));
+        return true;
+    }
     if (m_openTitleFile) {
         const QByteArray bytes = WriteFSGTitleRec(rowIndex, stage2, editAll).toBytes();
         // One positioned write per record.

@@ -82,8 +82,10 @@ public:
     SGTitleRec WriteFSGTitleRec(int row, bool stage2, bool editAll) const;
     // Writes one row's record in place; on failure tells the user and keeps the change in the table.
     bool UpdateFSGTitleRec(int row, bool stage2, bool editAll);
-    // Between these two, UpdateFSGTitleRec writes through one open, unbuffered handle of the title
-    // file instead of opening it for every record: each record still reaches the file at once.
+    // Between these two, UpdateFSGTitleRec writes through a shared mapping of the title file
+    // instead of opening it for every record (through one open handle where it cannot be mapped):
+    // a record stored into the mapping is in the system's cache at once and survives the program
+    // being killed, without a system call per record.
     void beginRecordUpdates();
     void endRecordUpdates();
     bool WriteFSGTitle();
@@ -142,6 +144,8 @@ private:
     int m_missingTitles = 0;
     QString m_fillError;
     std::unique_ptr<QFile> m_openTitleFile;
+    uchar *m_titleMap = nullptr;
+    qint64 m_titleMapRecords = 0;
 };
 
 } // namespace Session

@@ -1,5 +1,6 @@
 #include "retitle/retitlelog.h"
 
+#include "records/ansicodec.h"
 #include "support/files.h"
 
 #include <QTemporaryDir>
@@ -7,6 +8,18 @@
 
 using namespace Qt::StringLiterals;
 using namespace Retitle;
+
+namespace {
+
+// The lines of a log that is still open: the room it keeps ahead holds only empty lines.
+QByteArray linesWhileOpen(QByteArray bytes)
+{
+    while (bytes.endsWith('\r') || bytes.endsWith('\n'))
+        bytes.chop(1);
+    return bytes.isEmpty() ? bytes : bytes + "\r\n";
+}
+
+} // namespace
 
 class RetitleLogTest : public QObject
 {
@@ -17,6 +30,7 @@ private Q_SLOTS:
     void fileName();
     void linesNotSeenInARun();
     void writesWindows1252WithCrLfAndEmptiesAnOldFile();
+    void growsInChunksAndKeepsEveryLine();
     void unwritableFolderFails();
 };
 
@@ -46,11 +60,35 @@ void RetitleLogTest::writesWindows1252WithCrLfAndEmptiesAnOldFile()
     RetitleLog log;
     QVERIFY(log.open(path));
     log.WriteLog(LogEvent::Deleted, u"/p/Café.jpg"_s);
-    // Flushed at once: the bytes are there while the log is still open.
-    QCOMPARE(readFile(path), QByteArray("Succesfully deleted: /p/Caf\xe9.jpg\r\n"));
+    // Flushed at once: the bytes are there while the log is still open, as after a killed run.
+    QCOMPARE(linesWhileOpen(readFile(path)), QByteArray("Succesfully deleted: /p/Caf\xe9.jpg\r\n"));
     log.WriteLog(LogEvent::Rollback);
     log.close();
     QCOMPARE(readFile(path), QByteArray("Succesfully deleted: /p/Caf\xe9.jpg\r\n  Rollback\r\n"));
+}
+
+void RetitleLogTest::growsInChunksAndKeepsEveryLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"log.txt"_s);
+    // Chunks smaller than a line make every line grow the file.
+    for (const qint64 chunk : {qint64(7), qint64(64), qint64(1) << 20}) {
+        RetitleLog log(chunk);
+        QVERIFY(log.open(path));
+        QByteArray expected;
+        for (int i = 0; i < 300; ++i) {
+            const QString from = u"/p/IMG_"_s + QString::number(i) + u".jpg"_s;
+            log.WriteLog(LogEvent::Renamed, from, u"/p/Beach "_s + QString::number(i) + u".jpg"_s);
+            expected += Records::AnsiCodec::encode(RetitleLog::line(LogEvent::Renamed, from,
+                                                                    u"/p/Beach "_s + QString::number(i) + u".jpg"_s))
+                + "\r\n";
+            if (i == 150)
+                QCOMPARE(linesWhileOpen(readFile(path)), expected);
+        }
+        QCOMPARE(linesWhileOpen(readFile(path)), expected);
+        log.close();
+        QCOMPARE(readFile(path), expected);
+    }
 }
 
 void RetitleLogTest::unwritableFolderFails()

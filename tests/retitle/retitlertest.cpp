@@ -157,11 +157,13 @@ TestPassResult RetitlerTest::pass(const QList<QPair<QString, QString>> &renames,
 
 QStringList RetitlerTest::logLines() const
 {
-    const QByteArray bytes = readFile(m_retitler->logPath());
+    // While the run goes on, the log keeps room ahead of its lines, filled with empty lines.
+    QByteArray bytes = readFile(m_retitler->logPath());
+    while (bytes.endsWith('\r') || bytes.endsWith('\n'))
+        bytes.chop(1);
     if (bytes.isEmpty())
         return {};
-    Q_ASSERT(bytes.endsWith("\r\n"));
-    return Records::AnsiCodec::decode(bytes.chopped(2)).split(u"\r\n"_s);
+    return Records::AnsiCodec::decode(bytes).split(u"\r\n"_s);
 }
 
 void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()

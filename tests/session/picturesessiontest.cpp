@@ -318,6 +318,16 @@ void PictureSessionTest::updateRecordWritesOneRecordInPlace()
     QVERIFY(records.at(1).STEditAll);
     QVERIFY(!records.at(0).STStage2);
     QCOMPARE(records.size(), 2);
+
+    // Within a run of updates each record is in the file at once, before the run ends.
+    session.beginRecordUpdates();
+    session.rowForChange(0).freeText = u"Beach"_s;
+    QVERIFY(session.UpdateFSGTitleRec(0, false, false));
+    QCOMPARE(stored().at(0).STNew, u"Beach"_s);
+    QVERIFY(stored().at(1).STStage2);
+    session.endRecordUpdates();
+    QCOMPARE(stored().size(), 2);
+    QCOMPARE(stored().at(0).STNew, u"Beach"_s);
 }
 
 void PictureSessionTest::failedUpdateTellsTheUser()
