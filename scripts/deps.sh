@@ -2,11 +2,14 @@
 # ./test and ./bench; pass extra package names in MIRELTO_EXTRA_PACKAGES.
 mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev
                   qt6-tools-dev-tools qt6-l10n-tools libgl-dev ${MIRELTO_EXTRA_PACKAGES:-})
+# Only the benchmark build needs these: libexiv2 is linked into a benchmark, never the program.
+mirelto_bench_packages=(libexiv2-dev)
 
+# mirelto_install_missing [PACKAGES...]: the build's packages and the ones given.
 mirelto_install_missing() {
     local missing=()
     local package
-    for package in "${mirelto_packages[@]}"; do
+    for package in "${mirelto_packages[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
+#include <memory>
 #include <optional>
 
 class QIODevice;
@@ -35,8 +36,17 @@ public:
     std::optional<quint8> byteAt(quint64 offset) const;
 
 private:
+    // The part of the device read last. EXIF structures are read in many small pieces close to
+    // each other; each would otherwise cost a seek and a read of its own.
+    struct Chunk
+    {
+        quint64 start = 0;
+        QByteArray bytes;
+    };
+
     QByteArrayView m_bytes;
     QIODevice *m_device = nullptr;
+    std::shared_ptr<Chunk> m_chunk;
     quint64 m_base = 0;
     quint64 m_size = 0;
 };

@@ -4,6 +4,8 @@
 #include "metadata/tagnames.h"
 #include "metadata/valuetext.h"
 
+#include "records/recordlayout.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -16,6 +18,16 @@ constexpr int initialTagListSize = 200;
 constexpr qsizetype maxTextLength = 200;
 
 } // namespace
+
+QByteArray ExifElRec::toBytes() const
+{
+    return Records::encodeRecord(*this);
+}
+
+ExifElRec ExifElRec::fromBytes(const QByteArray &bytes)
+{
+    return Records::decodeRecord<ExifElRec>(bytes);
+}
 
 TAExifEl tagList(const ExifData &data)
 {

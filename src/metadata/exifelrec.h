@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,9 @@ struct ExifData;
 // at most 200 characters; they are stored as short strings in the program's code page.
 struct ExifElRec
 {
+    // One record of ExifEl.dat, the EXIF tag database.
+    static constexpr int size = 612;
+
     qint32 ElTagnbr = 0;
     // "1" when the tag is selected for titles, "0" when not.
     QString ElSelected;
@@ -19,6 +23,20 @@ struct ExifElRec
     // The description used in titles; by default the name with its illegal characters replaced.
     QString ElUserTag;
     QString ElValue;
+
+    template<typename Rec, typename Visitor>
+    static void layout(Rec &rec, Visitor &v)
+    {
+        v.int32(0, rec.ElTagnbr);
+        v.string(4, 1, rec.ElSelected);
+        v.string(6, 200, rec.ElTag);
+        v.string(207, 200, rec.ElUserTag);
+        v.string(408, 200, rec.ElValue);
+    }
+
+    QByteArray toBytes() const;
+    // bytes must hold at least size bytes.
+    static ExifElRec fromBytes(const QByteArray &bytes);
 
     bool operator==(const ExifElRec &) const = default;
 };
