@@ -4,7 +4,13 @@
 
 #include "compose/picprefixlist.h"
 #include "compose/picsuffixlist.h"
+#include "compose/datetimesettingsmodel.h"
+#include "compose/elementvaluesource.h"
+#include "compose/exiftagdatabase.h"
+#include "compose/exiftagsmodel.h"
+#include "compose/numbersettingsmodel.h"
 #include "compose/titlesettingsmodel.h"
+#include "dictionary/dictionarystore.h"
 #include "platform/filesystem.h"
 #include "retitle/destinationplanner.h"
 #include "retitle/retitler.h"
@@ -21,6 +27,11 @@
 #include "session/picturesession.h"
 #include "session/pictures.h"
 #include "session/selection.h"
+#include "session/freetexteditor.h"
+#include "session/dictionaryline.h"
+#include "dictionary/editline.h"
+#include "session/stageworkflow.h"
+#include "compose/changedprefixsuffix.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
@@ -78,16 +89,100 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
                                                      m_locations.workFolder + u"Logs/"_s);
     m_testPreview = std::make_unique<Retitle::TestPreview>(*m_pictures, *m_selection, *m_sessionSettings, dialogs, *m_files,
                                                            *m_destinations, *m_retitler, m_locations.workFolder);
+    m_numberSettings = std::make_unique<Compose::NumberSettingsModel>(*m_sessionSettings, dialogs, *m_titleSettings);
+    m_dateTimeSettings = std::make_unique<Compose::DateTimeSettingsModel>(*m_sessionSettings, *m_titleSettings);
+    m_exifTags = std::make_unique<Compose::ExifTagDatabase>(workFile(u"ExifEl.dat"_s));
+    m_exifElement = std::make_unique<Compose::ExifTagElement>(*m_exifTags);
     const auto yield = [] { QCoreApplication::processEvents(); };
     Retitle::TestPreviewHooks previewHooks;
     previewHooks.yield = yield;
+    previewHooks.numberWillFit = [this] { return m_numberSettings->NumberWillFit(); };
+    previewHooks.elementValues = [this]() -> std::unique_ptr<Compose::ElementValues> {
+        const Settings::SessionSettingsRec &settings = m_sessionSettings->folderRec();
+        m_exifElement->startPass(settings.exifTagsInTitle, settings.markNotAvailable);
+        return std::make_unique<Compose::ElementValueSource>(settings, m_numberSettings->startPass(),
+                                                             QLocale::system());
+    };
+    previewHooks.exifText = [this](const QString &path) { return m_exifElement->text(path); };
     m_testPreview->setHooks(std::move(previewHooks));
+    m_dictionaries = std::make_unique<Dictionary::DictionaryStore>(m_locations.workFolder, *m_programSettings, dialogs,
+                                                                   Platform::programVersion());
+    m_dictionaries->setYield(yield);
     Retitle::RetitleHooks retitleHooks;
     retitleHooks.yield = yield;
+    retitleHooks.confirmedFreeText = [this](const QString &freeText) {
+        m_dictionaries->WriteContextDic(Dictionary::DicIndex::Active, freeText);
+    };
+    retitleHooks.freeTextsDone = [this] { m_dictionaries->ResetSizeContextDic(Dictionary::DicIndex::Active); };
+    retitleHooks.updateCounter = [this] { m_numberSettings->updateCounterAfterRetitle(); };
     m_retitler->setHooks(std::move(retitleHooks));
+    createStage2();
+}
+
+void Application::createStage2()
+{
+    m_workflow = std::make_unique<Session::StageWorkflow>();
+    m_freeTextEditor = std::make_unique<Session::FreeTextEditor>(*m_pictures, *m_selection, *m_workflow,
+                                                                 *m_programSettings, m_dialogs);
+    m_editLine = std::make_unique<Dictionary::EditLine>(*m_dictionaries, *m_freeTextEditor, m_dialogs);
+    m_dictionaryLine = std::make_unique<Session::DictionaryLine>(*m_editLine);
+    m_freeTextEditor->setLine(m_dictionaryLine.get());
+    // The button beside the line follows its text and its completions.
+    connect(m_editLine.get(), &Dictionary::EditLine::textChanged, m_freeTextEditor.get(),
+            &Session::FreeTextEditor::SetBtnEnter);
+    connect(m_editLine.get(), &Dictionary::EditLine::completionsChanged, m_freeTextEditor.get(),
+            &Session::FreeTextEditor::SetBtnEnter);
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::stage2Started, this,
+            [this] { m_editLine->setMaxHits(m_programSettings->rec().PSMaxHits); });
+    Session::FreeTextEditorHooks hooks;
+    hooks.addConfirmedFreeText = [this](const QString &text) { m_dictionaries->AddConfirmedFreeText(text); };
+    // The lists of remembered texts are read at start-up, after this; they are looked up per call.
+    hooks.changedPrefix = [this](int row, const QString &text) {
+        Compose::UpdateChangedPrefixSuffix(*m_pictures, m_dialogs, Compose::PicTextKind::Prefix, row, text);
+    };
+    hooks.changedSuffix = [this](int row, const QString &text) {
+        Compose::UpdateChangedPrefixSuffix(*m_pictures, m_dialogs, Compose::PicTextKind::Suffix, row, text);
+    };
+    hooks.addPicPrefix = [this](const QString &text) {
+        if (m_prefixes)
+            m_prefixes->AddPicPrefix(text);
+    };
+    hooks.addPicSuffix = [this](const QString &text) {
+        if (m_suffixes)
+            m_suffixes->AddPicSuffix(text);
+    };
+    hooks.testResultRows = [this] {
+        QList<int> rows;
+        for (const Retitle::Rtitle &title : m_testPreview->result().titles)
+            rows.append(title.FinalTitle_Row);
+        return rows;
+    };
+    m_freeTextEditor->setHooks(std::move(hooks));
+
+    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
+            [this] { m_workflow->SetFreeTextButtons(m_pictures->selectionCommandsEnabled()); });
+    connect(m_retitler.get(), &Retitle::Retitler::retitlingStarted, this, [this] { m_workflow->beginRetitling(); });
+    connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, this, [this] { m_workflow->endRetitling(); });
+    connect(m_testPreview.get(), &Retitle::TestPreview::correctionStarted, this,
+            [this] { m_freeTextEditor->BtnEditAllClick(); });
 }
 
 Application::~Application() = default;
+
+std::unique_ptr<Compose::ExifTagsModel> Application::exifTagsModel(int currentRow)
+{
+    const QString folder = m_pictures->pictureFolder();
+    const auto pathOf = [&folder](const QString &name) {
+        return (folder == u"/"_s ? QString() : folder) + u'/' + name;
+    };
+    QStringList paths;
+    for (const Session::PictureRow &row : m_pictures->rows())
+        paths.append(pathOf(row.currentTitle));
+    const QString current =
+        currentRow >= 0 && currentRow < paths.size() ? paths.at(currentRow) : (paths.isEmpty() ? QString() : paths.first());
+    return std::make_unique<Compose::ExifTagsModel>(*m_exifTags, *m_sessionSettings, m_dialogs,
+                                                    [this] { return storageSetup(); }, paths, current);
+}
 
 QString Application::workFile(const QString &name) const
 {
@@ -159,6 +254,8 @@ bool Application::InitApplication()
 {
     m_startupError.clear();
     m_language->apply(m_machine.localLanguage, m_machine.localLanguage);
+    // A Static dictionary of the first format is converted before anything checks its file.
+    m_dictionaries->ConvertDic(Dictionary::DicIndex::Static);
 
     const Platform::ScreenInfo &screen = m_machine.screen;
     if (screen.width < 1024 || screen.height < 600)
@@ -171,6 +268,8 @@ bool Application::InitApplication()
         m_layout.fixedMaximised = true;
     }
     m_layout.compact = screen.height < 768;
+    m_dictionaries->TitleUnique(true, Dictionary::DicIndex::Active);
+    m_dictionaries->TitleUnique(true, Dictionary::DicIndex::Static);
 
     if (m_machine.drives.type(m_locations.applicationFolder) != Platform::DriveType::Fixed)
         return fail(prefixed(text(695, "Please install Mirelto on a fixed drive first and then run the program again")));
@@ -210,13 +309,20 @@ bool Application::InitApplication()
 
     if (!loadRememberedTexts())
         return false;
+    if (!m_dictionaries->InitContextDic(Dictionary::DicIndex::Static, false, false, -1))
+        return fail(prefixed(workFile(u"ContextDic.dat"_s) + text(334, " initialization error, can not run program")));
+    if (!m_exifTags->InitFExifEl())
+        return fail(prefixed(m_exifTags->path() + text(334, " initialization error, can not run program")));
 
     const QString sessionDefaults = workFile(u"MrlSessionSet.dat"_s);
     if (Platform::isReadOnlyFile(sessionDefaults))
         return fail(prefixed(sessionDefaults + text(335, " is set to read-only, can not run program")));
     if (!m_sessionSettings->InitFSession(storageSetup(), m_programSettings->rec().PSActivateGuide))
         return fail(prefixed(sessionDefaults + initialisationError));
+    m_numberSettings->reload();
 
+    m_dictionaries->setBuildMode(Dictionary::BuildMode::Read);
+    m_dictionaries->MakeDic(QString(), Dictionary::DicIndex::Static);
     m_pictures->InitSGTitle();
     m_pictures->ShowSelectedPictures(0);
     return true;
@@ -229,6 +335,8 @@ bool Application::InitSession(const QString &chosenFolder)
     m_folder = folder;
     m_pictures->setFolder(folder, Platform::programVersion());
     const auto folderFile = [this](const QString &name) { return m_pictures->folderFile(name); };
+    m_dictionaries->setFolderFiles(folderFile(u"MrlActiveDic.dat"_s), folderFile(u"MrlAContextDic.dat"_s));
+    m_dictionaries->ConvertDic(Dictionary::DicIndex::Active);
 
     if (!QDir::isAbsolutePath(folder) || folder.startsWith(u"//"_s)) {
         return fail(prefixed(text(642, " To rename pictures on a network location, make a network drive first and "
@@ -288,6 +396,8 @@ bool Application::InitSession(const QString &chosenFolder)
         if (!m_pictures->convertFirstGeneration())
             return false;
     }
+    m_dictionaries->setBuildMode(Dictionary::BuildMode::Read);
+    m_dictionaries->MakeDic(QString(), Dictionary::DicIndex::Active);
     return true;
 }
 
@@ -394,6 +504,8 @@ void Application::startTick()
     Q_EMIT captionChanged(windowCaption());
     if (const auto status = m_pictures->resumeStatus())
         m_dialogs.status(*status);
+    // A session closed during stage 2 goes on at the same picture in the same mode.
+    m_freeTextEditor->resumeStage2();
 }
 
 void Application::close()

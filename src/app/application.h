@@ -29,15 +29,27 @@ class Retitler;
 class TestPreview;
 } // namespace Retitle
 namespace Compose {
+class DateTimeSettingsModel;
+class ExifTagDatabase;
+class ExifTagElement;
+class ExifTagsModel;
+class NumberSettingsModel;
 class PicPrefixList;
 class PicSuffixList;
 class TitleSettingsModel;
 } // namespace Compose
 namespace Session {
+class FreeTextEditor;
 class NoSubjects;
 class PictureSession;
+class DictionaryLine;
 class Selection;
+class StageWorkflow;
 } // namespace Session
+namespace Dictionary {
+class DictionaryStore;
+class EditLine;
+} // namespace Dictionary
 
 namespace App {
 
@@ -115,9 +127,21 @@ public:
     Settings::SessionSettings &sessionSettings() { return *m_sessionSettings; }
     Session::PictureSession &pictures() { return *m_pictures; }
     Session::Selection &selection() { return *m_selection; }
+    // The Active and Static dictionaries with their context dictionaries.
+    Dictionary::DictionaryStore &dictionaries() { return *m_dictionaries; }
+    Session::StageWorkflow &workflow() { return *m_workflow; }
+    Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
+    // The free-text edit line of stage 2 with its completions.
+    Dictionary::EditLine &editLine() { return *m_editLine; }
     Compose::TitleSettingsModel &titleSettings() { return *m_titleSettings; }
     Compose::PicPrefixList &picturePrefixes() { return *m_prefixes; }
     Compose::PicSuffixList &pictureSuffixes() { return *m_suffixes; }
+    Compose::NumberSettingsModel &numberSettings() { return *m_numberSettings; }
+    Compose::DateTimeSettingsModel &dateTimeSettings() { return *m_dateTimeSettings; }
+    Compose::ExifTagDatabase &exifTagDatabase() { return *m_exifTags; }
+    // The model of the dialog "Select Exif tags" over the folder's pictures; currentRow: the
+    // picture table's current row, whose values the dialog shows (-1 for none).
+    std::unique_ptr<Compose::ExifTagsModel> exifTagsModel(int currentRow);
     Retitle::TestPreview &testPreview() { return *m_testPreview; }
     Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
@@ -132,6 +156,8 @@ private:
     bool checkNotReadOnly(const QString &path);
     bool createEmptyWhenMissing(const QString &path, int recordSize);
     bool loadRememberedTexts();
+    // The stage workflow, the stage-2 editor with its line, and what they hear of the rest.
+    void createStage2();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
     void removeFolderWorkFiles();
@@ -145,9 +171,18 @@ private:
     std::unique_ptr<Session::NoSubjects> m_subjects;
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
+    std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;
+    std::unique_ptr<Session::StageWorkflow> m_workflow;
+    std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
+    std::unique_ptr<Dictionary::EditLine> m_editLine;
+    std::unique_ptr<Session::DictionaryLine> m_dictionaryLine;
     std::unique_ptr<Compose::TitleSettingsModel> m_titleSettings;
     std::unique_ptr<Compose::PicPrefixList> m_prefixes;
     std::unique_ptr<Compose::PicSuffixList> m_suffixes;
+    std::unique_ptr<Compose::NumberSettingsModel> m_numberSettings;
+    std::unique_ptr<Compose::DateTimeSettingsModel> m_dateTimeSettings;
+    std::unique_ptr<Compose::ExifTagDatabase> m_exifTags;
+    std::unique_ptr<Compose::ExifTagElement> m_exifElement;
     std::unique_ptr<Platform::SystemFileSystem> m_files;
     std::unique_ptr<Retitle::PictureFolderDestinations> m_destinations;
     std::unique_ptr<Retitle::Retitler> m_retitler;

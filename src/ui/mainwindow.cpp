@@ -1,15 +1,24 @@
 #include "ui/mainwindow.h"
 
+#include "ui/datetimepanel.h"
+#include "ui/daynamedialog.h"
+#include "ui/exiftagsdialog.h"
 #include "ui/finalstagepanel.h"
+#include "ui/numberpanel.h"
 #include "ui/folderuniquedialog.h"
 #include "ui/markerdelegate.h"
 #include "ui/prefixsuffixpanel.h"
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
+#include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
 
 #include "app/application.h"
+#include "compose/datetimesettingsmodel.h"
+#include "compose/daynamemodel.h"
+#include "compose/exiftagsmodel.h"
+#include "compose/numbersettingsmodel.h"
 #include "compose/titlesettingsmodel.h"
 #include "retitle/folderuniqueeditor.h"
 #include "retitle/retitler.h"
@@ -20,6 +29,7 @@
 #include "session/picturesession.h"
 #include "session/picturetablemodel.h"
 #include "session/selection.h"
+#include "session/stageworkflow.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -104,6 +114,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     connect(m_statusTimer, &QTimer::timeout, m_statusLabel, &QLabel::clear);
 
     createSelectionCommands();
+    addStage2Commands(*this, m_application);
     createTitleElementCommands();
     createRetitleCommands();
     m_panelLayout->addStretch(1);
@@ -178,9 +189,29 @@ void MainWindow::createSelectionCommands()
     connect(&selection, &Session::Selection::captionsChanged, this, update);
     update();
 
-    // A click on the "Sel" cell toggles the picture; with Shift a range.
+    // The whole selection group is off while stage 2 or the retitling runs.
+    Session::StageWorkflow &workflow = m_application.workflow();
+    const auto followSelectionGroup = [&workflow, panel, menu, kindActions, maintain, update] {
+        const bool on = workflow.selectionGroupEnabled();
+        panel->setEnabled(on);
+        menu->setEnabled(on);
+        for (QAction *action : kindActions)
+            action->setEnabled(on);
+        maintain->setEnabled(on);
+        update();
+        if (!on) {
+            for (QAction *action : menu->actions())
+                action->setEnabled(false);
+        }
+    };
+    connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followSelectionGroup);
+    followSelectionGroup();
+
+    // A click on the "Sel" cell toggles the picture; with Shift a range. In stage 2 the same
+    // click shows the picture and never changes the selection.
     connect(m_table, &QTableView::clicked, this, [this, &selection](const QModelIndex &index) {
-        if (index.column() == PictureSession::MarkerColumn)
+        if (index.column() == PictureSession::MarkerColumn
+            && m_application.workflow().isEnabled(Session::Command::ToggleRow))
             selection.toggleRow(index.row(), QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     });
     auto *toggle = new QAction(this);
@@ -188,7 +219,7 @@ void MainWindow::createSelectionCommands()
     toggle->setShortcutContext(Qt::WidgetShortcut);
     m_table->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this, &selection] {
-        if (m_table->currentIndex().isValid())
+        if (m_table->currentIndex().isValid() && m_application.workflow().isEnabled(Session::Command::ToggleRow))
             selection.toggleRow(m_table->currentIndex().row(), false);
     });
 }
@@ -196,7 +227,9 @@ void MainWindow::createSelectionCommands()
 void MainWindow::createTitleElementCommands()
 {
     Compose::TitleSettingsModel &model = m_application.titleSettings();
-    addPanel(new PrefixSuffixPanel(model));
+    auto *prefixSuffix = new PrefixSuffixPanel(model);
+    addPanel(prefixSuffix);
+    addElementPanels();
     auto *finalStage = new FinalStagePanel(model);
     connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this, &MainWindow::testAndPreviewRequested);
     addPanel(finalStage);
@@ -214,6 +247,7 @@ void MainWindow::createTitleElementCommands()
         model.setUseSuffix(!model.useSuffix());
         model.store();
     });
+    addElementMenuItems(menu);
     QMenu *finalMenu = menuBar()->addMenu(L10n::text("&Final stage"));
     QAction *test = finalMenu->addAction(L10n::text("Test and &Preview newly created picture titles"));
     connect(test, &QAction::triggered, this, &MainWindow::testAndPreviewRequested);
@@ -242,6 +276,80 @@ void MainWindow::createTitleElementCommands()
     };
     connect(&model, &Compose::TitleSettingsModel::changed, this, update);
     update();
+
+    // The elements group is off while stage 2 or the retitling runs; within it each control
+    // keeps its own condition.
+    Session::StageWorkflow &workflow = m_application.workflow();
+    const auto followElementsGroup = [&workflow, prefixSuffix, finalStage, menu, finalMenu] {
+        const bool on = workflow.elementsGroupEnabled();
+        for (QWidget *widget : {static_cast<QWidget *>(prefixSuffix), static_cast<QWidget *>(finalStage),
+                                static_cast<QWidget *>(menu), static_cast<QWidget *>(finalMenu)})
+            widget->setEnabled(on);
+    };
+    connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followElementsGroup);
+    followElementsGroup();
+}
+
+void MainWindow::addElementPanels()
+{
+    addPanel(new NumberPanel(m_application.numberSettings()));
+    auto *dateTime = new DateTimePanel(m_application.dateTimeSettings());
+    connect(dateTime, &DateTimePanel::dayNameRequested, this, [this] {
+        Compose::DayNameModel model(m_application.sessionSettings(), m_application.titleSettings(), QLocale::system(),
+                                    [] { return QDateTime::currentDateTime(); });
+        DayNameDialog dialog(model, this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_application.dateTimeSettings().notifyChanged();
+    });
+    addPanel(dateTime);
+}
+
+void MainWindow::addElementMenuItems(QMenu *menu)
+{
+    Compose::NumberSettingsModel &number = m_application.numberSettings();
+    Compose::DateTimeSettingsModel &dateTime = m_application.dateTimeSettings();
+    QMenu *numbering = menu->addMenu(Compose::NumberSettingsModel::menuCaption());
+    numbering->setStatusTip(Compose::NumberSettingsModel::menuHint());
+    numbering->menuAction()->setStatusTip(Compose::NumberSettingsModel::menuHint());
+    QAction *extract = numbering->addAction(Compose::NumberSettingsModel::extractMenuCaption());
+    QAction *counter = numbering->addAction(Compose::NumberSettingsModel::counterMenuCaption());
+    QAction *date = menu->addAction(Compose::DateTimeSettingsModel::dateMenuCaption());
+    date->setStatusTip(Compose::DateTimeSettingsModel::dateMenuHint());
+    QAction *time = menu->addAction(Compose::DateTimeSettingsModel::timeMenuCaption());
+    QAction *exif = menu->addAction(Compose::ExifTagsModel::menuCaption());
+    exif->setStatusTip(Compose::ExifTagsModel::menuHint());
+    for (QAction *action : {extract, counter, date, time})
+        action->setCheckable(true);
+    extract->setObjectName(u"extractNumberAction"_s);
+    counter->setObjectName(u"useCounterAction"_s);
+    date->setObjectName(u"dateAction"_s);
+    time->setObjectName(u"timeAction"_s);
+    exif->setObjectName(u"exifTagsAction"_s);
+    connect(extract, &QAction::triggered, this, [&number] { number.setExtractNumber(!number.extractNumber()); });
+    connect(counter, &QAction::triggered, this, [&number] { number.setUseCounter(!number.useCounter()); });
+    connect(date, &QAction::triggered, this, [&dateTime] { dateTime.setUseDate(!dateTime.useDate()); });
+    connect(time, &QAction::triggered, this, [&dateTime] { dateTime.setUseTime(!dateTime.useTime()); });
+    connect(exif, &QAction::triggered, this, &MainWindow::selectExifTags);
+    const auto update = [&number, &dateTime, extract, counter, date, time] {
+        extract->setChecked(number.extractNumber());
+        counter->setChecked(number.useCounter());
+        date->setChecked(dateTime.useDate());
+        time->setChecked(dateTime.useTime());
+    };
+    connect(&number, &Compose::NumberSettingsModel::changed, this, update);
+    connect(&dateTime, &Compose::DateTimeSettingsModel::changed, this, update);
+    update();
+}
+
+void MainWindow::selectExifTags()
+{
+    const std::unique_ptr<Compose::ExifTagsModel> model = m_application.exifTagsModel(m_table->currentIndex().row());
+    ExifTagsDialog dialog(*model, this);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool filled = model->fill();
+    QGuiApplication::restoreOverrideCursor();
+    if (filled)
+        dialog.exec();
 }
 
 void MainWindow::createRetitleCommands()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QMenu;
 class QVBoxLayout;
 class QTableView;
 class QTimer;
@@ -47,6 +48,9 @@ protected:
 private:
     void createSelectionCommands();
     void createTitleElementCommands();
+    void addElementPanels();
+    void addElementMenuItems(QMenu *menu);
+    void selectExifTags();
     void createRetitleCommands();
     void testAndPreview();
     void maintainSelectionStrings();

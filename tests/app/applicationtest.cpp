@@ -1,6 +1,9 @@
 #include "app/application.h"
 
 #include "app/infomessages.h"
+#include "dictionary/contextdicrec.h"
+#include "dictionary/dictionarystore.h"
+#include "dictionary/pictitlerec.h"
 #include "platform/foldermenu.h"
 #include "session/picturesession.h"
 #include "settings/overallsettingsrec.h"
@@ -29,6 +32,7 @@ private Q_SLOTS:
     void cleanup();
 
     void firstStartLaysOutTheWorkFolder();
+    void dictionariesLoadAtStartAndSessionOpening();
     void applicationStartFailures_data();
     void applicationStartFailures();
     void screenChecks_data();
@@ -125,6 +129,31 @@ void ApplicationTest::firstStartLaysOutTheWorkFolder()
     QCOMPARE(m_application->pictures().rowCount(), 2);
     QVERIFY(m_application->pictures().isFresh());
     QVERIFY(m_dialogs.informed.isEmpty());
+}
+
+void ApplicationTest::dictionariesLoadAtStartAndSessionOpening()
+{
+    using Dictionary::DicIndex;
+    QVERIFY(QDir().mkpath(m_work));
+    QVERIFY(QFile::copy(m_app + u"MrlOverallSet.dat"_s, work(u"MrlOverallSet.dat"_s)));
+    Dictionary::PicTitleRec stored;
+    stored.title = u"Old harbour"_s;
+    stored.source = u"N"_s;
+    QVERIFY(writeFile(work(u"LoadedDic.dat"_s), stored.toBytes()));
+    QVERIFY(writeFile(work(u"ContextDic.dat"_s), Dictionary::ContextDicRec{u"Old harbour"_s, u"old harbour"_s}.toBytes()));
+    // An Active dictionary of the first format is converted when the folder opens.
+    QVERIFY(writeFile(pictures(u"MrlActiveDic.dat"_s), Dictionary::PicTitleRecOld{u"Boat trip"_s}.toBytes()));
+
+    QVERIFY(startOn(picturesFolder()));
+    Dictionary::DictionaryStore &store = m_application->dictionaries();
+    const Dictionary::CompletionLine harbour{u"harbour"_s, false};
+    const Dictionary::CompletionLine trip{u"trip"_s, true};
+    QCOMPARE(store.completions(u"har"_s, 10), QList<Dictionary::CompletionLine>{harbour});
+    QCOMPARE(store.completions(u"tr"_s, 10), QList<Dictionary::CompletionLine>{trip});
+    QCOMPARE(store.contextTable(DicIndex::Static).size(), 1);
+    QCOMPARE(QFileInfo(pictures(u"MrlActiveDic.dat"_s)).size(), Dictionary::PicTitleRec::size);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QVERIFY(m_dialogs.informed.front().text.endsWith(u" succesfully converted"_s));
 }
 
 void ApplicationTest::applicationStartFailures_data()

@@ -1,0 +1,307 @@
+#include "ui/stage2panel.h"
+
+#include "ui/cutcharactersdialog.h"
+#include "ui/editarea.h"
+
+#include "app/application.h"
+#include "compose/inputrules.h"
+#include "compose/picprefixlist.h"
+#include "compose/picsuffixlist.h"
+#include "l10n/text.h"
+#include "session/cutcharacters.h"
+#include "session/freetexteditor.h"
+#include "session/picturesession.h"
+#include "session/stageworkflow.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace Ui {
+
+using Session::Command;
+using Session::FreeTextEditor;
+using Session::PictureSession;
+
+Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidget *parent)
+    : QGroupBox(caption(), parent), m_application(application), m_table(table)
+{
+    setObjectName(u"stage2Panel"_s);
+    FreeTextEditor &editor = application.freeTextEditor();
+    auto *layout = new QVBoxLayout(this);
+
+    auto *entry = new QHBoxLayout;
+    m_editAll = new QPushButton(FreeTextEditor::editAllCaption());
+    m_editAll->setObjectName(u"editAll"_s);
+    m_editOne = new QPushButton;
+    m_editOne->setObjectName(u"editOne"_s);
+    entry->addWidget(m_editAll);
+    entry->addWidget(m_editOne);
+    layout->addLayout(entry);
+
+    auto *bulk = new QHBoxLayout;
+    m_copyOld = new QPushButton(FreeTextEditor::copyOldCaption());
+    m_copyOld->setObjectName(u"copyOld"_s);
+    m_strip = new QPushButton(FreeTextEditor::stripCaption());
+    m_strip->setObjectName(u"strip"_s);
+    m_erase = new QToolButton;
+    m_erase->setObjectName(u"erase"_s);
+    m_erase->setText(u"\u2718"_s);
+    m_erase->setToolTip(FreeTextEditor::eraseHint());
+    bulk->addWidget(m_copyOld);
+    bulk->addWidget(m_strip);
+    bulk->addWidget(m_erase);
+    layout->addLayout(bulk);
+
+    m_area = new QWidget;
+    m_area->setObjectName(u"editArea"_s);
+    auto *area = new QGridLayout(m_area);
+    area->setContentsMargins(0, 0, 0, 0);
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(u"progress"_s);
+    m_progress->setRange(0, 100);
+    area->addWidget(m_progress, 0, 0, 1, 4);
+    m_editArea = new EditArea(application.editLine());
+    m_editArea->lineEdit()->setObjectName(u"freeTextLine"_s);
+    m_editArea->lineEdit()->installEventFilter(this);
+    area->addWidget(m_editArea, 1, 0, 1, 4);
+    m_prefixLabel = new QPushButton(L10n::text("Prefix:"));
+    m_suffixLabel = new QPushButton(L10n::text("Suffix:"));
+    m_prefix = new QComboBox;
+    m_prefix->setObjectName(u"picturePrefix"_s);
+    m_suffix = new QComboBox;
+    m_suffix->setObjectName(u"pictureSuffix"_s);
+    for (QPushButton *label : {m_prefixLabel, m_suffixLabel}) {
+        label->setFlat(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setToolTip(L10n::text("Import from edit area"));
+    }
+    for (QComboBox *field : {m_prefix, m_suffix}) {
+        field->setEditable(true);
+        field->setInsertPolicy(QComboBox::NoInsert);
+        field->lineEdit()->setMaxLength(Compose::pictureTextLength);
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        field->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+        field->setMinimumContentsLength(10);
+    }
+    area->addWidget(m_prefixLabel, 2, 0);
+    area->addWidget(m_prefix, 2, 1);
+    area->addWidget(m_suffixLabel, 2, 2);
+    area->addWidget(m_suffix, 2, 3);
+    m_delete = new QPushButton;
+    m_delete->setObjectName(u"deleteToggle"_s);
+    m_enter = new QPushButton;
+    m_enter->setObjectName(u"enterButton"_s);
+    m_jump = new QPushButton(FreeTextEditor::jumpCaption());
+    m_jump->setObjectName(u"jumpEmpty"_s);
+    m_quit = new QPushButton(FreeTextEditor::quitCaption());
+    m_quit->setObjectName(u"quitEditing"_s);
+    area->addWidget(m_delete, 3, 0);
+    area->addWidget(m_enter, 3, 1);
+    area->addWidget(m_jump, 3, 2);
+    area->addWidget(m_quit, 3, 3);
+    layout->addWidget(m_area);
+
+    connect(m_editAll, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEditAllClick);
+    connect(m_editOne, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEditOneClick);
+    connect(m_copyOld, &QPushButton::clicked, &editor, &FreeTextEditor::BtnCopyOldClick);
+    connect(m_strip, &QPushButton::clicked, this, &Stage2Panel::cutCharacters);
+    connect(m_erase, &QToolButton::clicked, &editor, &FreeTextEditor::SBUndoClick);
+    connect(m_delete, &QPushButton::clicked, &editor, &FreeTextEditor::BtnDeleteClick);
+    connect(m_enter, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEnterClick);
+    connect(m_jump, &QPushButton::clicked, &editor, &FreeTextEditor::BtnJumpEmptyClick);
+    connect(m_quit, &QPushButton::clicked, &editor, &FreeTextEditor::ImStopEditClick);
+    connect(m_prefixLabel, &QPushButton::clicked, &editor, &FreeTextEditor::importPrefixFromLine);
+    connect(m_suffixLabel, &QPushButton::clicked, &editor, &FreeTextEditor::importSuffixFromLine);
+    connect(m_prefix, &QComboBox::editTextChanged, this,
+            [this](const QString &text) { pictureFieldEdited(m_prefix, text); });
+    connect(m_suffix, &QComboBox::editTextChanged, this,
+            [this](const QString &text) { pictureFieldEdited(m_suffix, text); });
+    for (QComboBox *field : {m_prefix, m_suffix}) {
+        const auto menu = [this, field](const QPoint &position) {
+            Compose::PicTextList &list = field == m_prefix
+                                             ? static_cast<Compose::PicTextList &>(m_application.picturePrefixes())
+                                             : static_cast<Compose::PicTextList &>(m_application.pictureSuffixes());
+            showFieldMenu(field, list, field->mapToGlobal(position));
+        };
+        connect(field, &QWidget::customContextMenuRequested, this, menu);
+        connect(field->lineEdit(), &QWidget::customContextMenuRequested, this, menu);
+    }
+
+    connect(&editor, &FreeTextEditor::areaChanged, this, &Stage2Panel::refresh);
+    connect(&editor, &FreeTextEditor::lineFocusRequested, this, &Stage2Panel::focusLine);
+    connect(&editor, &FreeTextEditor::stage2Started, this, [this] {
+        // The remembered texts are read at start-up, after the window was made.
+        fillDropDown(m_prefix, m_application.picturePrefixes());
+        fillDropDown(m_suffix, m_application.pictureSuffixes());
+        refresh();
+    });
+    connect(&application.workflow(), &Session::StageWorkflow::commandsChanged, this, &Stage2Panel::refresh);
+    connect(&application.pictures(), &PictureSession::selectedCountChanged, this, &Stage2Panel::refresh);
+
+    // The table and the editor follow each other's current row.
+    connect(&editor, &FreeTextEditor::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && m_table->model())
+            m_table->setCurrentIndex(m_table->model()->index(row, PictureSession::TitleColumn));
+        refresh();
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                FreeTextEditor &freeText = m_application.freeTextEditor();
+                if (!current.isValid() || m_refreshing)
+                    return;
+                if (!freeText.isActive()) {
+                    freeText.setCurrentRow(current.row());
+                    return;
+                }
+                if (current.row() != freeText.currentRow() || current.column() == PictureSession::MarkerColumn)
+                    freeText.tableRowClicked(current.row(), current.column());
+            });
+    refresh();
+}
+
+QString Stage2Panel::caption()
+{
+    return L10n::text("Stage 2 - Edit free text per picture");
+}
+
+void Stage2Panel::fillDropDown(QComboBox *field, const Compose::PicTextList &list)
+{
+    const bool was = m_refreshing;
+    m_refreshing = true;
+    const QString text = field->currentText();
+    field->clear();
+    field->addItems(list.dropDownItems());
+    field->setCurrentIndex(-1);
+    field->setEditText(text);
+    m_refreshing = was;
+}
+
+void Stage2Panel::refresh()
+{
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
+    const FreeTextEditor &editor = m_application.freeTextEditor();
+    const Session::StageWorkflow &workflow = m_application.workflow();
+    m_editAll->setEnabled(workflow.isEnabled(Command::EditAll));
+    m_editOne->setText(editor.editOneCaption());
+    m_editOne->setEnabled(workflow.isEnabled(Command::EditOne) && m_table->isEnabled());
+    m_copyOld->setEnabled(workflow.isEnabled(Command::CopyCurrentTitle));
+    m_strip->setEnabled(workflow.isEnabled(Command::CutCharacters));
+    m_erase->setEnabled(workflow.isEnabled(Command::EraseFreeText));
+
+    m_area->setVisible(editor.isActive());
+    m_area->setEnabled(workflow.isEnabled(Command::EditLine));
+    m_progress->setValue(editor.progressPercent());
+    m_progress->setToolTip(editor.progressHint());
+    m_progress->setVisible(editor.progressShown());
+    // The deletion-mark text shows grey and italic.
+    QLineEdit *line = m_editArea->lineEdit();
+    QFont font = line->font();
+    font.setItalic(editor.isMarked());
+    line->setFont(font);
+    line->setStyleSheet(editor.isMarked() ? u"color: grey;"_s : QString());
+    for (QComboBox *field : {m_prefix, m_suffix}) {
+        const QString &value = field == m_prefix ? editor.prefixField() : editor.suffixField();
+        if (field->currentText() != value)
+            field->setEditText(value);
+        field->setEnabled(editor.pictureFieldsEnabled());
+    }
+    m_prefixLabel->setEnabled(editor.pictureFieldsEnabled());
+    m_suffixLabel->setEnabled(editor.pictureFieldsEnabled());
+    m_delete->setText(editor.deleteCaption());
+    m_delete->setToolTip(editor.deleteHint());
+    m_enter->setText(editor.enterCaption());
+    m_enter->setToolTip(editor.enterHint());
+    m_enter->setEnabled(editor.enterEnabled());
+    m_jump->setEnabled(workflow.isEnabled(Command::JumpToEmpty));
+    m_refreshing = false;
+}
+
+void Stage2Panel::pictureFieldEdited(QComboBox *field, const QString &text)
+{
+    if (m_refreshing)
+        return;
+    FreeTextEditor &editor = m_application.freeTextEditor();
+    const Compose::CorrectedInput corrected =
+        Compose::correctInput(text, field->lineEdit()->cursorPosition(), Compose::pictureTextLength);
+    if (corrected.refused) {
+        editor.ShowIllegalChar();
+        m_refreshing = true;
+        field->setEditText(corrected.text);
+        field->lineEdit()->setCursorPosition(corrected.caret);
+        m_refreshing = false;
+    }
+    if (field == m_prefix)
+        editor.setPrefixField(corrected.text);
+    else
+        editor.setSuffixField(corrected.text);
+}
+
+void Stage2Panel::showFieldMenu(QComboBox *field, Compose::PicTextList &list, const QPoint &position)
+{
+    const int index = list.dropDownIndexOf(field->currentText());
+    if (index >= 0) {
+        m_refreshing = true;
+        field->setCurrentIndex(index);
+        m_refreshing = false;
+    }
+    QMenu menu;
+    QAction *remove = menu.addAction(L10n::text("Delete item"));
+    remove->setStatusTip(L10n::text("Delete item from drop down list"));
+    remove->setEnabled(index >= 0);
+    QAction *clear = menu.addAction(L10n::text("Clear all items"));
+    clear->setStatusTip(L10n::text("Clear all items from drop down list"));
+    clear->setEnabled(list.canClearAll());
+    QAction *chosen = menu.exec(position);
+    if (!chosen)
+        return;
+    const bool done = chosen == remove ? list.deleteItem(index) : (list.clearAllItems(), true);
+    fillDropDown(field, list);
+    // A forgotten or cleared text leaves the field empty.
+    if (done && !list.dropDownItems().contains(field->currentText())) {
+        m_refreshing = true;
+        field->setEditText(QString());
+        m_refreshing = false;
+        pictureFieldEdited(field, QString());
+    }
+}
+
+void Stage2Panel::cutCharacters()
+{
+    m_application.freeTextEditor().BtnStripClick([this](Session::CutCharacters &model) {
+        CutCharactersDialog dialog(model, window());
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+void Stage2Panel::focusLine()
+{
+    if (m_area->isVisible())
+        m_editArea->lineEdit()->setFocus();
+}
+
+bool Stage2Panel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The edit line handles its own keys; its focus brings the guide and the button caption.
+    if (watched == m_editArea->lineEdit() && event->type() == QEvent::FocusIn) {
+        FreeTextEditor &editor = m_application.freeTextEditor();
+        editor.SetBtnEnter();
+        editor.editLineFocused(false);
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace Ui

@@ -1,0 +1,140 @@
+#include "app/application.h"
+
+#include "compose/exiftagdatabase.h"
+#include "compose/numbersettingsmodel.h"
+#include "platform/foldermenu.h"
+#include "retitle/testpreview.h"
+#include "session/picturesession.h"
+#include "session/selection.h"
+#include "settings/overallsettingsrec.h"
+#include "settings/sessionsettings.h"
+#include "support/fakedialogs.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace App;
+
+// The number element as the running program wires it: the check before Test & Preview, the
+// counter of a pass and its next start value after the retitling.
+class ElementHooksTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startUpCreatesTheTagDatabase();
+    void counterRunsThroughAPassAndOn();
+    void startValueThatDoesNotFitStopsTestAndPreview();
+
+private:
+    bool start();
+    void useCounter(const QString &startValue, int digitsIndex);
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<QTemporaryDir> m_pictureDir;
+    QString m_work;
+    FakeDialogs m_dialogs;
+    FakeDrives m_drives;
+    std::unique_ptr<Application> m_application;
+};
+
+void ElementHooksTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void ElementHooksTest::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_pictureDir = std::make_unique<QTemporaryDir>();
+    m_work = m_root->filePath(u"data/Mirelto/"_s);
+    const QString program = m_root->filePath(u"program/"_s);
+    QVERIFY(QDir().mkpath(program));
+    Settings::OverallSettingsRec overall;
+    overall.showMessage.fill(false);
+    overall.language = -1;
+    overall.version = u"4.4.0.0"_s;
+    QVERIFY(writeFile(program + u"MrlOverallSet.dat"_s, overall.toBytes()));
+    m_dialogs = FakeDialogs();
+    m_drives = FakeDrives();
+    QVERIFY(writeFile(m_pictureDir->filePath(u"IMG_0001.jpg"_s)));
+    QVERIFY(writeFile(m_pictureDir->filePath(u"img_0002.JPG"_s)));
+    QFile::remove(Platform::FolderMenu::desktopFilePath());
+    m_application = std::make_unique<Application>(Locations{m_work, program},
+                                                  Machine{m_drives, {1920, 1080, Platform::TaskbarEdge::Bottom}, -1},
+                                                  m_dialogs);
+}
+
+void ElementHooksTest::cleanup()
+{
+    m_application.reset();
+    m_pictureDir.reset();
+    m_root.reset();
+}
+
+bool ElementHooksTest::start()
+{
+    return m_application->start(m_pictureDir->path());
+}
+
+void ElementHooksTest::useCounter(const QString &startValue, int digitsIndex)
+{
+    Compose::NumberSettingsModel &number = m_application->numberSettings();
+    number.setUseCounter(true);
+    number.editStart(startValue, int(startValue.size()));
+    number.setDigitsIndex(digitsIndex);
+    number.leaveStart();
+    m_application->selection().BtnSelectClick(Session::SelectionKind::All);
+}
+
+void ElementHooksTest::startUpCreatesTheTagDatabase()
+{
+    QVERIFY(start());
+    QVERIFY(QFileInfo::exists(m_work + u"ExifEl.dat"_s));
+    QCOMPARE(QFileInfo(m_work + u"ExifEl.dat"_s).size(), 0);
+    QVERIFY(m_application->exifTagDatabase().isToBeBuilt());
+}
+
+void ElementHooksTest::counterRunsThroughAPassAndOn()
+{
+    QVERIFY(start());
+    useCounter(u"98"_s, 1);
+    Retitle::TestPreview &preview = m_application->testPreview();
+    bool shown = false;
+    preview.TestPreviewClick([&] {
+        shown = true;
+        preview.runPass();
+        QVERIFY(preview.retitleEnabled());
+        preview.retitleNow();
+    });
+    QVERIFY(shown);
+    QStringList titles;
+    for (const Session::PictureRow &row : m_application->pictures().rows())
+        titles.append(row.currentTitle);
+    titles.sort();
+    QCOMPARE(titles, (QStringList{u"98.jpg"_s, u"99.JPG"_s}));
+    QCOMPARE(m_application->numberSettings().startText(), u"100"_s);
+    const auto stored = Settings::SessionSettingsRec::fromBytes(readFile(m_work + u"MrlSessionSet.dat"_s));
+    QCOMPARE(stored.counterStart, 100);
+}
+
+void ElementHooksTest::startValueThatDoesNotFitStopsTestAndPreview()
+{
+    QVERIFY(start());
+    useCounter(u"1000"_s, 2);
+    bool shown = false;
+    m_application->testPreview().TestPreviewClick([&] { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(m_dialogs.statuses.last().text, u"Number will not fit in 3 digit(s)"_s);
+}
+
+QTEST_GUILESS_MAIN(ElementHooksTest)
+#include "elementhookstest.moc"
