@@ -28,6 +28,8 @@ EditArea::EditArea(EditLine &line, QWidget *parent) : QWidget(parent), m_line(li
     layout->addWidget(m_completions, 0, 1, 2, 1);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 1);
+    // Room for a few words of a completion, so a phrase is not cut after its first word.
+    m_completions->setMinimumWidth(m_completions->fontMetrics().averageCharWidth() * 26);
     layout->setRowStretch(1, 1);
 
     connect(&m_line, &EditLine::focusRequested, this, [this](EditLine::Target target) {

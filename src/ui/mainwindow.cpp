@@ -39,6 +39,7 @@
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -87,6 +88,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_panels->setObjectName(u"panelArea"_s);
     m_panelLayout = new QVBoxLayout(m_panels);
     auto *panelScroll = new QScrollArea;
+    m_panelScroll = panelScroll;
     panelScroll->setWidget(m_panels);
     panelScroll->setWidgetResizable(true);
     panelScroll->setFrameShape(QFrame::NoFrame);
@@ -118,8 +120,9 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     createTitleElementCommands();
     createRetitleCommands();
     m_panelLayout->addStretch(1);
-    panelScroll->setMinimumWidth(m_panels->minimumSizeHint().width()
-                                 + panelScroll->verticalScrollBar()->sizeHint().width() + 2);
+    // Panels appear and disappear with the stages; the column keeps room for the widest shown.
+    m_panels->installEventFilter(this);
+    fitPanelColumn();
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &MainWindow::updateColumns);
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, &MainWindow::updateColumns);
@@ -129,6 +132,21 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panels && event->type() == QEvent::LayoutRequest)
+        fitPanelColumn();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::fitPanelColumn()
+{
+    const int width = m_panels->minimumSizeHint().width() + m_panelScroll->verticalScrollBar()->sizeHint().width()
+                      + 2 * m_panelScroll->frameWidth();
+    if (width > m_panelScroll->minimumWidth())
+        m_panelScroll->setMinimumWidth(width);
+}
 
 void MainWindow::addPanel(QWidget *panel, int stretch)
 {

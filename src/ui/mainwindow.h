@@ -5,6 +5,7 @@
 class QLabel;
 class QMenu;
 class QVBoxLayout;
+class QScrollArea;
 class QTableView;
 class QTimer;
 
@@ -44,6 +45,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createSelectionCommands();
@@ -56,11 +58,13 @@ private:
     void maintainSelectionStrings();
     void updateColumns();
     void updateSelectedCount();
+    void fitPanelColumn();
 
     App::Application &m_application;
     Session::PictureTableModel *m_model = nullptr;
     QTableView *m_table = nullptr;
     QWidget *m_panels = nullptr;
+    QScrollArea *m_panelScroll = nullptr;
     QVBoxLayout *m_panelLayout = nullptr;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;
