@@ -310,7 +310,8 @@ void MainWindow::createTitleElementCommands()
 
 void MainWindow::addElementPanels()
 {
-    addPanel(new NumberPanel(m_application.numberSettings()));
+    auto *number = new NumberPanel(m_application.numberSettings());
+    addPanel(number);
     auto *dateTime = new DateTimePanel(m_application.dateTimeSettings());
     connect(dateTime, &DateTimePanel::dayNameRequested, this, [this] {
         Compose::DayNameModel model(m_application.sessionSettings(), m_application.titleSettings(), QLocale::system(),
@@ -320,6 +321,17 @@ void MainWindow::addElementPanels()
             m_application.dateTimeSettings().notifyChanged();
     });
     addPanel(dateTime);
+
+    // Like the other panels of the elements group, these rest while stage 2 runs or the folder is
+    // being retitled.
+    Session::StageWorkflow &workflow = m_application.workflow();
+    const auto followElementsGroup = [&workflow, number, dateTime] {
+        const bool on = workflow.elementsGroupEnabled();
+        number->setEnabled(on);
+        dateTime->setEnabled(on);
+    };
+    connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followElementsGroup);
+    followElementsGroup();
 }
 
 void MainWindow::addElementMenuItems(QMenu *menu)

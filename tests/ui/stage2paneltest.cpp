@@ -1,4 +1,6 @@
+#include "ui/datetimepanel.h"
 #include "ui/mainwindow.h"
+#include "ui/numberpanel.h"
 #include "ui/prefixsuffixpanel.h"
 #include "ui/selectionpanel.h"
 #include "ui/stage2panel.h"
@@ -84,8 +86,11 @@ void Stage2PanelTest::editAllSelectedPictures()
     auto *area = panel->findChild<QWidget *>(u"editArea"_s);
     auto *selectionPanel = window.findChild<Ui::SelectionPanel *>();
     auto *elements = window.findChild<Ui::PrefixSuffixPanel *>();
+    auto *number = window.findChild<Ui::NumberPanel *>();
+    auto *dateTime = window.findChild<Ui::DateTimePanel *>();
     QMenu *edit = menu(window, u"editMenu"_s);
-    QVERIFY(editAll && area && selectionPanel && elements && edit);
+    QVERIFY(editAll && area && selectionPanel && elements && number && dateTime && edit);
+    QVERIFY(number->isEnabled() && dateTime->isEnabled());
     QAction *editAllItem = action(edit, u"&Edit free text for all selected pictures"_s);
     QVERIFY(editAllItem);
     // Nothing selected: the bulk commands are off.
@@ -101,6 +106,8 @@ void Stage2PanelTest::editAllSelectedPictures()
     QVERIFY(!area->isHidden());
     QVERIFY(!selectionPanel->isEnabled());
     QVERIFY(!elements->isEnabled());
+    QVERIFY(!number->isEnabled());
+    QVERIFY(!dateTime->isEnabled());
     QVERIFY(!editAllItem->isEnabled());
     QVERIFY(!editAll->isEnabled());
     QCOMPARE(window.pictureTable()->currentIndex().row(), 0);
@@ -136,6 +143,7 @@ void Stage2PanelTest::editAllSelectedPictures()
     QVERIFY(area->isHidden());
     QVERIFY(selectionPanel->isEnabled());
     QVERIFY(elements->isEnabled());
+    QVERIFY(number->isEnabled() && dateTime->isEnabled());
     QVERIFY(editAll->isEnabled());
     QVERIFY(application.pictures().row(1).freeText.isEmpty());
     window.close();
