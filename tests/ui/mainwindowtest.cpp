@@ -6,6 +6,7 @@
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/programfolders.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,13 +37,7 @@ private:
 void MainWindowTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(m_root.filePath(u"program"_s)));
-    Settings::OverallSettingsRec overall;
-    overall.language = -1;
-    QVERIFY(writeFile(m_root.filePath(u"program/MrlOverallSet.dat"_s), overall.toBytes()));
-    QVERIFY(QDir().mkpath(m_root.filePath(u"pics"_s)));
-    for (const QString &name : {u"b.jpg"_s, u"A.png"_s, u"c.gif"_s})
-        QVERIFY(writeFile(m_root.filePath(u"pics/"_s + name)));
+    QVERIFY(makeProgramAndPictures(m_root.path(), QStringList{u"b.jpg"_s, u"A.png"_s, u"c.gif"_s}));
 }
 
 void MainWindowTest::showsTheFolderSession()

@@ -12,6 +12,7 @@
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/programfolders.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -46,13 +47,7 @@ private:
 void Stage2PanelTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(m_root.filePath(u"program"_s)));
-    Settings::OverallSettingsRec overall;
-    overall.language = -1;
-    QVERIFY(writeFile(m_root.filePath(u"program/MrlOverallSet.dat"_s), overall.toBytes()));
-    QVERIFY(QDir().mkpath(m_root.filePath(u"pics"_s)));
-    for (const QString &name : {u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s})
-        QVERIFY(writeFile(m_root.filePath(u"pics/"_s + name)));
+    QVERIFY(makeProgramAndPictures(m_root.path(), QStringList{u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s}));
 }
 
 QMenu *Stage2PanelTest::menu(Ui::MainWindow &window, const QString &objectName) const
