@@ -172,7 +172,7 @@ Application::~Application() = default;
 std::unique_ptr<Compose::ExifTagsModel> Application::exifTagsModel(int currentRow)
 {
     const QString folder = m_pictures->pictureFolder();
-    const auto pathOf = [&folder](const QString &name) {
+    const auto pathOf = [&folder](const QString &name) -> QString {
         return (folder == u"/"_s ? QString() : folder) + u'/' + name;
     };
     QStringList paths;

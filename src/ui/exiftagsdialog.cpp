@@ -30,6 +30,12 @@ ExifTagsDialog::ExifTagsDialog(ExifTagsModel &model, QWidget *parent) : QDialog(
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // The columns take the width of their texts (the descriptions' caption is long) once the
+    // tags are in; the values take the rest.
+    connect(&m_model, &QAbstractItemModel::modelReset, m_table, [this] {
+        for (int column = 0; column + 1 < m_model.columnCount(); ++column)
+            m_table->resizeColumnToContents(column);
+    });
 
     m_up = new QPushButton(ExifTagsModel::upCaption());
     m_up->setObjectName(u"up"_s);

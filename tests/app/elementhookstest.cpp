@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "compose/exiftagdatabase.h"
+#include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
 #include "platform/foldermenu.h"
 #include "retitle/testpreview.h"
@@ -10,6 +11,8 @@
 #include "settings/sessionsettings.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+
+#include "exifwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +34,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startUpCreatesTheTagDatabase();
+    void tagDialogReadsThePicturesOfTheFolder();
     void counterRunsThroughAPassAndOn();
     void startValueThatDoesNotFitStopsTestAndPreview();
 
@@ -101,6 +105,24 @@ void ElementHooksTest::startUpCreatesTheTagDatabase()
     QVERIFY(QFileInfo::exists(m_work + u"ExifEl.dat"_s));
     QCOMPARE(QFileInfo(m_work + u"ExifEl.dat"_s).size(), 0);
     QVERIFY(m_application->exifTagDatabase().isToBeBuilt());
+}
+
+void ElementHooksTest::tagDialogReadsThePicturesOfTheFolder()
+{
+    Tools::ExifWriter exif;
+    exif.setAscii(Tools::ExifWriter::Directory::Main, Tools::ExifTag::make, "Mirelto test camera");
+    const auto picture = exif.insertInto(QByteArray("\xFF\xD8\xFF\xD9", 4));
+    QVERIFY(picture);
+    QVERIFY(writeFile(m_pictureDir->filePath(u"IMG_0001.jpg"_s), *picture));
+    QVERIFY(start());
+
+    // The dialog's model gets the paths of the folder's pictures, the current one among them.
+    const auto model = m_application->exifTagsModel(0);
+    QVERIFY(model->fill());
+    bool found = false;
+    for (const Metadata::ExifElRec &tag : model->tags())
+        found = found || (tag.ElTagnbr == 271 && tag.ElValue == u"Mirelto test camera"_s);
+    QVERIFY(found);
 }
 
 void ElementHooksTest::counterRunsThroughAPassAndOn()
