@@ -87,6 +87,8 @@ ContextPanel::ContextPanel(EditLine &line, QWidget *parent) : QWidget(parent), m
     m_status1 = new QLabel;
     m_status1->setObjectName(u"contextStatus1"_s);
     m_status1->setFrameShape(QFrame::StyledPanel);
+    // The counts follow the panel's width (a short form when narrow), never the other way.
+    m_status1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *status = new QHBoxLayout;
     status->setContentsMargins(0, 0, 0, 0);

@@ -120,7 +120,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     createTitleElementCommands();
     createRetitleCommands();
     m_panelLayout->addStretch(1);
-    // Panels appear and disappear with the stages; the column keeps room for the widest shown.
+    // Panels appear and disappear with the stages; the column takes the room the shown ones need.
     m_panels->installEventFilter(this);
     fitPanelColumn();
 
@@ -144,7 +144,7 @@ void MainWindow::fitPanelColumn()
 {
     const int width = m_panels->minimumSizeHint().width() + m_panelScroll->verticalScrollBar()->sizeHint().width()
                       + 2 * m_panelScroll->frameWidth();
-    if (width > m_panelScroll->minimumWidth())
+    if (width != m_panelScroll->minimumWidth())
         m_panelScroll->setMinimumWidth(width);
 }
 
