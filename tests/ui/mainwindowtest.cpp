@@ -6,6 +6,7 @@
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/openwindow.h"
 #include "support/programfolders.h"
 
 #include <QCheckBox>
@@ -42,14 +43,10 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::showsTheFolderSession()
 {
-    FakeDialogs dialogs;
-    FakeDrives drives;
-    App::Application application({m_root.filePath(u"work/"_s), m_root.filePath(u"program/"_s)},
-                                 {drives, {1920, 1080, Platform::TaskbarEdge::Bottom}, -1}, dialogs);
-    Ui::MainWindow window(application);
-    QVERIFY(application.start(m_root.filePath(u"pics"_s)));
-    window.showForSession();
-    application.startTick();
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    App::Application &application = program.application;
+    Ui::MainWindow &window = program.window;
     QCOMPARE(window.windowTitle(), u"Mirelto - "_s + m_root.filePath(u"pics"_s));
 
     QTableView *table = window.pictureTable();

@@ -12,6 +12,7 @@
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/openwindow.h"
 #include "support/programfolders.h"
 
 #include <QComboBox>
@@ -66,14 +67,10 @@ QAction *Stage2PanelTest::action(QMenu *menu, const QString &caption) const
 
 void Stage2PanelTest::editAllSelectedPictures()
 {
-    FakeDialogs dialogs;
-    FakeDrives drives;
-    App::Application application({m_root.filePath(u"work/"_s), m_root.filePath(u"program/"_s)},
-                                 {drives, {1920, 1080, Platform::TaskbarEdge::Bottom}, -1}, dialogs);
-    Ui::MainWindow window(application);
-    QVERIFY(application.start(m_root.filePath(u"pics"_s)));
-    window.showForSession();
-    application.startTick();
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    App::Application &application = program.application;
+    Ui::MainWindow &window = program.window;
 
     auto *panel = window.findChild<Ui::Stage2Panel *>();
     QVERIFY(panel);
@@ -146,14 +143,11 @@ void Stage2PanelTest::editAllSelectedPictures()
 
 void Stage2PanelTest::tableClicksInStage2()
 {
-    FakeDialogs dialogs;
-    FakeDrives drives;
-    App::Application application({m_root.filePath(u"work/"_s), m_root.filePath(u"program/"_s)},
-                                 {drives, {1920, 1080, Platform::TaskbarEdge::Bottom}, -1}, dialogs);
-    Ui::MainWindow window(application);
-    QVERIFY(application.start(m_root.filePath(u"pics"_s)));
-    window.showForSession();
-    application.startTick();
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    FakeDialogs &dialogs = program.dialogs;
+    App::Application &application = program.application;
+    Ui::MainWindow &window = program.window;
     Session::PictureSession &pictures = application.pictures();
     application.selection().BtnSelectClick(Session::SelectionKind::None);
     application.selection().toggleRow(0, false);
