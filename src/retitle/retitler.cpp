@@ -98,7 +98,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
         const int row = title.FinalTitle_Row;
         Q_EMIT currentRowChanged(row);
         const int result = RenameIsSuccess(m_pictures.folderFile(m_pictures.row(row).currentTitle),
-                                           joinPath(title.Folder, title.FinalTitle));
+                                           joinPath(title.Folder, title.FinalTitle), title.Folder);
         if (result == 0) {
             ++m_counters.failures;
         } else {
@@ -199,7 +199,19 @@ int Retitler::DeleteIsSuccess(const QString &FileOld)
     return count;
 }
 
-void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
+Records::FileResult<void> Retitler::moveInto(const QString &from, const QString &to, const QString &folder)
+{
+    // A name that reached here with a '/' or as "..", whatever let it through, would put the file
+    // elsewhere than the preview showed.
+    const QString prefix = joinPath(folder, QString());
+    const QString name = to.startsWith(prefix) ? to.mid(prefix.size()) : QString();
+    if (name.isEmpty() || name.contains(u'/') || name == u"."_s || name == u".."_s
+        || folderOf(QDir::cleanPath(to)) != QDir::cleanPath(folder))
+        return Records::fail(Records::FileError{Records::FileError::Code::CreateFailed, to, -1, {}});
+    return m_files.move(from, to);
+}
+
+void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
     const QString from = Session::ThumbnailPath(FileOld);
     const QString to = Session::ThumbnailPath(FileNew);
@@ -213,17 +225,17 @@ void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
     // A thumbnail is only a copy: whatever goes wrong here, the picture's move stands.
     if (!m_files.makeFolder(folderOf(to)))
         return;
-    [[maybe_unused]] const auto moved = m_files.move(from, to);
+    [[maybe_unused]] const auto moved = moveInto(from, to, joinPath(folder, u"xelthumb"_s));
 }
 
-int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
+int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
-    if (!m_files.move(FileOld, FileNew)) {
+    if (!moveInto(FileOld, FileNew, folder)) {
         m_log.WriteLog(LogEvent::RenameFailed, FileOld, FileNew);
         return 0;
     }
     m_log.WriteLog(LogEvent::Renamed, FileOld, FileNew);
-    moveThumbnail(FileOld, FileNew);
+    moveThumbnail(FileOld, FileNew, folder);
 
     int count = 1;
     QList<QPair<QString, QString>> followed;
@@ -233,7 +245,7 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
         if (from.isEmpty())
             continue;
         const QString to = companionPath(FileNew, extension);
-        const auto moved = m_files.move(from, to);
+        const auto moved = moveInto(from, to, folder);
         if (moved) {
             ++count;
             m_log.WriteLog(LogEvent::SyncRenamed, from, to);
@@ -253,7 +265,8 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
     // The picture and its companions belong together: back to where they were. The thumbnail is
     // only a copy and stays under its new name.
     m_log.WriteLog(LogEvent::Rollback);
-    if (!m_files.move(FileNew, FileOld)) {
+    const QString oldFolder = folderOf(FileOld);
+    if (!moveInto(FileNew, FileOld, oldFolder)) {
         m_log.WriteLog(LogEvent::RollbackFailed, FileNew, FileOld);
         m_log.WriteLog(LogEvent::RollbackTerminated);
         return 0;
@@ -262,7 +275,7 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
     for (const auto &[from, to] : std::as_const(followed)) {
         if (!m_files.exists(to))
             continue;
-        if (m_files.move(to, from))
+        if (moveInto(to, from, oldFolder))
             m_log.WriteLog(LogEvent::SyncRolledBack, to, from);
         else
             m_log.WriteLog(LogEvent::SyncRollbackFailed, to, from);

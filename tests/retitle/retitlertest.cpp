@@ -49,6 +49,8 @@ private Q_SLOTS:
     void missingDestinationFolderFailsForReal();
     void companionsFollowInTheirOrder();
     void companionInAnotherLetterCaseFollows();
+    void movesStayInThePlannedFolder_data();
+    void movesStayInThePlannedFolder();
     void rollbackWhenACompanionCannotFollow_data();
     void rollbackWhenACompanionCannotFollow();
     void failedRollbackLeavesTheFilesUnderTheirNewNames();
@@ -256,6 +258,41 @@ void RetitlerTest::companionInAnotherLetterCaseFollows()
     QCOMPARE(m_retitler->counters().synchronized, 1);
     QVERIFY(QFileInfo::exists(picture(u"Beach.wav"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"IMG_0815.WAV"_s)));
+}
+
+void RetitlerTest::movesStayInThePlannedFolder_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("pictureIsAFolder");
+    QTest::newRow("parent folder") << u"../X.jpg"_s << false;
+    QTest::newRow("subfolder") << u"sub/X.jpg"_s << false;
+    QTest::newRow("folder took the picture's name") << u"X.jpg"_s << true;
+}
+
+void RetitlerTest::movesStayInThePlannedFolder()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, pictureIsAFolder);
+    openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s, u"sub/keep.txt"_s});
+    select(rowOf(u"A.jpg"_s));
+    select(rowOf(u"B.jpg"_s));
+    if (pictureIsAFolder) {
+        // Between the preview and the run.
+        QVERIFY(QFile::remove(picture(u"A.jpg"_s)));
+        QVERIFY(QDir().mkpath(picture(u"A.jpg/inside"_s)));
+    }
+    TestPassResult run = pass({{u"A.jpg"_s, title}, {u"B.jpg"_s, u"Y.jpg"_s}}, {u"wav"_s});
+
+    QVERIFY(m_retitler->Retitle(run, false));
+
+    QCOMPARE(m_retitler->counters(), (RunCounters{1, 1, 0, 0, 0, 0}));
+    QCOMPARE(logLines().first(), u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(title));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"X.jpg"_s)));
+    QVERIFY(!QFileInfo::exists(picture(u"sub/X.jpg"_s)));
+    QVERIFY(!QFileInfo::exists(picture(u"X.jpg"_s)));
+    QVERIFY(QFileInfo::exists(picture(u"A.wav"_s)));
+    QCOMPARE(QFileInfo(picture(u"A.jpg"_s)).isDir(), pictureIsAFolder);
+    QVERIFY(QFileInfo::exists(picture(u"Y.jpg"_s)));
 }
 
 void RetitlerTest::rollbackWhenACompanionCannotFollow_data()
