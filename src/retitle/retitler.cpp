@@ -51,6 +51,8 @@ void Retitler::yield() const
 bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDateTime &start)
 {
     const QString pictureFolder = m_pictures.pictureFolder();
+    // A run killed earlier left its log padded with empty lines; only a run touches the logs.
+    RetitleLog::trimKilledRuns(m_logFolder);
     m_logPath = joinPath(m_logFolder.endsWith(u'/') ? m_logFolder.chopped(1) : m_logFolder,
                          RetitleLog::fileName(start, pictureFolder));
     // Without its log a run could not tell afterwards where each file went.

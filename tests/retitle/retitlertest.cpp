@@ -4,7 +4,6 @@
 
 #include "faultyfilesystem.h"
 
-#include "records/ansicodec.h"
 #include "session/picturesession.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
@@ -51,6 +50,7 @@ private Q_SLOTS:
     void companionInAnotherLetterCaseFollows();
     void movesStayInThePlannedFolder_data();
     void movesStayInThePlannedFolder();
+    void killedRunsLogIsTrimmedWhenARunBegins();
     void rollbackWhenACompanionCannotFollow_data();
     void rollbackWhenACompanionCannotFollow();
     void failedRollbackLeavesTheFilesUnderTheirNewNames();
@@ -165,7 +165,7 @@ QStringList RetitlerTest::logLines() const
         bytes.chop(1);
     if (bytes.isEmpty())
         return {};
-    return Records::AnsiCodec::decode(bytes).split(u"\r\n"_s);
+    return QString::fromUtf8(bytes).split(u"\r\n"_s);
 }
 
 void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
@@ -293,6 +293,16 @@ void RetitlerTest::movesStayInThePlannedFolder()
     QVERIFY(QFileInfo::exists(picture(u"A.wav"_s)));
     QCOMPARE(QFileInfo(picture(u"A.jpg"_s)).isDir(), pictureIsAFolder);
     QVERIFY(QFileInfo::exists(picture(u"Y.jpg"_s)));
+}
+
+void RetitlerTest::killedRunsLogIsTrimmedWhenARunBegins()
+{
+    const QString leftover = m_dir->filePath(u"Logs/20230101000000_~p.txt"_s);
+    QVERIFY(writeFile(leftover, "  Rollback\r\n" + QByteArray(4096, '\n').replace("\n", "\r\n")));
+    openSession({u"A.jpg"_s});
+    TestPassResult run = pass({});
+    QVERIFY(m_retitler->Retitle(run, false));
+    QCOMPARE(readFile(leftover), QByteArray("  Rollback\r\n"));
 }
 
 void RetitlerTest::rollbackWhenACompanionCannotFollow_data()
