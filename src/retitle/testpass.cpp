@@ -305,6 +305,10 @@ void TestPass::checkSyncFiles(const QString &pictureFolder)
     const auto newBase = [&titles](qsizetype i) -> QString {
         return titles.at(i).Folder_low + u'/' + withoutExtension(titles.at(i).FinalTitle_low);
     };
+    QHash<QString, QList<qsizetype>> byNewBase;
+    byNewBase.reserve(titles.size());
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        byNewBase[newBase(i)].append(i);
 
     for (qsizetype i = 0; i < titles.size(); ++i) {
         Rtitle &title = titles[i];
@@ -329,6 +333,14 @@ void TestPass::checkSyncFiles(const QString &pictureFolder)
             if (renamed != byCurrentTitle.constEnd() && newBase(*renamed) == newBase(i))
                 continue;
             conflict = other;
+        }
+        // Two pictures of other names that take the same new name but for the extension (A.jpg
+        // and B.png both to X) would leave the file moved along beside both, or bring two to
+        // one name.
+        const QString oldBase = withoutExtension(current).toLower();
+        for (const qsizetype other : byNewBase.value(newBase(i))) {
+            if (withoutExtension(m_currentTitles.at(other)).toLower() != oldBase)
+                conflict = titles.at(other).FinalTitle;
         }
         if (conflict.isEmpty())
             continue;
