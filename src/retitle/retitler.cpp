@@ -167,13 +167,15 @@ bool Retitler::ToTheBin(const QString &FileName)
     return bool(m_files.trash(FileName));
 }
 
-QString Retitler::companionOf(const QString &picturePath, const QString &extension)
+QStringList Retitler::companionsOf(const QString &picturePath, const QString &extension)
 {
     const QString folder = folderOf(picturePath);
-    const QString name = m_names.actualName(folder, companionName(fileNameOf(picturePath), extension));
-    // The folder's listing of this run says it is there; a companion removed since then shows as
-    // a move of a missing file, which the caller passes over.
-    return name.isEmpty() ? QString() : joinPath(folder, name);
+    // The folder's listing of this run says they are there; a companion removed since then shows
+    // as a move of a missing file, which the caller passes over.
+    QStringList companions = m_names.spellings(folder, companionName(fileNameOf(picturePath), extension));
+    for (QString &name : companions)
+        name = joinPath(folder, name);
+    return companions;
 }
 
 int Retitler::DeleteIsSuccess(const QString &FileOld)
@@ -188,14 +190,15 @@ int Retitler::DeleteIsSuccess(const QString &FileOld)
         ToTheBin(thumbnail);
     int count = 1;
     for (const QString &extension : std::as_const(m_syncExtensions)) {
-        const QString companion = companionOf(FileOld, extension);
-        if (companion.isEmpty() || !m_files.exists(companion))
-            continue;
-        if (ToTheBin(companion)) {
-            ++count;
-            m_log.WriteLog(LogEvent::SyncDeleted, companion);
-        } else {
-            m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
+        for (const QString &companion : companionsOf(FileOld, extension)) {
+            if (!m_files.exists(companion))
+                continue;
+            if (ToTheBin(companion)) {
+                ++count;
+                m_log.WriteLog(LogEvent::SyncDeleted, companion);
+            } else {
+                m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
+            }
         }
     }
     return count;
@@ -243,23 +246,28 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
     QList<QPair<QString, QString>> followed;
     bool companionFailed = false;
     for (const QString &extension : std::as_const(m_syncExtensions)) {
-        const QString from = companionOf(FileOld, extension);
-        if (from.isEmpty())
-            continue;
-        const QString to = companionPath(FileNew, extension);
-        const auto moved = moveInto(from, to, folder);
-        if (moved) {
-            ++count;
-            m_log.WriteLog(LogEvent::SyncRenamed, from, to);
-            followed.append({from, to});
-        } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
-            // Gone since the folder was listed: there is nothing to take along.
-            continue;
-        } else {
-            m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
-            companionFailed = true;
-            break;
+        const QStringList companions = companionsOf(FileOld, extension);
+        for (qsizetype i = 0; i < companions.size() && !companionFailed; ++i) {
+            const QString &from = companions.at(i);
+            // The first takes the extension as listed; one more in another letter case (IMG_1.wav
+            // beside IMG_1.WAV) keeps its own, so that neither is left behind.
+            const QString to = i == 0 ? companionPath(FileNew, extension)
+                                      : companionPath(FileNew, extensionWithDot(fileNameOf(from)).mid(1));
+            const auto moved = moveInto(from, to, folder);
+            if (moved) {
+                ++count;
+                m_log.WriteLog(LogEvent::SyncRenamed, from, to);
+                followed.append({from, to});
+            } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
+                // Gone since the folder was listed: there is nothing to take along.
+                continue;
+            } else {
+                m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
+                companionFailed = true;
+            }
         }
+        if (companionFailed)
+            break;
     }
     if (!companionFailed)
         return count;

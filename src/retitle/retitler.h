@@ -117,9 +117,9 @@ Q_SIGNALS:
     void pictureFolderEmptied();
 
 private:
-    // The companion of a picture for an extension as the folder held it when the step began, in
-    // any letter case; empty when there is none.
-    QString companionOf(const QString &picturePath, const QString &extension);
+    // The companions of a picture for an extension as the folder held them when the step began, in
+    // any letter case, the one spelt as the extension first.
+    QStringList companionsOf(const QString &picturePath, const QString &extension);
     // Every move of a run: refused unless to is a plain name directly in folder.
     [[nodiscard]] Records::FileResult<void> moveInto(const QString &from, const QString &to, const QString &folder);
     void moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder);

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void missingDestinationFolderFailsForReal();
     void companionsFollowInTheirOrder();
     void companionInAnotherLetterCaseFollows();
+    void companionsInBothLetterCasesFollow();
     void movesStayInThePlannedFolder_data();
     void movesStayInThePlannedFolder();
     void killedRunsLogIsTrimmedWhenARunBegins();
@@ -258,6 +259,23 @@ void RetitlerTest::companionInAnotherLetterCaseFollows()
     QCOMPARE(m_retitler->counters().synchronized, 1);
     QVERIFY(QFileInfo::exists(picture(u"Beach.wav"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"IMG_0815.WAV"_s)));
+}
+
+void RetitlerTest::companionsInBothLetterCasesFollow()
+{
+    openSession({u"G.jpg"_s, u"G.wav"_s, u"G.WAV"_s, u"H.jpg"_s, u"H.wav"_s, u"H.Wav"_s});
+    select(rowOf(u"G.jpg"_s));
+    select(rowOf(u"H.jpg"_s), true);
+    TestPassResult run = pass({{u"G.jpg"_s, u"X.jpg"_s}}, {u"wav"_s, u"mov"_s});
+
+    QVERIFY(m_retitler->Retitle(run, false));
+
+    // Neither is left behind beside a picture of another name, nor kept when its picture goes.
+    QCOMPARE(m_retitler->counters(), (RunCounters{1, 0, 2, 1, 0, 2}));
+    QStringList files = QDir(m_pictures).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, (QStringList{u"MrlSGTitle2.dat"_s, u"X.WAV"_s, u"X.jpg"_s, u"X.wav"_s}));
+    QCOMPARE(readFile(picture(u"X.WAV"_s)), QByteArray("G.WAV"));
 }
 
 void RetitlerTest::movesStayInThePlannedFolder_data()
