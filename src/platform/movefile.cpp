@@ -196,6 +196,11 @@ bool entryExists(const QString &path)
 
 Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to)
 {
+    // The system reads a path up to its first NUL: "abc\0def.jpg" would become "abc".
+    if (from.contains(QChar(0)))
+        return Records::fail(failure(FileError::Code::NotFound, from, ENOENT));
+    if (to.contains(QChar(0)))
+        return Records::fail(failure(FileError::Code::CreateFailed, to, EINVAL));
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     // Only plain files move. A folder or a link that took a file's name since the folder was

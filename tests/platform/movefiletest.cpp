@@ -59,6 +59,7 @@ private Q_SLOTS:
     void entryExistsSeesDanglingLinks();
     void onlyRegularFilesMove_data();
     void onlyRegularFilesMove();
+    void nulNeverCutsAName();
 
 private:
     QString targetFolder(bool acrossFileSystems);
@@ -213,6 +214,16 @@ void MoveFileTest::onlyRegularFilesMove()
     QCOMPARE(moved.error().code, Records::FileError::Code::OpenFailed);
     QVERIFY(Platform::entryExists(from));
     QVERIFY(!Platform::entryExists(m_dir->filePath(u"Beach.JPG"_s)));
+}
+
+void MoveFileTest::nulNeverCutsAName()
+{
+    const QString from = m_dir->filePath(u"IMG_0001.JPG"_s);
+    QVERIFY(writeFile(from, "picture"));
+    QVERIFY(!moveWithoutReplacing(from, m_dir->filePath(u"abc"_s) + QChar(0) + u"def.jpg"_s));
+    QVERIFY(!Platform::entryExists(m_dir->filePath(u"abc"_s)));
+    QVERIFY(!moveWithoutReplacing(from + QChar(0) + u"x"_s, m_dir->filePath(u"new.jpg"_s)));
+    QCOMPARE(readFile(from), QByteArray("picture"));
 }
 
 QTEST_GUILESS_MAIN(MoveFileTest)
