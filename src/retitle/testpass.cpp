@@ -6,6 +6,7 @@
 
 #include "l10n/text.h"
 #include "platform/filesystem.h"
+#include "records/titletext.h"
 #include "session/picturerow.h"
 #include "session/pictures.h"
 
@@ -158,8 +159,9 @@ void TestPass::composeTitles(const QList<Session::PictureRow> &rows, const QStri
         if (options.exifText)
             input.exifText = options.exifText(input.picturePath);
         const Compose::RMakeTitle made = compose(input);
-        title.FinalTitle = made.RMTitle;
-        title.FinalTitle_low = made.RMTitle.toLower();
+        // A title is a name in its folder, whatever composed it.
+        title.FinalTitle = Records::cleanTitleText(made.RMTitle);
+        title.FinalTitle_low = title.FinalTitle.toLower();
         title.ErrorCode = TitleError::none;
         title.WarningCode = made.RMWarning;
         if (title.WarningCode > 0)

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void duplicatesAndUniqueness();
     void sameNameInAnyLetterCaseIsTaken();
     void titleOfTheExtensionOnlyIsEmpty();
+    void composedTitleStaysInItsFolder();
     void pathLength_data();
     void pathLength();
     void uniqueCheckFoldersWidenTheChecks();
@@ -251,6 +252,16 @@ void TestPassTest::titleOfTheExtensionOnlyIsEmpty()
     // Empty titles are not duplicates of each other, and no number makes them good.
     QCOMPARE(codes(), (QList<int>{5, 5}));
     QCOMPARE(m_result.errorCount, 2);
+}
+
+void TestPassTest::composedTitleStaysInItsFolder()
+{
+    // Whatever the composer let through, the title names a file of its destination folder.
+    addPicture(u"IMG_1.jpg"_s, u"../../x\ny"_s);
+    addPicture(u"IMG_2.jpg"_s, u"/\u0000"_s);
+    QVERIFY(run());
+    QCOMPARE(titles(), (QStringList{u"....xy.jpg"_s, u".jpg"_s}));
+    QCOMPARE(codes(), (QList<int>{0, 5}));
 }
 
 void TestPassTest::pathLength_data()
