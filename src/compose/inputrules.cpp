@@ -2,6 +2,7 @@
 
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/titletext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,20 +10,7 @@ namespace Compose {
 
 bool isIllegalTitleChar(QChar character)
 {
-    switch (character.unicode()) {
-    case u'/':
-    case u'\\':
-    case u':':
-    case u'*':
-    case u'?':
-    case u'"':
-    case u'<':
-    case u'>':
-    case u'|':
-        return true;
-    default:
-        return false;
-    }
+    return Records::isIllegalTitleCharacter(character);
 }
 
 CorrectedInput correctInput(const QString &text, int caret, int maxLength)

@@ -210,16 +210,16 @@ bool PicTextList::add(const QString &newText)
     if (m_sort != SortOrder::Alphabetical)
         sortPointer(SortOrder::Alphabetical);
     const QString cut = newText.left(pictureTextLength);
-    const QByteArray key = keyOf(cut.toLower());
     // The text as its record will hold it, so that a character the file cannot store does not
     // make an identical text look changed.
-    const QString stored = Records::AnsiCodec::decode(Records::AnsiCodec::encode(cut));
+    const PicTextEntry stored = decode(encode({cut, cut.toLower(), 0}));
+    const QByteArray key = keyOf(stored.low);
     const auto found = std::lower_bound(m_sorted.begin(), m_sorted.end(), key, [this](int index, const QByteArray &k) {
         return keyOf(m_table.at(index).low) < k;
     });
     if (found != m_sorted.end() && keyOf(m_table.at(*found).low) == key) {
         const int recordNumber = *found;
-        const bool caseChanged = m_table.at(recordNumber).text != stored;
+        const bool caseChanged = m_table.at(recordNumber).text != stored.text;
         const auto written = update(recordNumber, cut);
         if (!written) {
             report(Failure::Update, written.error());

@@ -1,6 +1,7 @@
 #include "compose/pictextrec.h"
 
 #include "records/recordlayout.h"
+#include "records/titletext.h"
 
 namespace Compose {
 
@@ -11,7 +12,10 @@ QByteArray PicPrefixRec::toBytes() const
 
 PicPrefixRec PicPrefixRec::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<PicPrefixRec>(bytes);
+    PicPrefixRec rec = Records::decodeRecord<PicPrefixRec>(bytes);
+    rec.PPPrefix = Records::cleanTitleText(rec.PPPrefix);
+    rec.PPPrefixLow = Records::cleanTitleText(rec.PPPrefixLow);
+    return rec;
 }
 
 QByteArray PicSuffixRec::toBytes() const
@@ -21,7 +25,10 @@ QByteArray PicSuffixRec::toBytes() const
 
 PicSuffixRec PicSuffixRec::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<PicSuffixRec>(bytes);
+    PicSuffixRec rec = Records::decodeRecord<PicSuffixRec>(bytes);
+    rec.PSSuffix = Records::cleanTitleText(rec.PSSuffix);
+    rec.PSSuffixLow = Records::cleanTitleText(rec.PSSuffixLow);
+    return rec;
 }
 
 } // namespace Compose

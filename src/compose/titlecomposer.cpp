@@ -3,6 +3,7 @@
 #include "compose/elementorder.h"
 #include "compose/elementseparator.h"
 
+#include "records/titletext.h"
 #include "settings/sessionsettingsrec.h"
 
 using namespace Qt::StringLiterals;
@@ -71,7 +72,9 @@ RMakeTitle TitleComposer::compose(const ComposeInput &input) const
     const qsizetype dot = input.currentTitle.lastIndexOf(u'.');
     if (dot >= 0)
         title += QStringView(input.currentTitle).mid(dot);
-    result.RMTitle = title;
+    // Every text was cleaned where it was typed or read; a title is a file name in its folder
+    // whatever text still arrives, so it never holds a '/' or a control code.
+    result.RMTitle = Records::cleanTitleText(title);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "dictionary/wordhelpers.h"
 
+#include "records/titletext.h"
+
 #include <QtGlobal>
 
 namespace Dictionary {
@@ -17,20 +19,7 @@ int length(const QString &text)
 
 bool IsIllegalTitleChar(QChar c)
 {
-    switch (c.unicode()) {
-    case u'"':
-    case u'*':
-    case u'/':
-    case u':':
-    case u'<':
-    case u'>':
-    case u'?':
-    case u'\\':
-    case u'|':
-        return true;
-    default:
-        return false;
-    }
+    return Records::isIllegalTitleCharacter(c);
 }
 
 LineSelection SelectWordAt(const QString &text, int caret, int selectionLength)

@@ -5,6 +5,7 @@
 #include "metadata/valuetext.h"
 
 #include "records/recordlayout.h"
+#include "records/titletext.h"
 
 #include <algorithm>
 
@@ -26,7 +27,10 @@ QByteArray ExifElRec::toBytes() const
 
 ExifElRec ExifElRec::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<ExifElRec>(bytes);
+    ExifElRec rec = Records::decodeRecord<ExifElRec>(bytes);
+    // The description goes into titles.
+    rec.ElUserTag = Records::cleanTitleText(rec.ElUserTag);
+    return rec;
 }
 
 TAExifEl tagList(const ExifData &data)
@@ -72,6 +76,8 @@ QString replaceIllegalCharacters(QString text)
             c = u'-';
             break;
         default:
+            if (Records::isControlCharacter(c))
+                c = u' ';
             break;
         }
     }

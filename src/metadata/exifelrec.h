@@ -50,8 +50,8 @@ TAExifEl tagList(const ExifData &data);
 
 // The text with the characters that cannot stand in a file name replaced: the colon by ";",
 // the double quote by the apostrophe, and slash, backslash, asterisk, question mark, less-than,
-// greater-than and vertical bar by "-". Makes a tag's default description, and cleans values
-// before they enter a title.
+// greater-than and vertical bar by "-", and the control codes 0..31 by a space. Makes a tag's
+// default description, and cleans values before they enter a title.
 QString replaceIllegalCharacters(QString text);
 
 } // namespace Metadata

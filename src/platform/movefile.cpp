@@ -196,9 +196,23 @@ bool entryExists(const QString &path)
 
 Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to)
 {
-    // A missing source shows in the rename's own error; no check beforehand.
+    // The system reads a path up to its first NUL: "abc\0def.jpg" would become "abc".
+    if (from.contains(QChar(0)))
+        return Records::fail(failure(FileError::Code::NotFound, from, ENOENT));
+    if (to.contains(QChar(0)))
+        return Records::fail(failure(FileError::Code::CreateFailed, to, EINVAL));
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
+    // Only plain files move. A folder or a link that took a file's name since the folder was
+    // listed stays where it is.
+    struct stat sourceInfo;
+    if (::lstat(source.constData(), &sourceInfo) != 0) {
+        const int error = errno;
+        const auto code = error == ENOENT ? FileError::Code::NotFound : FileError::Code::OpenFailed;
+        return Records::fail(failure(code, from, error));
+    }
+    if (!S_ISREG(sourceInfo.st_mode))
+        return Records::fail(failure(FileError::Code::OpenFailed, from, S_ISDIR(sourceInfo.st_mode) ? EISDIR : ELOOP));
     int error = placeWithoutReplacing(source, target);
     if (error == EXDEV)
         error = moveAcross(source, target);

@@ -11,6 +11,7 @@ namespace Platform {
 // across file systems copies beside the target first and removes the source only once the copy
 // holds the target's name, so an interruption at any point leaves the file under its old name,
 // its new name or both, never under neither. Contents, permissions and time stamps travel along.
+// Only a regular file moves: a folder, a symbolic link or a device at from fails with OpenFailed.
 [[nodiscard]] Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to);
 
 // Whether a directory entry exists at path, a dangling symbolic link included.

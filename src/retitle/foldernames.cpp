@@ -53,4 +53,17 @@ QStringList FolderNames::withBase(const QString &folder, const QString &base)
     return found;
 }
 
+QStringList FolderNames::spellings(const QString &folder, const QString &name)
+{
+    const QString lower = name.toLower();
+    QStringList found;
+    for (const QString &file : withBase(folder, withoutExtension(name))) {
+        if (file == name)
+            found.prepend(file);
+        else if (file.toLower() == lower)
+            found.append(file);
+    }
+    return found;
+}
+
 } // namespace Retitle

@@ -29,6 +29,9 @@ public:
     // The files (not folders) whose name without its extension is base, in any letter case,
     // sorted.
     QStringList withBase(const QString &folder, const QString &base);
+    // Every file named name in some letter case: the one spelt exactly so first, then the others
+    // sorted.
+    QStringList spellings(const QString &folder, const QString &name);
 
     void clear() { m_listings.clear(); }
 

@@ -26,9 +26,10 @@ enum class LogEvent {
     SyncRollbackFailed,
 };
 
-// The log of one retitling: a text file in the work folder's "Logs/", Windows-1252 with CR LF
-// line ends. Every line reaches the file before the next file operation starts, so that after an
-// interruption the log tells under which name each file is.
+// The log of one retitling: a text file in the work folder's "Logs/", UTF-8 with CR LF line ends;
+// control characters and backslashes of names are written as \xHH. Every line reaches the file
+// before the next file operation starts, so that after an interruption the log tells under which
+// name each file is.
 //
 // A run writes two lines per picture, as many as it makes renames, so the lines go through a
 // shared mapping of the file instead of a system call each: a line stored there is in the
@@ -43,8 +44,13 @@ public:
     RetitleLog(const RetitleLog &) = delete;
     RetitleLog &operator=(const RetitleLog &) = delete;
 
-    // "yyyyMMddhhmmss_" + the picture folder with every '/' as '~' + ".txt".
+    // "yyyyMMddhhmmss_" + the picture folder with every '/' as '~' + ".txt". A name that would
+    // not fit the 255 bytes of a file name keeps the end of the folder's path behind a hash of the
+    // whole path.
     static QString fileName(const QDateTime &start, const QString &pictureFolder);
+    // Cuts the logs of the folder that a killed run left with empty lines kept ahead of their
+    // last line. Only the last bytes of a log cleanly closed are read.
+    static void trimKilledRuns(const QString &logFolder);
     // The line of an event. path: the file concerned; for moves the path moved from and the
     // path moved to (for a rollback: from the new path back to the old one).
     static QString line(LogEvent event, const QString &path = {}, const QString &to = {});

@@ -51,6 +51,8 @@ void Retitler::yield() const
 bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDateTime &start)
 {
     const QString pictureFolder = m_pictures.pictureFolder();
+    // A run killed earlier left its log padded with empty lines; only a run touches the logs.
+    RetitleLog::trimKilledRuns(m_logFolder);
     m_logPath = joinPath(m_logFolder.endsWith(u'/') ? m_logFolder.chopped(1) : m_logFolder,
                          RetitleLog::fileName(start, pictureFolder));
     // Without its log a run could not tell afterwards where each file went.
@@ -98,7 +100,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
         const int row = title.FinalTitle_Row;
         Q_EMIT currentRowChanged(row);
         const int result = RenameIsSuccess(m_pictures.folderFile(m_pictures.row(row).currentTitle),
-                                           joinPath(title.Folder, title.FinalTitle));
+                                           joinPath(title.Folder, title.FinalTitle), title.Folder);
         if (result == 0) {
             ++m_counters.failures;
         } else {
@@ -165,13 +167,15 @@ bool Retitler::ToTheBin(const QString &FileName)
     return bool(m_files.trash(FileName));
 }
 
-QString Retitler::companionOf(const QString &picturePath, const QString &extension)
+QStringList Retitler::companionsOf(const QString &picturePath, const QString &extension)
 {
     const QString folder = folderOf(picturePath);
-    const QString name = m_names.actualName(folder, companionName(fileNameOf(picturePath), extension));
-    // The folder's listing of this run says it is there; a companion removed since then shows as
-    // a move of a missing file, which the caller passes over.
-    return name.isEmpty() ? QString() : joinPath(folder, name);
+    // The folder's listing of this run says they are there; a companion removed since then shows
+    // as a move of a missing file, which the caller passes over.
+    QStringList companions = m_names.spellings(folder, companionName(fileNameOf(picturePath), extension));
+    for (QString &name : companions)
+        name = joinPath(folder, name);
+    return companions;
 }
 
 int Retitler::DeleteIsSuccess(const QString &FileOld)
@@ -186,20 +190,33 @@ int Retitler::DeleteIsSuccess(const QString &FileOld)
         ToTheBin(thumbnail);
     int count = 1;
     for (const QString &extension : std::as_const(m_syncExtensions)) {
-        const QString companion = companionOf(FileOld, extension);
-        if (companion.isEmpty() || !m_files.exists(companion))
-            continue;
-        if (ToTheBin(companion)) {
-            ++count;
-            m_log.WriteLog(LogEvent::SyncDeleted, companion);
-        } else {
-            m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
+        for (const QString &companion : companionsOf(FileOld, extension)) {
+            if (!m_files.exists(companion))
+                continue;
+            if (ToTheBin(companion)) {
+                ++count;
+                m_log.WriteLog(LogEvent::SyncDeleted, companion);
+            } else {
+                m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
+            }
         }
     }
     return count;
 }
 
-void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
+Records::FileResult<void> Retitler::moveInto(const QString &from, const QString &to, const QString &folder)
+{
+    // A name that reached here with a '/' or as "..", whatever let it through, would put the file
+    // elsewhere than the preview showed.
+    const QString prefix = joinPath(folder, QString());
+    const QString name = to.startsWith(prefix) ? to.mid(prefix.size()) : QString();
+    if (name.isEmpty() || name.contains(u'/') || name == u"."_s || name == u".."_s
+        || folderOf(QDir::cleanPath(to)) != QDir::cleanPath(folder))
+        return Records::fail(Records::FileError{Records::FileError::Code::CreateFailed, to, -1, {}});
+    return m_files.move(from, to);
+}
+
+void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
     const QString from = Session::ThumbnailPath(FileOld);
     const QString to = Session::ThumbnailPath(FileNew);
@@ -213,39 +230,44 @@ void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew)
     // A thumbnail is only a copy: whatever goes wrong here, the picture's move stands.
     if (!m_files.makeFolder(folderOf(to)))
         return;
-    [[maybe_unused]] const auto moved = m_files.move(from, to);
+    [[maybe_unused]] const auto moved = moveInto(from, to, joinPath(folder, u"xelthumb"_s));
 }
 
-int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
+int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
-    if (!m_files.move(FileOld, FileNew)) {
+    if (!moveInto(FileOld, FileNew, folder)) {
         m_log.WriteLog(LogEvent::RenameFailed, FileOld, FileNew);
         return 0;
     }
     m_log.WriteLog(LogEvent::Renamed, FileOld, FileNew);
-    moveThumbnail(FileOld, FileNew);
+    moveThumbnail(FileOld, FileNew, folder);
 
     int count = 1;
     QList<QPair<QString, QString>> followed;
     bool companionFailed = false;
     for (const QString &extension : std::as_const(m_syncExtensions)) {
-        const QString from = companionOf(FileOld, extension);
-        if (from.isEmpty())
-            continue;
-        const QString to = companionPath(FileNew, extension);
-        const auto moved = m_files.move(from, to);
-        if (moved) {
-            ++count;
-            m_log.WriteLog(LogEvent::SyncRenamed, from, to);
-            followed.append({from, to});
-        } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
-            // Gone since the folder was listed: there is nothing to take along.
-            continue;
-        } else {
-            m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
-            companionFailed = true;
-            break;
+        const QStringList companions = companionsOf(FileOld, extension);
+        for (qsizetype i = 0; i < companions.size() && !companionFailed; ++i) {
+            const QString &from = companions.at(i);
+            // The first takes the extension as listed; one more in another letter case (IMG_1.wav
+            // beside IMG_1.WAV) keeps its own, so that neither is left behind.
+            const QString to = i == 0 ? companionPath(FileNew, extension)
+                                      : companionPath(FileNew, extensionWithDot(fileNameOf(from)).mid(1));
+            const auto moved = moveInto(from, to, folder);
+            if (moved) {
+                ++count;
+                m_log.WriteLog(LogEvent::SyncRenamed, from, to);
+                followed.append({from, to});
+            } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
+                // Gone since the folder was listed: there is nothing to take along.
+                continue;
+            } else {
+                m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
+                companionFailed = true;
+            }
         }
+        if (companionFailed)
+            break;
     }
     if (!companionFailed)
         return count;
@@ -253,7 +275,8 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
     // The picture and its companions belong together: back to where they were. The thumbnail is
     // only a copy and stays under its new name.
     m_log.WriteLog(LogEvent::Rollback);
-    if (!m_files.move(FileNew, FileOld)) {
+    const QString oldFolder = folderOf(FileOld);
+    if (!moveInto(FileNew, FileOld, oldFolder)) {
         m_log.WriteLog(LogEvent::RollbackFailed, FileNew, FileOld);
         m_log.WriteLog(LogEvent::RollbackTerminated);
         return 0;
@@ -262,7 +285,7 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew)
     for (const auto &[from, to] : std::as_const(followed)) {
         if (!m_files.exists(to))
             continue;
-        if (m_files.move(to, from))
+        if (moveInto(to, from, oldFolder))
             m_log.WriteLog(LogEvent::SyncRolledBack, to, from);
         else
             m_log.WriteLog(LogEvent::SyncRollbackFailed, to, from);

@@ -88,9 +88,10 @@ public:
     // DeleteIsSuccess: a picture and its companions to the trash; 0 on failure, else 1 + the
     // number of companions trashed.
     int DeleteIsSuccess(const QString &FileOld);
-    // RenameIsSuccess: renames/moves a picture with its companions and thumbnail; 0 on failure or
-    // rollback, else 1 + the number of companions moved.
-    int RenameIsSuccess(const QString &FileOld, const QString &FileNew);
+    // RenameIsSuccess: renames/moves a picture with its companions and thumbnail into folder, the
+    // destination the test pass planned; 0 on failure or rollback, else 1 + the number of
+    // companions moved.
+    int RenameIsSuccess(const QString &FileOld, const QString &FileNew, const QString &folder);
     // ToTheBin: one file to the trash; a path that names no file counts as success.
     bool ToTheBin(const QString &FileName);
 
@@ -116,10 +117,12 @@ Q_SIGNALS:
     void pictureFolderEmptied();
 
 private:
-    // The companion of a picture for an extension as the folder held it when the step began, in
-    // any letter case; empty when there is none.
-    QString companionOf(const QString &picturePath, const QString &extension);
-    void moveThumbnail(const QString &FileOld, const QString &FileNew);
+    // The companions of a picture for an extension as the folder held them when the step began, in
+    // any letter case, the one spelt as the extension first.
+    QStringList companionsOf(const QString &picturePath, const QString &extension);
+    // Every move of a run: refused unless to is a plain name directly in folder.
+    [[nodiscard]] Records::FileResult<void> moveInto(const QString &from, const QString &to, const QString &folder);
+    void moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder);
     void removeEmptyThumbnailFolder();
     void yield() const;
 

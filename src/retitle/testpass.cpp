@@ -6,6 +6,7 @@
 
 #include "l10n/text.h"
 #include "platform/filesystem.h"
+#include "records/titletext.h"
 #include "session/picturerow.h"
 #include "session/pictures.h"
 
@@ -158,8 +159,9 @@ void TestPass::composeTitles(const QList<Session::PictureRow> &rows, const QStri
         if (options.exifText)
             input.exifText = options.exifText(input.picturePath);
         const Compose::RMakeTitle made = compose(input);
-        title.FinalTitle = made.RMTitle;
-        title.FinalTitle_low = made.RMTitle.toLower();
+        // A title is a name in its folder, whatever composed it.
+        title.FinalTitle = Records::cleanTitleText(made.RMTitle);
+        title.FinalTitle_low = title.FinalTitle.toLower();
         title.ErrorCode = TitleError::none;
         title.WarningCode = made.RMWarning;
         if (title.WarningCode > 0)
@@ -305,6 +307,10 @@ void TestPass::checkSyncFiles(const QString &pictureFolder)
     const auto newBase = [&titles](qsizetype i) -> QString {
         return titles.at(i).Folder_low + u'/' + withoutExtension(titles.at(i).FinalTitle_low);
     };
+    QHash<QString, QList<qsizetype>> byNewBase;
+    byNewBase.reserve(titles.size());
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        byNewBase[newBase(i)].append(i);
 
     for (qsizetype i = 0; i < titles.size(); ++i) {
         Rtitle &title = titles[i];
@@ -329,6 +335,14 @@ void TestPass::checkSyncFiles(const QString &pictureFolder)
             if (renamed != byCurrentTitle.constEnd() && newBase(*renamed) == newBase(i))
                 continue;
             conflict = other;
+        }
+        // Two pictures of other names that take the same new name but for the extension (A.jpg
+        // and B.png both to X) would leave the file moved along beside both, or bring two to
+        // one name.
+        const QString oldBase = withoutExtension(current).toLower();
+        for (const qsizetype other : byNewBase.value(newBase(i))) {
+            if (withoutExtension(m_currentTitles.at(other)).toLower() != oldBase)
+                conflict = titles.at(other).FinalTitle;
         }
         if (conflict.isEmpty())
             continue;

@@ -1,6 +1,7 @@
 #include "session/sgtitlerec.h"
 
 #include "records/recordlayout.h"
+#include "records/titletext.h"
 
 namespace Session {
 
@@ -11,7 +12,12 @@ QByteArray SGTitleRec::toBytes() const
 
 SGTitleRec SGTitleRec::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<SGTitleRec>(bytes);
+    SGTitleRec rec = Records::decodeRecord<SGTitleRec>(bytes);
+    // The texts that become part of the new title.
+    rec.STNew = Records::cleanTitleText(rec.STNew);
+    rec.STPrefix = Records::cleanTitleText(rec.STPrefix);
+    rec.STSuffix = Records::cleanTitleText(rec.STSuffix);
+    return rec;
 }
 
 QByteArray SGTitleRecOld::toBytes() const
@@ -21,7 +27,9 @@ QByteArray SGTitleRecOld::toBytes() const
 
 SGTitleRecOld SGTitleRecOld::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<SGTitleRecOld>(bytes);
+    SGTitleRecOld rec = Records::decodeRecord<SGTitleRecOld>(bytes);
+    rec.newText = Records::cleanTitleText(rec.newText);
+    return rec;
 }
 
 } // namespace Session

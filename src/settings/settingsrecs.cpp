@@ -3,6 +3,7 @@
 #include "settings/sessionsettingsrec.h"
 
 #include "records/recordlayout.h"
+#include "records/titletext.h"
 
 namespace Settings {
 
@@ -13,7 +14,11 @@ QByteArray SessionSettingsRec::toBytes() const
 
 SessionSettingsRec SessionSettingsRec::fromBytes(const QByteArray &bytes)
 {
-    return Records::decodeRecord<SessionSettingsRec>(bytes);
+    SessionSettingsRec rec = Records::decodeRecord<SessionSettingsRec>(bytes);
+    // The global prefix and suffix become part of every new title.
+    rec.prefix = Records::cleanTitleText(rec.prefix);
+    rec.suffix = Records::cleanTitleText(rec.suffix);
+    return rec;
 }
 
 QByteArray OverallSettingsRec::toBytes() const

@@ -101,6 +101,13 @@ void PicTextListTest::recordLayout()
     QVERIFY(suffixes.AddPicSuffix(u"Café"_s));
     QCOMPARE(readFile(suffixes.path()), bytes);
     QCOMPARE(PicSuffixRec::fromBytes(bytes).PSSuffixLow, u"café"_s);
+
+    // A file written elsewhere: what a title may not hold is gone once read.
+    PicPrefixRec prefix{u"../a\nb"_s, u"../a\nb"_s, 0, false};
+    QCOMPARE(PicPrefixRec::fromBytes(prefix.toBytes()).PPPrefix, u"..ab"_s);
+    QCOMPARE(PicPrefixRec::fromBytes(prefix.toBytes()).PPPrefixLow, u"..ab"_s);
+    PicSuffixRec suffix{u"x\u0000y:z"_s, u"x\u0000y:z"_s, 0, false};
+    QCOMPARE(PicSuffixRec::fromBytes(suffix.toBytes()).PSSuffix, u"xyz"_s);
 }
 
 void PicTextListTest::missingFileIsCreatedEmpty()

@@ -105,6 +105,12 @@ void TitleComposerTest::compose_data()
         << Case{separated(0), picture(u"x.jpg"_s, u"Beach"_s, u"At"_s, u"2"_s), {}, {}} << u"At Beach 2.jpg"_s;
     QTest::newRow("no dot, no extension")
         << Case{separated(0), picture(u"README"_s, u"Beach"_s), {}, {}} << u"Beach"_s;
+    {
+        // Texts that came in some way other than typing: the title is still a plain file name.
+        Case c{separated(0), picture(u"a.jpg"_s, u"../../etc/x\ny"_s, u"a\u0000b"_s), {}, {}};
+        c.input.exifText = u"Make-C:\\a\tb"_s;
+        QTest::newRow("no '/', illegal character or control code") << c << u"ab ....etcxy Make-Cab.jpg"_s;
+    }
     QTest::newRow("nothing but the extension")
         << Case{separated(0), picture(u"a.jpg"_s, {}), {}, {}} << u".jpg"_s;
     {

@@ -277,6 +277,8 @@ void ExifTextsTest::tagListOrderAndContent()
     };
     QCOMPARE(list, expected);
     QCOMPARE(replaceIllegalCharacters(u"a:b\"c/d\\e*f?g<h>i|j"_s), u"a;b'c-d-e-f-g-h-i-j"_s);
+    // A value with a line break (an image description) still makes one file name.
+    QCOMPARE(replaceIllegalCharacters(u"062\nUSS\r\tReagan\u001f"_s), u"062 USS  Reagan "_s);
 }
 
 QTEST_GUILESS_MAIN(ExifTextsTest)

@@ -57,6 +57,9 @@ private Q_SLOTS:
     void missingTargetFolderLeavesTheSource_data();
     void missingTargetFolderLeavesTheSource();
     void entryExistsSeesDanglingLinks();
+    void onlyRegularFilesMove_data();
+    void onlyRegularFilesMove();
+    void nulNeverCutsAName();
 
 private:
     QString targetFolder(bool acrossFileSystems);
@@ -186,6 +189,41 @@ void MoveFileTest::entryExistsSeesDanglingLinks()
     QVERIFY(writeFile(from));
     QVERIFY(!moveWithoutReplacing(from, link));
     QVERIFY(QFileInfo::exists(from));
+}
+
+void MoveFileTest::onlyRegularFilesMove_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("folder") << true;
+    QTest::newRow("symbolic link to a picture") << false;
+}
+
+void MoveFileTest::onlyRegularFilesMove()
+{
+    // Something else took a picture's name after the folder was listed.
+    QFETCH(bool, folder);
+    const QString from = m_dir->filePath(u"IMG_0001.JPG"_s);
+    if (folder) {
+        QVERIFY(QDir().mkpath(from + u"/inside"_s));
+    } else {
+        QVERIFY(writeFile(m_dir->filePath(u"real.jpg"_s), "picture"));
+        QVERIFY(QFile::link(m_dir->filePath(u"real.jpg"_s), from));
+    }
+    const auto moved = moveWithoutReplacing(from, m_dir->filePath(u"Beach.JPG"_s));
+    QVERIFY(!moved);
+    QCOMPARE(moved.error().code, Records::FileError::Code::OpenFailed);
+    QVERIFY(Platform::entryExists(from));
+    QVERIFY(!Platform::entryExists(m_dir->filePath(u"Beach.JPG"_s)));
+}
+
+void MoveFileTest::nulNeverCutsAName()
+{
+    const QString from = m_dir->filePath(u"IMG_0001.JPG"_s);
+    QVERIFY(writeFile(from, "picture"));
+    QVERIFY(!moveWithoutReplacing(from, m_dir->filePath(u"abc"_s) + QChar(0) + u"def.jpg"_s));
+    QVERIFY(!Platform::entryExists(m_dir->filePath(u"abc"_s)));
+    QVERIFY(!moveWithoutReplacing(from + QChar(0) + u"x"_s, m_dir->filePath(u"new.jpg"_s)));
+    QCOMPARE(readFile(from), QByteArray("picture"));
 }
 
 QTEST_GUILESS_MAIN(MoveFileTest)

@@ -1,8 +1,9 @@
 #include "retitle/retitlelog.h"
 
-#include "records/ansicodec.h"
 #include "support/files.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,7 +30,11 @@ private Q_SLOTS:
     void fileName_data();
     void fileName();
     void linesNotSeenInARun();
-    void writesWindows1252WithCrLfAndEmptiesAnOldFile();
+    void longFolderNamesFitAndStayApart();
+    void writesUtf8WithCrLfAndEmptiesAnOldFile();
+    void namesCannotForgeALine_data();
+    void namesCannotForgeALine();
+    void leftoversOfAKilledRunAreTrimmed();
     void growsInChunksAndKeepsEveryLine();
     void unwritableFolderFails();
 };
@@ -52,7 +57,25 @@ void RetitleLogTest::fileName()
     QCOMPARE(RetitleLog::fileName(start, folder), expected);
 }
 
-void RetitleLogTest::writesWindows1252WithCrLfAndEmptiesAnOldFile()
+void RetitleLogTest::longFolderNamesFitAndStayApart()
+{
+    const QDateTime start(QDate(2023, 12, 24), QTime(15, 30, 0));
+    const QString deep = u"/home/ann/"_s + QString(80, u'x') + u'/' + QString(80, u'y') + u"/Vakantie Ålesund "_s
+                         + QString(80, u'z') + u"/Holiday";
+    const QString name = RetitleLog::fileName(start, deep);
+    QVERIFY2(QFile::encodeName(name).size() <= 255, qPrintable(name));
+    QVERIFY(name.startsWith(u"20231224153000_"_s));
+    QVERIFY(name.endsWith(QString(80, u'z') + u"~Holiday.txt"_s));
+    // The same deep tail below another folder gets another name.
+    QVERIFY(RetitleLog::fileName(start, u"/media"_s + deep.mid(9)) != name);
+    // Each name really can be created.
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(name), "x"));
+    const QString multibyte = u"/"_s + QString(200, QChar(0x00E9));
+    QVERIFY(QFile::encodeName(RetitleLog::fileName(start, multibyte)).size() <= 255);
+}
+
+void RetitleLogTest::writesUtf8WithCrLfAndEmptiesAnOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"log.txt"_s);
@@ -61,10 +84,10 @@ void RetitleLogTest::writesWindows1252WithCrLfAndEmptiesAnOldFile()
     QVERIFY(log.open(path));
     log.WriteLog(LogEvent::Deleted, u"/p/Café.jpg"_s);
     // Flushed at once: the bytes are there while the log is still open, as after a killed run.
-    QCOMPARE(linesWhileOpen(readFile(path)), QByteArray("Succesfully deleted: /p/Caf\xe9.jpg\r\n"));
+    QCOMPARE(linesWhileOpen(readFile(path)), QByteArray("Succesfully deleted: /p/Caf\xc3\xa9.jpg\r\n"));
     log.WriteLog(LogEvent::Rollback);
     log.close();
-    QCOMPARE(readFile(path), QByteArray("Succesfully deleted: /p/Caf\xe9.jpg\r\n  Rollback\r\n"));
+    QCOMPARE(readFile(path), QByteArray("Succesfully deleted: /p/Caf\xc3\xa9.jpg\r\n  Rollback\r\n"));
 }
 
 void RetitleLogTest::growsInChunksAndKeepsEveryLine()
@@ -79,9 +102,8 @@ void RetitleLogTest::growsInChunksAndKeepsEveryLine()
         for (int i = 0; i < 300; ++i) {
             const QString from = u"/p/IMG_"_s + QString::number(i) + u".jpg"_s;
             log.WriteLog(LogEvent::Renamed, from, u"/p/Beach "_s + QString::number(i) + u".jpg"_s);
-            expected += Records::AnsiCodec::encode(RetitleLog::line(LogEvent::Renamed, from,
-                                                                    u"/p/Beach "_s + QString::number(i) + u".jpg"_s))
-                + "\r\n";
+            const QString to = u"/p/Beach "_s + QString::number(i) + u".jpg"_s;
+            expected += RetitleLog::line(LogEvent::Renamed, from, to).toUtf8() + "\r\n";
             if (i == 150)
                 QCOMPARE(linesWhileOpen(readFile(path)), expected);
         }
@@ -89,6 +111,51 @@ void RetitleLogTest::growsInChunksAndKeepsEveryLine()
         log.close();
         QCOMPARE(readFile(path), expected);
     }
+}
+
+void RetitleLogTest::namesCannotForgeALine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("line feed") << u"/p/a\nSuccesfully deleted: /p/b.jpg"_s
+                               << u"/p/a\\x0ASuccesfully deleted: /p/b.jpg"_s;
+    QTest::newRow("carriage return, tab") << u"/p/a\r\tb.jpg"_s << u"/p/a\\x0D\\x09b.jpg"_s;
+    QTest::newRow("backslash stays apart") << u"/p/a\\x0A.jpg"_s << u"/p/a\\x5Cx0A.jpg"_s;
+    QTest::newRow("C1 control, accents kept") << u"/p/\u0085Café.jpg"_s << u"/p/\\x85Café.jpg"_s;
+}
+
+void RetitleLogTest::namesCannotForgeALine()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, written);
+    QCOMPARE(RetitleLog::line(LogEvent::Deleted, name), u"Succesfully deleted: "_s + written);
+    QCOMPARE(RetitleLog::line(LogEvent::SyncRenamed, u"/p/x.wav"_s, name),
+             u"  Succesfully sync renamed/moved: old: /p/x.wav, new: "_s + written);
+}
+
+void RetitleLogTest::leftoversOfAKilledRunAreTrimmed()
+{
+    QTemporaryDir dir;
+    const QString killed = dir.filePath(u"20230101000000_~p.txt"_s);
+    const QString killedEarly = dir.filePath(u"20230101000001_~p.txt"_s);
+    const QString closed = dir.filePath(u"20230101000002_~p.txt"_s);
+    const QString other = dir.filePath(u"notes.dat"_s);
+    {
+        RetitleLog log(1 << 16);
+        QVERIFY(log.open(killed));
+        log.WriteLog(LogEvent::Rollback);
+        log.WriteLog(LogEvent::Deleted, u"/p/a.jpg"_s);
+        // The log is left open, as by a killed run.
+        QVERIFY(QFileInfo(killed).size() >= 1 << 16);
+        QVERIFY(writeFile(killedEarly, QByteArray(5000, '\n').replace("\n", "\r\n")));
+        QVERIFY(writeFile(closed, "  Rollback\r\n"));
+        QVERIFY(writeFile(other, "x\r\n\r\n\r\n"));
+        RetitleLog::trimKilledRuns(dir.path());
+        QCOMPARE(readFile(killed), QByteArray("  Rollback\r\nSuccesfully deleted: /p/a.jpg\r\n"));
+    }
+    QCOMPARE(readFile(killedEarly), QByteArray());
+    QCOMPARE(readFile(closed), QByteArray("  Rollback\r\n"));
+    QCOMPARE(readFile(other), QByteArray("x\r\n\r\n\r\n"));
 }
 
 void RetitleLogTest::unwritableFolderFails()

@@ -4,7 +4,6 @@
 
 #include "faultyfilesystem.h"
 
-#include "records/ansicodec.h"
 #include "session/picturesession.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
@@ -49,6 +48,10 @@ private Q_SLOTS:
     void missingDestinationFolderFailsForReal();
     void companionsFollowInTheirOrder();
     void companionInAnotherLetterCaseFollows();
+    void companionsInBothLetterCasesFollow();
+    void movesStayInThePlannedFolder_data();
+    void movesStayInThePlannedFolder();
+    void killedRunsLogIsTrimmedWhenARunBegins();
     void rollbackWhenACompanionCannotFollow_data();
     void rollbackWhenACompanionCannotFollow();
     void failedRollbackLeavesTheFilesUnderTheirNewNames();
@@ -163,7 +166,7 @@ QStringList RetitlerTest::logLines() const
         bytes.chop(1);
     if (bytes.isEmpty())
         return {};
-    return Records::AnsiCodec::decode(bytes).split(u"\r\n"_s);
+    return QString::fromUtf8(bytes).split(u"\r\n"_s);
 }
 
 void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
@@ -256,6 +259,68 @@ void RetitlerTest::companionInAnotherLetterCaseFollows()
     QCOMPARE(m_retitler->counters().synchronized, 1);
     QVERIFY(QFileInfo::exists(picture(u"Beach.wav"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"IMG_0815.WAV"_s)));
+}
+
+void RetitlerTest::companionsInBothLetterCasesFollow()
+{
+    openSession({u"G.jpg"_s, u"G.wav"_s, u"G.WAV"_s, u"H.jpg"_s, u"H.wav"_s, u"H.Wav"_s});
+    select(rowOf(u"G.jpg"_s));
+    select(rowOf(u"H.jpg"_s), true);
+    TestPassResult run = pass({{u"G.jpg"_s, u"X.jpg"_s}}, {u"wav"_s, u"mov"_s});
+
+    QVERIFY(m_retitler->Retitle(run, false));
+
+    // Neither is left behind beside a picture of another name, nor kept when its picture goes.
+    QCOMPARE(m_retitler->counters(), (RunCounters{1, 0, 2, 1, 0, 2}));
+    QStringList files = QDir(m_pictures).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, (QStringList{u"MrlSGTitle2.dat"_s, u"X.WAV"_s, u"X.jpg"_s, u"X.wav"_s}));
+    QCOMPARE(readFile(picture(u"X.WAV"_s)), QByteArray("G.WAV"));
+}
+
+void RetitlerTest::movesStayInThePlannedFolder_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("pictureIsAFolder");
+    QTest::newRow("parent folder") << u"../X.jpg"_s << false;
+    QTest::newRow("subfolder") << u"sub/X.jpg"_s << false;
+    QTest::newRow("folder took the picture's name") << u"X.jpg"_s << true;
+}
+
+void RetitlerTest::movesStayInThePlannedFolder()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, pictureIsAFolder);
+    openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s, u"sub/keep.txt"_s});
+    select(rowOf(u"A.jpg"_s));
+    select(rowOf(u"B.jpg"_s));
+    if (pictureIsAFolder) {
+        // Between the preview and the run.
+        QVERIFY(QFile::remove(picture(u"A.jpg"_s)));
+        QVERIFY(QDir().mkpath(picture(u"A.jpg/inside"_s)));
+    }
+    TestPassResult run = pass({{u"A.jpg"_s, title}, {u"B.jpg"_s, u"Y.jpg"_s}}, {u"wav"_s});
+
+    QVERIFY(m_retitler->Retitle(run, false));
+
+    QCOMPARE(m_retitler->counters(), (RunCounters{1, 1, 0, 0, 0, 0}));
+    QCOMPARE(logLines().first(), u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(title));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"X.jpg"_s)));
+    QVERIFY(!QFileInfo::exists(picture(u"sub/X.jpg"_s)));
+    QVERIFY(!QFileInfo::exists(picture(u"X.jpg"_s)));
+    QVERIFY(QFileInfo::exists(picture(u"A.wav"_s)));
+    QCOMPARE(QFileInfo(picture(u"A.jpg"_s)).isDir(), pictureIsAFolder);
+    QVERIFY(QFileInfo::exists(picture(u"Y.jpg"_s)));
+}
+
+void RetitlerTest::killedRunsLogIsTrimmedWhenARunBegins()
+{
+    const QString leftover = m_dir->filePath(u"Logs/20230101000000_~p.txt"_s);
+    QVERIFY(writeFile(leftover, "  Rollback\r\n" + QByteArray(4096, '\n').replace("\n", "\r\n")));
+    openSession({u"A.jpg"_s});
+    TestPassResult run = pass({});
+    QVERIFY(m_retitler->Retitle(run, false));
+    QCOMPARE(readFile(leftover), QByteArray("  Rollback\r\n"));
 }
 
 void RetitlerTest::rollbackWhenACompanionCannotFollow_data()

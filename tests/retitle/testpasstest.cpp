@@ -66,11 +66,14 @@ private Q_SLOTS:
     void duplicatesAndUniqueness();
     void sameNameInAnyLetterCaseIsTaken();
     void titleOfTheExtensionOnlyIsEmpty();
+    void composedTitleStaysInItsFolder();
     void pathLength_data();
     void pathLength();
     void uniqueCheckFoldersWidenTheChecks();
     void companionWithoutItsPicture_data();
     void companionWithoutItsPicture();
+    void picturesMeetingUnderOneNewName_data();
+    void picturesMeetingUnderOneNewName();
     void onlyDeletionsComposeNothing();
     void cancelledPlanningEndsThePass();
     void warningsAndProgress();
@@ -251,6 +254,16 @@ void TestPassTest::titleOfTheExtensionOnlyIsEmpty()
     QCOMPARE(m_result.errorCount, 2);
 }
 
+void TestPassTest::composedTitleStaysInItsFolder()
+{
+    // Whatever the composer let through, the title names a file of its destination folder.
+    addPicture(u"IMG_1.jpg"_s, u"../../x\ny"_s);
+    addPicture(u"IMG_2.jpg"_s, u"/\u0000"_s);
+    QVERIFY(run());
+    QCOMPARE(titles(), (QStringList{u"....xy.jpg"_s, u".jpg"_s}));
+    QCOMPARE(codes(), (QList<int>{0, 5}));
+}
+
 void TestPassTest::pathLength_data()
 {
     QTest::addColumn<QString>("freeText");
@@ -339,6 +352,37 @@ void TestPassTest::companionWithoutItsPicture()
     QCOMPARE(m_result.errorCount, expectedErrors);
     if (expectedCode == 6)
         QCOMPARE(title.SyncConflictName, u"(File to be synchronized 'IMG_1.wav', might belong to 'IMG_1.png')"_s);
+}
+
+void TestPassTest::picturesMeetingUnderOneNewName_data()
+{
+    QTest::addColumn<bool>("secondHasVoice");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QList<int>>("expectedCodes");
+    // X.jpg and X.png would both bring a voice file to X.wav.
+    QTest::newRow("each with a voice file") << true << u"X"_s << QList<int>{6, 6};
+    // X.wav would be found beside two pictures.
+    QTest::newRow("one with a voice file") << false << u"X"_s << QList<int>{6, 0};
+    QTest::newRow("other new names") << true << u"Y"_s << QList<int>{0, 0};
+}
+
+void TestPassTest::picturesMeetingUnderOneNewName()
+{
+    QFETCH(bool, secondHasVoice);
+    QFETCH(QString, secondText);
+    QFETCH(QList<int>, expectedCodes);
+    addPicture(u"A.jpg"_s, u"X"_s);
+    addPicture(u"B.png"_s, secondText);
+    QVERIFY(writeFile(m_folder + u"/A.wav"_s));
+    if (secondHasVoice)
+        QVERIFY(writeFile(m_folder + u"/B.WAV"_s));
+
+    QVERIFY(run(true, {u"wav"_s, u"mov"_s}));
+
+    QCOMPARE(codes(), expectedCodes);
+    if (expectedCodes.first() == 6)
+        QCOMPARE(m_result.titles.first().SyncConflictName,
+                 u"(File to be synchronized 'A.wav', might belong to 'X.png')"_s);
 }
 
 void TestPassTest::onlyDeletionsComposeNothing()

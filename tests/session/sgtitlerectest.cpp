@@ -15,6 +15,7 @@ private Q_SLOTS:
     void offsets();
     void fieldsAreCutToTheirMaximum();
     void oldRecordOffsets();
+    void titleTextsAreReadClean();
 };
 
 void SGTitleRecTest::offsets()
@@ -89,6 +90,26 @@ void SGTitleRecTest::oldRecordOffsets()
     QVERIFY(rec.stage2);
     QVERIFY(!rec.editAll);
     QCOMPARE(rec.toBytes(), b);
+}
+
+void SGTitleRecTest::titleTextsAreReadClean()
+{
+    // Written by another program or damaged: what a title may not hold goes, as typing would
+    // have removed it. The current title is a real name and stays as read.
+    SGTitleRec rec;
+    rec.STOld = u"a:b.jpg"_s;
+    rec.STNew = u"../x/y\u0000z\nw"_s;
+    rec.STPrefix = u"p<r>e|"_s;
+    rec.STSuffix = u"s\\u*f?\"\t"_s;
+    const SGTitleRec read = SGTitleRec::fromBytes(rec.toBytes());
+    QCOMPARE(read.STOld, u"a:b.jpg"_s);
+    QCOMPARE(read.STNew, u"..xyzw"_s);
+    QCOMPARE(read.STPrefix, u"pre"_s);
+    QCOMPARE(read.STSuffix, u"suf"_s);
+
+    SGTitleRecOld old;
+    old.newText = u"a/b"_s;
+    QCOMPARE(SGTitleRecOld::fromBytes(old.toBytes()).newText, u"ab"_s);
 }
 
 QTEST_GUILESS_MAIN(SGTitleRecTest)

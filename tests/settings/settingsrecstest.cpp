@@ -16,6 +16,7 @@ class SettingsRecsTest : public QObject
 private Q_SLOTS:
     void sessionRecordOffsets();
     void sessionRecordDefaults();
+    void sessionPrefixAndSuffixAreReadClean();
     void programRecordOffsets();
     void overallRecordOffsets();
     void programRecordSeededFromOverall();
@@ -104,6 +105,17 @@ void SettingsRecsTest::sessionRecordDefaults()
     for (const int offset : {76, 84, 147, 164, 165, 166, 167, 172, 204, 205, 206, 207, 208, 209, 210})
         rest[offset] = 0;
     QCOMPARE(rest, QByteArray(520, '\0'));
+}
+
+void SettingsRecsTest::sessionPrefixAndSuffixAreReadClean()
+{
+    // Both go into every new title: a file written elsewhere must not bring a '/' or a line feed.
+    SessionSettingsRec rec;
+    rec.prefix = u"../Trip\n"_s;
+    rec.suffix = u"a\u0000b|c"_s;
+    const SessionSettingsRec read = SessionSettingsRec::fromBytes(rec.toBytes());
+    QCOMPARE(read.prefix, u"..Trip"_s);
+    QCOMPARE(read.suffix, u"abc"_s);
 }
 
 void SettingsRecsTest::programRecordOffsets()
