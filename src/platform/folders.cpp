@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,25 @@ QString applicationFolder()
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder;
+}
+
+QString folderFromArgument(const QString &argument)
+{
+    const QUrl url(argument);
+    if (url.isLocalFile())
+        return normalisedFolder(QDir::cleanPath(url.toLocalFile()));
+    if (argument.contains(u"://"_s) || argument.startsWith(u"//"_s))
+        return argument;
+    return normalisedFolder(QDir::cleanPath(QDir::current().absoluteFilePath(argument)));
+}
+
+bool isSameFolder(const QString &first, const QString &second)
+{
+    const auto resolved = [](const QString &path) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+    };
+    return resolved(first) == resolved(second);
 }
 
 QString programVersion()
