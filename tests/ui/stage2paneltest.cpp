@@ -172,6 +172,13 @@ void Stage2PanelTest::tableClicksInStage2()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, marker.center());
     QVERIFY(pictures.row(1).marker.isEmpty());
     QCOMPARE(application.freeTextEditor().stage2Row(), 2);
+    // The highlight stays on the picture being edited, also after a selected row's "Sel" cell.
+    const QModelIndexList edited{table->model()->index(2, 0)};
+    QCOMPARE(table->selectionModel()->selectedRows(), edited);
+    const QRect selectedMarker = table->visualRect(table->model()->index(0, Session::PictureSession::MarkerColumn));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, selectedMarker.center());
+    QCOMPARE(table->currentIndex().row(), 2);
+    QCOMPARE(table->selectionModel()->selectedRows(), edited);
 
     table->setCurrentIndex(table->model()->index(0, Session::PictureSession::TitleColumn));
     QCOMPARE(application.freeTextEditor().stage2Row(), 0);
