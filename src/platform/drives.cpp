@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <dirent.h>
 #include <sys/statvfs.h>
 
 using namespace Qt::StringLiterals;
@@ -47,10 +48,14 @@ QByteArray readSmallFile(const QString &path)
     return file.read(64).trimmed();
 }
 
+// Opening the folder for listing is what the drive must answer to; nothing is read.
 bool isListableFolder(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.isDir() && info.isReadable() && info.isExecutable();
+    DIR *folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return false;
+    ::closedir(folder);
+    return true;
 }
 
 } // namespace
