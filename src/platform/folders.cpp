@@ -28,11 +28,12 @@ QString applicationFolder()
 QString folderFromArgument(const QString &argument)
 {
     const QUrl url(argument);
-    if (url.isLocalFile())
-        return normalisedFolder(QDir::cleanPath(url.toLocalFile()));
-    if (argument.contains(u"://"_s) || argument.startsWith(u"//"_s))
-        return argument;
-    return normalisedFolder(QDir::cleanPath(QDir::current().absoluteFilePath(argument)));
+    const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+    // A URL of another scheme, or a file URL naming a server, is a network location; cleaning
+    // would make a local path of it.
+    if (path.contains(u"://"_s) || path.startsWith(u"//"_s))
+        return path;
+    return normalisedFolder(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
 }
 
 bool isSameFolder(const QString &first, const QString &second)

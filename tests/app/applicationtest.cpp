@@ -356,9 +356,10 @@ void ApplicationTest::folderArgumentForms_data()
     QTest::newRow("current folder") << u"."_s << QString();
     QTest::newRow("relative with dots") << u"../<name>/./"_s << QString();
     QTest::newRow("file URL") << u"file://<p>"_s << QString();
-    QTest::newRow("network URL") << u"smb://server/pics"_s
-                                 << u"Mirelto:  To rename pictures on a network location, make a network drive first "
-                                    u"and select the network drive, can not run program"_s;
+    const QString network = u"Mirelto:  To rename pictures on a network location, make a network drive first and "
+                            u"select the network drive, can not run program"_s;
+    QTest::newRow("network URL") << u"smb://server/pics"_s << network;
+    QTest::newRow("file URL of a server") << u"file://server/pics"_s << network;
     QTest::newRow("program folder with a dot") << u"<a>."_s << ownFolder;
     QTest::newRow("program folder through a link") << u"<p>/link"_s << ownFolder;
 }
