@@ -353,7 +353,7 @@ bool Application::InitSession(const QString &chosenFolder)
         if (!RunForm6Message(InfoMessage::RemovableDrive))
             return false;
     }
-    if ((folder == u"/"_s ? folder : folder + u'/') == m_locations.applicationFolder) {
+    if (Platform::isSameFolder(folder, m_locations.applicationFolder)) {
         return fail(prefixed(
             text(650, " You can not choose the directory that contains the application, can not run program")));
     }
@@ -415,8 +415,13 @@ bool Application::loadRememberedTexts()
 
 Application::FolderChoice Application::chooseFolder(const QString &folderArgument, QString *folder)
 {
-    QString given = folderArgument.isEmpty() ? QString() : Platform::normalisedFolder(folderArgument);
+    QString given = folderArgument.isEmpty() ? QString() : Platform::folderFromArgument(folderArgument);
     if (!given.isEmpty()) {
+        // A network location is refused by the session's own checks.
+        if (!QDir::isAbsolutePath(given) || given.startsWith(u"//"_s)) {
+            *folder = given;
+            return FolderChoice::Open;
+        }
         if (!QFileInfo(given).isDir()) {
             m_startupError = L10n::title() + u": Folder '"_s + given + u"' does not exist, program terminated"_s;
             return FolderChoice::End;

@@ -5,6 +5,8 @@
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Dictionary {
@@ -559,12 +561,29 @@ void EditLine::REHistSelectLine(int line)
     m_host.nothingToAddChanged(m_nothingToAdd);
 }
 
-bool EditLine::listKey(List list, int key, Qt::KeyboardModifiers modifiers)
+bool EditLine::listKey(List list, int key, Qt::KeyboardModifiers modifiers, const QString &text)
 {
     const bool completions = list == List::Completions;
     const int highlighted = completions ? m_completionHighlight : m_contextHighlight;
     const int count = int(completions ? m_completions.size() : m_context.lines.size());
+    const auto highlight = [&](int line) {
+        line = std::clamp(line, 0, std::max(count - 1, 0));
+        completions ? StringsRESelectLine(line) : REHistSelectLine(line);
+    };
     switch (key) {
+    case Qt::Key_Home:
+        highlight(0);
+        return true;
+    case Qt::Key_End:
+        highlight(count - 1);
+        return true;
+    // A list shows at most one line more than the most hits, which makes that a page.
+    case Qt::Key_PageUp:
+        highlight(highlighted - m_maxHits);
+        return true;
+    case Qt::Key_PageDown:
+        highlight(highlighted + m_maxHits);
+        return true;
     case Qt::Key_Down:
         if (highlighted < count - 1)
             completions ? StringsRESelectLine(highlighted + 1) : REHistSelectLine(highlighted + 1);
@@ -594,8 +613,17 @@ bool EditLine::listKey(List list, int key, Qt::KeyboardModifiers modifiers)
         Q_EMIT focusRequested(Target::Line);
         return true;
     default:
-        return false;
+        break;
     }
+    const bool typed = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); })
+        && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typed)
+        return false;
+    // The characters go where the line's caret was when Down left it.
+    lineFocused();
+    typeText(text);
+    Q_EMIT focusRequested(Target::Line);
+    return true;
 }
 
 void EditLine::listPressed(List list, int line, qint64 milliseconds)

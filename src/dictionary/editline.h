@@ -112,8 +112,11 @@ public:
 
     // Input of the lists.
 
-    // A key in a list: Up, Down, Enter and (in the completion list) F4. Returns true when used.
-    bool listKey(List list, int key, Qt::KeyboardModifiers modifiers);
+    // A key in a list: Up, Down, Home, End, PgUp, PgDn, Enter and (in the completion list) F4
+    // move or take the highlighted line; characters (text, without Ctrl or Alt) are typed into the
+    // line, which gets the focus back. Returns true when used; the list widget never moves its
+    // current line by itself, so that Enter always takes the line it shows highlighted.
+    bool listKey(List list, int key, Qt::KeyboardModifiers modifiers, const QString &text = {});
     // A mouse button pressed on a line of a list at a time in milliseconds of any steady clock.
     void listPressed(List list, int line, qint64 milliseconds);
     // The mouse button released on a line: that line is highlighted, unless the press was the

@@ -40,6 +40,13 @@ struct Answer
     bool checkBoxChecked = true;
 };
 
+// The answer that keeps everything: the escape button, which stands for closing the box, with the
+// check box as offered. A question asked while the program is being ended gets it unasked.
+inline Answer keepEverything(const Question &question)
+{
+    return {question.escapeButton, question.checkBoxChecked};
+}
+
 enum class Sound { None, Error, Success };
 
 // A text for the main window's status line that clears itself after the given time.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <dirent.h>
 #include <sys/statvfs.h>
 
 using namespace Qt::StringLiterals;
@@ -47,25 +48,66 @@ QByteArray readSmallFile(const QString &path)
     return file.read(64).trimmed();
 }
 
+// Opening the folder for listing is what the drive must answer to; nothing is read.
+bool isListableFolder(const QString &path)
+{
+    DIR *folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return false;
+    ::closedir(folder);
+    return true;
+}
+
 } // namespace
+
+QStorageInfo mountTableEntry(const QString &existingPath)
+{
+    return QStorageInfo(existingPath);
+}
+
+bool isDriveReady(const QString &path, const MountLookup &lookup)
+{
+    if (!QDir::isAbsolutePath(path))
+        return false;
+    QFileInfo info(path);
+    while (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (parent == info.absoluteFilePath())
+            return false;
+        info.setFile(parent);
+    }
+    // Where the mount table is out of sight, the folder itself is the only witness of the drive.
+    if (isListableFolder(info.absoluteFilePath()))
+        return true;
+    const QStorageInfo storage = lookup(info.absoluteFilePath());
+    return storage.isValid() && storage.isReady();
+}
 
 QString SystemDrives::root(const QString &path) const
 {
-    const QStorageInfo storage(existingAncestor(path));
-    return storage.isValid() ? storage.rootPath() : QString();
+    const QString existing = existingAncestor(path);
+    const QStorageInfo storage = m_lookup(existing);
+    if (storage.isValid())
+        return storage.rootPath();
+    // Out of sight of the mount table the root of the visible tree holds the path.
+    return QDir::isAbsolutePath(existing) && QFileInfo::exists(existing) ? u"/"_s : QString();
 }
 
 qint64 SystemDrives::freeBytes(const QString &path) const
 {
-    const QStorageInfo storage(existingAncestor(path));
-    return storage.isValid() ? storage.bytesAvailable() : 0;
+    // statvfs needs no mount table, so this also answers in a chroot.
+    struct statvfs info;
+    if (statvfs(QFile::encodeName(existingAncestor(path)).constData(), &info) != 0)
+        return 0;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
 }
 
 DriveType SystemDrives::type(const QString &path) const
 {
-    const QStorageInfo storage(existingAncestor(path));
+    const QString existing = existingAncestor(path);
+    const QStorageInfo storage = m_lookup(existing);
     if (!storage.isValid())
-        return DriveType::Unknown;
+        return isListableFolder(existing) ? DriveType::Fixed : DriveType::Unknown;
     const QByteArray fileSystem = storage.fileSystemType().toLower();
     if (fileSystem == "iso9660" || fileSystem == "udf")
         return DriveType::CdRom;

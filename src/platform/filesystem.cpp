@@ -1,12 +1,12 @@
 #include "platform/filesystem.h"
 
+#include "platform/drives.h"
 #include "platform/movefile.h"
 #include "platform/trash.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QStorageInfo>
 
 namespace Platform {
 
@@ -34,17 +34,7 @@ QList<FolderEntry> SystemFileSystem::entries(const QString &folder) const
 
 bool SystemFileSystem::isDriveReady(const QString &path) const
 {
-    if (!QDir::isAbsolutePath(path))
-        return false;
-    QFileInfo info(path);
-    while (!info.exists()) {
-        const QString parent = info.absolutePath();
-        if (parent == info.absoluteFilePath())
-            return false;
-        info.setFile(parent);
-    }
-    const QStorageInfo storage(info.absoluteFilePath());
-    return storage.isValid() && storage.isReady();
+    return Platform::isDriveReady(path);
 }
 
 Records::FileResult<void> SystemFileSystem::move(const QString &from, const QString &to)

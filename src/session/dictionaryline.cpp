@@ -29,4 +29,13 @@ void DictionaryLine::clearCompletions()
     m_line.clearCompletions();
 }
 
+bool DictionaryLine::hidePanel()
+{
+    if (!m_line.isContextPanelShown())
+        return false;
+    // Escape in the panel's list hides it and asks for the focus in the line.
+    m_line.listKey(Dictionary::EditLine::List::Context, Qt::Key_Escape, Qt::NoModifier);
+    return true;
+}
+
 } // namespace Session

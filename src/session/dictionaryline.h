@@ -20,6 +20,7 @@ public:
     void enter() override;
     bool nothingToAdd() const override;
     void clearCompletions() override;
+    bool hidePanel() override;
 
 private:
     Dictionary::EditLine &m_line;

@@ -492,6 +492,20 @@ void FreeTextEditor::ImStopEditClick()
     leave(true);
 }
 
+bool FreeTextEditor::isWindowKey(int key, Qt::KeyboardModifiers modifiers) const
+{
+    return m_active && (key == Qt::Key_Escape || (key == Qt::Key_Q && (modifiers & Qt::ControlModifier)));
+}
+
+bool FreeTextEditor::windowKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!isWindowKey(key, modifiers))
+        return false;
+    if (!m_line || !m_line->hidePanel())
+        ImStopEditClick();
+    return true;
+}
+
 void FreeTextEditor::tableRowClicked(int row, int column)
 {
     if (!m_active || m_guard || row < 0 || row >= m_pictures.rowCount())

@@ -110,6 +110,11 @@ public:
 
     void ImStopEditClick();
     static QString quitCaption();
+    // A key of the main window, handled before the control with the focus: while stage 2 runs,
+    // Escape and Ctrl+Q hide the edit line's context panel when it is shown and otherwise quit
+    // editing. True when the key was used.
+    bool windowKey(int key, Qt::KeyboardModifiers modifiers);
+    bool isWindowKey(int key, Qt::KeyboardModifiers modifiers) const;
     // A click in the table while stage 2 runs.
     void tableRowClicked(int row, int column);
 

@@ -22,6 +22,9 @@ public:
     virtual bool nothingToAdd() const = 0;
     // Empties the completion list once a free text is confirmed.
     virtual void clearCompletions() = 0;
+    // Hides a panel shown beside the line and gives the line the focus back; false when none was
+    // shown.
+    virtual bool hidePanel() { return false; }
 };
 
 } // namespace Session

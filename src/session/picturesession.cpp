@@ -10,6 +10,7 @@
 #include "records/recordfile.h"
 
 #include <QFile>
+#include <QTimer>
 
 #include <cstring>
 
@@ -241,6 +242,7 @@ SGTitleRec PictureSession::WriteFSGTitleRec(int rowIndex, bool stage2, bool edit
 
 void PictureSession::beginRecordUpdates()
 {
+    m_inRecordUpdates = true;
     auto file = std::make_unique<QFile>(m_titleFile.path());
     const qint64 size = qint64(m_rows.size()) * SGTitleRec::size;
     if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) || file->size() != size)
@@ -258,6 +260,19 @@ void PictureSession::endRecordUpdates()
     m_titleMap = nullptr;
     m_titleMapRecords = 0;
     m_openTitleFile.reset();
+    m_inRecordUpdates = false;
+    allowUpdateFailureBoxOnNextTurn();
+}
+
+void PictureSession::allowUpdateFailureBoxOnNextTurn()
+{
+    if (!m_updateFailureShown)
+        return;
+    // Whatever else the command writes runs before the event loop's next turn.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_inRecordUpdates)
+            m_updateFailureShown = false;
+    });
 }
 
 bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
@@ -278,12 +293,16 @@ bool PictureSession::UpdateFSGTitleRec(int rowIndex, bool stage2, bool editAll)
     } else if (m_titleFile.write(rowIndex, WriteFSGTitleRec(rowIndex, stage2, editAll))) {
         return true;
     }
+    if (m_updateFailureShown)
+        return false;
+    m_updateFailureShown = true;
     m_dialogs.inform({L10n::title(),
                       text(344, "Error updating ") + m_titleFile.path()
                           + text(345, " , you might have a problem with the disk,") + u'\n'
                           + text(346, "you might try to finish your work and carry out the retitling") + u'\n'
                           + text(347, " but the chance of other failures occurring are big."),
                       Platform::Severity::Error});
+    allowUpdateFailureBoxOnNextTurn();
     return false;
 }
 

@@ -81,6 +81,8 @@ public:
     // The record a row is stored as.
     SGTitleRec WriteFSGTitleRec(int row, bool stage2, bool editAll) const;
     // Writes one row's record in place; on failure tells the user and keeps the change in the table.
+    // A command that writes many rows tells of a failure once: after one box no other is shown
+    // until the program is back in its event loop outside a run of updates.
     bool UpdateFSGTitleRec(int row, bool stage2, bool editAll);
     // Between these two, UpdateFSGTitleRec writes through a shared mapping of the title file
     // instead of opening it for every record (through one open handle where it cannot be mapped):
@@ -124,6 +126,7 @@ Q_SIGNALS:
     void selectedCountChanged();
 
 private:
+    void allowUpdateFailureBoxOnNextTurn();
     void fillRow(PictureRow *row, const SGTitleRec &record, int index);
 
     Platform::Dialogs &m_dialogs;
@@ -146,6 +149,8 @@ private:
     std::unique_ptr<QFile> m_openTitleFile;
     uchar *m_titleMap = nullptr;
     qint64 m_titleMapRecords = 0;
+    bool m_inRecordUpdates = false;
+    bool m_updateFailureShown = false;
 };
 
 } // namespace Session

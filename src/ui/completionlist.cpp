@@ -58,12 +58,14 @@ void CompletionList::showHighlight()
 
 void CompletionList::keyPressEvent(QKeyEvent *event)
 {
-    if (m_line.listKey(EditLine::List::Completions, event->key(), event->modifiers())) {
+    if (m_line.listKey(EditLine::List::Completions, event->key(), event->modifiers(), event->text())) {
         event->accept();
         showHighlight();
         return;
     }
     QListWidget::keyPressEvent(event);
+    // The model's highlight is the line Enter takes; no key may show another one.
+    showHighlight();
 }
 
 void CompletionList::mousePressEvent(QMouseEvent *event)

@@ -164,11 +164,14 @@ ContextList::ContextList(EditLine &line, QWidget *parent) : QListWidget(parent),
 
 void ContextList::keyPressEvent(QKeyEvent *event)
 {
-    if (m_line.listKey(EditLine::List::Context, event->key(), event->modifiers())) {
+    if (m_line.listKey(EditLine::List::Context, event->key(), event->modifiers(), event->text())) {
         event->accept();
         return;
     }
     QListWidget::keyPressEvent(event);
+    // The model's highlight is the line Enter takes; no key may show another one.
+    const QSignalBlocker blocker(this);
+    setCurrentRow(m_line.highlightedContextLine());
 }
 
 void ContextList::pressed(QMouseEvent *event)

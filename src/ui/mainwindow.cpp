@@ -26,13 +26,16 @@
 #include "retitle/testpreview.h"
 #include "settings/programsettings.h"
 #include "l10n/text.h"
+#include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/picturetablemodel.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
@@ -123,6 +126,8 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     // Panels appear and disappear with the stages; the column takes the room the shown ones need.
     m_panels->installEventFilter(this);
     fitPanelColumn();
+    // Some keys belong to the window before the control with the focus.
+    QCoreApplication::instance()->installEventFilter(this);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &MainWindow::updateColumns);
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, &MainWindow::updateColumns);
@@ -137,6 +142,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_panels && event->type() == QEvent::LayoutRequest)
         fitPanelColumn();
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        Session::FreeTextEditor &editor = m_application.freeTextEditor();
+        // The override keeps a window shortcut (Ctrl+Q closes the program) from taking the key.
+        if (event->type() == QEvent::ShortcutOverride ? editor.isWindowKey(key->key(), key->modifiers())
+                                                      : editor.windowKey(key->key(), key->modifiers())) {
+            event->accept();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -51,11 +51,27 @@ int runProgram(int argc, char **argv)
         window.raise();
         window.activateWindow();
     });
-    QObject::connect(&termination, &Platform::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    // SIGTERM and SIGINT end the program whatever box is open: the boxes close as cancelled and
+    // every later question keeps everything. Before the window is shown the start-up unwinds on
+    // its own; once it is shown it closes the ordinary way, saving what closing saves, as soon as
+    // the closed boxes' event loops have returned.
+    QObject::connect(&termination, &Platform::TerminationSignals::terminationRequested, &window, [&dialogs, &window] {
+        dialogs.endAll();
+        if (window.isVisible()) {
+            QTimer::singleShot(0, &window, [&window] {
+                window.close();
+                QCoreApplication::quit();
+            });
+        }
+    });
 
     const QStringList arguments = QCoreApplication::arguments();
     if (!program.start(arguments.size() > 1 ? arguments.at(1) : QString()))
         return program.startupError().isEmpty() ? 0 : 1;
+    if (dialogs.isEnding()) {
+        program.close();
+        return 0;
+    }
     window.showForSession();
     QTimer::singleShot(100, &program, &App::Application::startTick);
     return QApplication::exec();

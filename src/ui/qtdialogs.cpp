@@ -4,10 +4,13 @@
 
 #include "l10n/text.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QList>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +23,8 @@ QtDialogs::~QtDialogs() = default;
 
 void QtDialogs::inform(const Platform::Message &message)
 {
+    if (m_ending)
+        return;
     QMessageBox box(m_parent);
     switch (message.severity) {
     case Platform::Severity::Information:
@@ -42,9 +47,11 @@ void QtDialogs::inform(const Platform::Message &message)
 
 Platform::Answer QtDialogs::ask(const Platform::Question &question)
 {
+    if (m_ending)
+        return Platform::keepEverything(question);
     MessageDialog dialog(question, m_parent);
     dialog.exec();
-    return dialog.answer();
+    return m_ending ? Platform::keepEverything(question) : dialog.answer();
 }
 
 void QtDialogs::status(const Platform::StatusMessage &message)
@@ -55,10 +62,29 @@ void QtDialogs::status(const Platform::StatusMessage &message)
 
 std::optional<QString> QtDialogs::chooseFolder(const QString &prompt, const QString &preset)
 {
+    if (m_ending)
+        return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(m_parent, prompt, preset);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+void QtDialogs::endAll()
+{
+    m_ending = true;
+    // Each box closed ends its nested event loop; the code that opened it goes on with the answer
+    // of closing it, which keeps everything, once control is back there.
+    QList<QWidget *> closed;
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (closed.contains(modal))
+            break;
+        closed.append(modal);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
 }
 
 void QtDialogs::play(Platform::Sound sound)

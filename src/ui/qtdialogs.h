@@ -29,6 +29,12 @@ public:
 
     void play(Platform::Sound sound);
 
+    // The program is being ended: every open modal window closes as if cancelled, and from now on
+    // messages are not shown, questions get their keep-everything answer and the folder browser
+    // is cancelled at once.
+    void endAll();
+    bool isEnding() const { return m_ending; }
+
 Q_SIGNALS:
     void statusMessage(const QString &text, bool error, int seconds);
 
@@ -36,6 +42,7 @@ private:
     QPointer<QWidget> m_parent;
     QSoundEffect *m_errorSound = nullptr;
     QSoundEffect *m_successSound = nullptr;
+    bool m_ending = false;
 };
 
 } // namespace Ui

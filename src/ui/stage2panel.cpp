@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
@@ -168,6 +169,17 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
                 if (current.row() != freeText.currentRow() || current.column() == PictureSession::MarkerColumn)
                     freeText.tableRowClicked(current.row(), current.column());
             });
+    // While stage 2 runs the highlighted row is the picture being edited: a press the editor sent
+    // back would otherwise leave its highlight on the pressed row.
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const FreeTextEditor &freeText = m_application.freeTextEditor();
+        const int row = freeText.currentRow();
+        QItemSelectionModel *selection = m_table->selectionModel();
+        if (!freeText.isActive() || row < 0 || (selection->isRowSelected(row) && selection->selectedRows().size() == 1))
+            return;
+        selection->select(m_table->model()->index(row, PictureSession::TitleColumn),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
     refresh();
 }
 

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void removableDriveAsksFirst();
     void readOnlyTitleFileEndsStartUp();
     void folderArgumentThatDoesNotExist();
+    void folderArgumentForms_data();
+    void folderArgumentForms();
     void folderWithoutPicturesOpensTheBrowserThere();
     void browserAsksAgainForAFolderWithoutPictures();
     void folderOfReadOnlyPicturesLeavesNoWorkFiles();
@@ -341,6 +343,43 @@ void ApplicationTest::folderArgumentThatDoesNotExist()
     QCOMPARE(m_dialogs.informed.size(), 1);
     QCOMPARE(m_dialogs.informed.at(0).text, u"Mirelto: Folder '"_s + missing + u"' does not exist, program terminated"_s);
     QVERIFY(m_dialogs.browsed.isEmpty());
+}
+
+void ApplicationTest::folderArgumentForms_data()
+{
+    // "<p>" stands for the pictures folder, "<a>" for the program's folder; the current folder is
+    // the pictures folder.
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("error");
+    const QString ownFolder =
+        u"Mirelto:  You can not choose the directory that contains the application, can not run program"_s;
+    QTest::newRow("current folder") << u"."_s << QString();
+    QTest::newRow("relative with dots") << u"../<name>/./"_s << QString();
+    QTest::newRow("file URL") << u"file://<p>"_s << QString();
+    const QString network = u"Mirelto:  To rename pictures on a network location, make a network drive first and "
+                            u"select the network drive, can not run program"_s;
+    QTest::newRow("network URL") << u"smb://server/pics"_s << network;
+    QTest::newRow("file URL of a server") << u"file://server/pics"_s << network;
+    QTest::newRow("program folder with a dot") << u"<a>."_s << ownFolder;
+    QTest::newRow("program folder through a link") << u"<p>/link"_s << ownFolder;
+}
+
+void ApplicationTest::folderArgumentForms()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, error);
+    QVERIFY(writeFile(m_app + u"a.jpg"_s));
+    QVERIFY(QFile::link(m_app, pictures(u"link"_s)));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(picturesFolder()));
+    argument.replace(u"<p>"_s, picturesFolder()).replace(u"<a>"_s, m_app);
+    argument.replace(u"<name>"_s, QFileInfo(picturesFolder()).fileName());
+    const bool opened = startOn(argument);
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(m_application->startupError(), error);
+    QCOMPARE(opened, error.isEmpty());
+    if (opened)
+        QCOMPARE(m_application->pictureFolder(), picturesFolder());
 }
 
 void ApplicationTest::folderWithoutPicturesOpensTheBrowserThere()

@@ -68,6 +68,8 @@ private Q_SLOTS:
 
     void downMovesIntoTheCompletionList();
     void listKeys();
+    void listKeysKeepTheHighlightEnterTakes_data();
+    void listKeysKeepTheHighlightEnterTakes();
     void clicksAndDoubleClicks();
     void contextPanelHidesWhenLeft();
 
@@ -638,6 +640,42 @@ void EditLineTest::listKeys()
     QVERIFY(m_line->isContextPanelShown());
     m_line->listKey(EditLine::List::Context, Qt::Key_Up, Qt::NoModifier);
     QVERIFY(!m_line->isContextPanelShown());
+}
+
+void EditLineTest::listKeysKeepTheHighlightEnterTakes_data()
+{
+    // Typing "é" lists école and eglise (taken as "église", the typed letter kept); Down highlights
+    // eglise, Up then école.
+    QTest::addColumn<int>("upFirst");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("End") << 1 << int(Qt::Key_End) << QString() << u"église"_s;
+    QTest::newRow("PgDn") << 1 << int(Qt::Key_PageDown) << QString() << u"église"_s;
+    QTest::newRow("Home") << 0 << int(Qt::Key_Home) << QString() << u"école"_s;
+    QTest::newRow("PgUp") << 0 << int(Qt::Key_PageUp) << QString() << u"école"_s;
+    QTest::newRow("letter") << 0 << int(Qt::Key_X) << u"x"_s << u"éx"_s;
+}
+
+void EditLineTest::listKeysKeepTheHighlightEnterTakes()
+{
+    QFETCH(int, upFirst);
+    QFETCH(int, pressed);
+    QFETCH(QString, characters);
+    QSignalSpy focus(m_line.get(), &EditLine::focusRequested);
+    type(u"é"_s);
+    key(Qt::Key_Down);
+    if (upFirst)
+        m_line->listKey(EditLine::List::Completions, Qt::Key_Up, Qt::NoModifier);
+    QVERIFY(m_line->listKey(EditLine::List::Completions, pressed, Qt::NoModifier, characters));
+    if (characters.isEmpty()) {
+        m_line->listKey(EditLine::List::Completions, Qt::Key_Return, Qt::NoModifier);
+    } else {
+        // A letter goes to the line at its caret and gives the line the focus.
+        QCOMPARE(focus.constLast().constFirst().value<EditLine::Target>(), EditLine::Target::Line);
+        QCOMPARE(m_line->caret(), 2);
+    }
+    QTEST(m_line->text(), "expected");
 }
 
 void EditLineTest::clicksAndDoubleClicks()

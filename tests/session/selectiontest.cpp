@@ -7,6 +7,7 @@
 #include "support/fakedialogs.h"
 #include "support/files.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void cleanup();
     void bulkSelections();
     void invertTwiceRestoresAndRewritesEveryRecord();
+    void failedWritesAreToldOncePerCommand();
     void allHavingFreeTextIncludesMarkedForDeletion();
     void shiftTogglesARange();
     void shiftOnTheOnlySelectedRowReselectsIt();
@@ -67,6 +69,19 @@ void SelectionTest::cleanup()
     m_settings.reset();
     m_pictures.reset();
     m_dir.reset();
+}
+
+void SelectionTest::failedWritesAreToldOncePerCommand()
+{
+    QVERIFY(QFile::remove(m_pictures->titleFile().path()));
+    m_selection->BtnSelectClick(SelectionKind::All);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QVERIFY(m_dialogs.informed.at(0).text.startsWith(u"Error updating "_s));
+    QCOMPARE(m_pictures->selectedCount(), 4);
+    // The next command, after the event loop had its turn, tells again.
+    QCoreApplication::processEvents();
+    m_selection->BtnSelectClick(SelectionKind::Invert);
+    QCOMPARE(m_dialogs.informed.size(), 2);
 }
 
 QStringList SelectionTest::markers() const

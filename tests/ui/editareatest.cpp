@@ -126,6 +126,13 @@ void EditAreaTest::downAndEnterThroughTheList()
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 2);
     QCOMPARE(m_line->highlightedCompletion(), 2);
+    // End and Home move the line Enter takes, not only the one shown.
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(m_line->highlightedCompletion(), 0);
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentRow(), 2);
+    QCOMPARE(m_line->highlightedCompletion(), 2);
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(m_edit->text(), u"parade"_s);

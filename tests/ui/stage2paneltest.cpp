@@ -36,6 +36,8 @@ private Q_SLOTS:
     void initTestCase();
     void editAllSelectedPictures();
     void tableClicksInStage2();
+    void quitKeysWhereverTheFocusIs_data();
+    void quitKeysWhereverTheFocusIs();
     void reopeningResumesStage2();
 
 private:
@@ -170,12 +172,46 @@ void Stage2PanelTest::tableClicksInStage2()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, marker.center());
     QVERIFY(pictures.row(1).marker.isEmpty());
     QCOMPARE(application.freeTextEditor().stage2Row(), 2);
+    // The highlight stays on the picture being edited, also after a selected row's "Sel" cell.
+    const QModelIndexList edited{table->model()->index(2, 0)};
+    QCOMPARE(table->selectionModel()->selectedRows(), edited);
+    const QRect selectedMarker = table->visualRect(table->model()->index(0, Session::PictureSession::MarkerColumn));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, selectedMarker.center());
+    QCOMPARE(table->currentIndex().row(), 2);
+    QCOMPARE(table->selectionModel()->selectedRows(), edited);
 
     table->setCurrentIndex(table->model()->index(0, Session::PictureSession::TitleColumn));
     QCOMPARE(application.freeTextEditor().stage2Row(), 0);
     application.freeTextEditor().ImStopEditClick();
     QVERIFY(!application.freeTextEditor().isActive());
     window.close();
+}
+
+void Stage2PanelTest::quitKeysWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+Q in the suffix") << u"pictureSuffix"_s << int(Qt::Key_Q) << int(Qt::ControlModifier);
+    QTest::newRow("Escape in the prefix") << u"picturePrefix"_s << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+Q on the table") << u"pictureTable"_s << int(Qt::Key_Q) << int(Qt::ControlModifier);
+}
+
+void Stage2PanelTest::quitKeysWhereverTheFocusIs()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    program.application.selection().BtnSelectClick(Session::SelectionKind::All);
+    program.application.freeTextEditor().BtnEditAllClick();
+    QWidget *target = program.window.findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!program.application.freeTextEditor().isActive());
+    QVERIFY(program.window.isVisible());
 }
 
 void Stage2PanelTest::reopeningResumesStage2()
