@@ -32,7 +32,8 @@ public:
     // in memory; a record's bytes are valid only during its call. The number of records read.
     FileResult<qint64> readEachWholeRecord(const std::function<void(QByteArrayView record)> &take) const;
 
-    // Writes record index in place; index == count() appends.
+    // Writes record index in place; index == count() appends. An append that fails leaves the
+    // file as it was. Writing, truncating and creating refuse a symbolic link at the path.
     FileResult<void> write(qint64 index, const QByteArray &record) const;
     FileResult<void> append(const QByteArray &record) const;
     FileResult<void> truncate(qint64 count) const;
@@ -53,7 +54,24 @@ private:
     int m_recordSize;
 };
 
-// Replaces a file's content atomically (write beside, flush to disk, rename over).
+// Replaces a file's content atomically (write beside, sync to disk, rename over). Every whole
+// file the program writes goes this way, so that a full disk never leaves an emptied file: on
+// failure the old file stays and the error holds the path and the system's words. A symbolic
+// link at path fails as Code::SymbolicLink.
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content);
+
+// The steps of a write that a full or failing disk makes fail.
+enum class WriteStep { Write, Sync, Rename };
+
+// For tests: while one lives, every atomic write, and every write of a record in place (step
+// Write), fails at step with systemError as if the system had answered so.
+class SimulatedWriteFailure final
+{
+public:
+    explicit SimulatedWriteFailure(WriteStep step, int systemError);
+    ~SimulatedWriteFailure();
+    SimulatedWriteFailure(const SimulatedWriteFailure &) = delete;
+    SimulatedWriteFailure &operator=(const SimulatedWriteFailure &) = delete;
+};
 
 } // namespace Records
