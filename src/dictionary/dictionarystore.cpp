@@ -6,6 +6,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/nofollow.h"
 #include "records/recordfile.h"
 #include "settings/programsettings.h"
 
@@ -73,9 +74,10 @@ FileResult<qint64> wholeRecords(const RecordFile &file, bool *damaged)
 // never ends in a part of a record.
 FileResult<void> appendAt(const QString &path, qint64 offset, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return Records::fail(FileError{FileError::Code::OpenFailed, path, -1, file.errorString()});
+    QFile file;
+    if (auto opened = Records::openWithoutFollowing(file, path, QIODevice::ReadWrite | QIODevice::ExistingOnly);
+        !opened)
+        return opened;
     if (!file.seek(offset) || file.write(bytes) != bytes.size() || !file.flush()) {
         const QString message = file.errorString();
         file.resize(offset);
@@ -207,10 +209,15 @@ bool DictionaryStore::InitStaticDic()
             report(FileError{FileError::Code::Damaged, path, -1, {}});
         held = count ? *count : 0;
     }
-    auto file = std::make_unique<QFile>(path);
+    auto file = std::make_unique<QFile>();
     const QIODevice::OpenMode mode =
         m_buildMode == BuildMode::Replace ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite;
-    if (!file->open(mode) || !file->seek(held * PicTitleRec::size)) {
+    if (auto opened = Records::openWithoutFollowing(*file, path, mode); !opened) {
+        report(opened.error());
+        m_staticFileFailed = true;
+        return false;
+    }
+    if (!file->seek(held * PicTitleRec::size)) {
         report(FileError{FileError::Code::OpenFailed, path, -1, file->errorString()});
         m_staticFileFailed = true;
         return false;
@@ -225,7 +232,8 @@ bool DictionaryStore::InitStaticDic()
 void DictionaryStore::closeStaticDic()
 {
     if (m_staticFile && !m_staticFile->flush())
-        report(FileError{FileError::Code::WriteFailed, m_staticFile->fileName(), -1, m_staticFile->errorString()});
+        report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
+                         m_staticFile->errorString()});
     m_staticFile.reset();
     m_staticFileFailed = false;
 }
@@ -297,22 +305,18 @@ FileResult<void> DictionaryStore::loadContext(DicIndex TypeD)
 
 bool DictionaryStore::CreateActiveDictionary()
 {
-    QFile file(m_activePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        report(FileError{FileError::Code::CreateFailed, m_activePath, -1, file.errorString()});
-        return false;
-    }
-    return true;
+    const auto created = Records::writeFileAtomically(m_activePath, QByteArray());
+    if (!created)
+        report(created.error());
+    return bool(created);
 }
 
 bool DictionaryStore::CreateActiveContextDictionary()
 {
-    QFile file(m_activeContextPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        report(FileError{FileError::Code::CreateFailed, m_activeContextPath, -1, file.errorString()});
-        return false;
-    }
-    return true;
+    const auto created = Records::writeFileAtomically(m_activeContextPath, QByteArray());
+    if (!created)
+        report(created.error());
+    return bool(created);
 }
 
 void DictionaryStore::ExamineTitle(const QString &Title, DicIndex i_old_new, QChar source)
@@ -409,7 +413,8 @@ bool DictionaryStore::WriteToDisk(const QString &Title, QChar Source, DicIndex i
         if (m_staticFile->write(bytes) == bytes.size())
             return true;
         // One message for the build, not one per title.
-        report(FileError{FileError::Code::WriteFailed, m_staticFile->fileName(), -1, m_staticFile->errorString()});
+        report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
+                         m_staticFile->errorString()});
         m_staticFile.reset();
         m_staticFileFailed = true;
         return false;

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void stripFirstWord_data();
     void stripFirstWord();
     void folderBuildReplacesTheStaticDictionary();
+    void dictionaryFilesAreNotWrittenThroughLinks();
 
     void bucketsAreSortedAndStable();
     void oneEntryBucketEndsWithTerminator();
@@ -283,6 +284,28 @@ void DictionaryStoreTest::folderBuildReplacesTheStaticDictionary()
     QCOMPARE(store.entriesText(), u" Entries in Active dictionary : 0, entries in Static dictionary : 4"_s);
     // Only the Static dictionary is built from a folder.
     QVERIFY(!store.MakeDic(u"/pictures"_s, DicIndex::Active));
+}
+
+void DictionaryStoreTest::dictionaryFilesAreNotWrittenThroughLinks()
+{
+    const QString outside = m_fixture->work(u"outside"_s);
+    const QByteArray kept = dictionaryRecord(u"Keep"_s, u"C"_s);
+    QVERIFY(writeFile(outside, kept));
+    for (const QString &path : {m_fixture->staticFile(), m_fixture->activeFile()})
+        QVERIFY(QFile::remove(path) && QFile::link(outside, path));
+    DictionaryStore &store = m_fixture->store;
+    store.setFolderScan([&](const QString &) {
+        store.ExamineTitle(u"Boat trip 001.jpg"_s, DicIndex::Static, u'F');
+        return true;
+    });
+    store.setBuildMode(BuildMode::Replace);
+    store.MakeDic(u"/pictures"_s, DicIndex::Static);
+    QVERIFY(!store.CreateActiveDictionary());
+    QCOMPARE(m_fixture->dialogs.informed.size(), 2);
+    QVERIFY(m_fixture->dialogs.informed.at(0).text.startsWith(m_fixture->staticFile() + u" is a symbolic link"_s));
+    QCOMPARE(m_fixture->dialogs.informed.at(1).text,
+             m_fixture->activeFile() + u" is a symbolic link, the program does not write through it"_s);
+    QCOMPARE(readFile(outside), kept);
 }
 
 void DictionaryStoreTest::bucketsAreSortedAndStable()
