@@ -84,56 +84,21 @@ void syncFolderOf(const QString &path)
 
 using Put = std::function<bool(QByteArrayView bytes)>;
 
-// The one way a whole file is replaced: the content goes to a new file beside it, which is synced
-// to disk and then renamed over the old one. Any failure (a full disk, most often) removes the new
-// file and leaves the old one as it was. A symbolic link at path is refused rather than replaced,
-// so that a work file that was turned into one stays visible as such. writeContent hands all of
-// the content to put and reports whether put took it all.
 FileResult<void> writeAtomically(const QString &path, const std::function<bool(const Put &put)> &writeContent)
 {
-    const QByteArray target = QFile::encodeName(path);
-    struct stat old {};
-    const bool existed = ::lstat(target.constData(), &old) == 0;
-    if (existed && S_ISLNK(old.st_mode))
-        return fail(FileError{FileError::Code::SymbolicLink, path, -1, {}});
-    if (existed && !S_ISREG(old.st_mode))
-        return fail(writeFailed(path, S_ISDIR(old.st_mode) ? EISDIR : EINVAL));
-
-    QByteArray temporary;
-    int handle = -1;
-    for (int attempt = 0; handle < 0 && attempt < 16; ++attempt) {
-        temporary = target + ".new" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        handle = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (handle < 0 && errno != EEXIST && errno != EINTR)
-            break;
-    }
-    if (handle < 0)
-        return fail(writeFailed(path, errno));
-    // The new file keeps the access rights the old one had.
-    if (existed)
-        ::fchmod(handle, old.st_mode & 07777);
-
-    int error = 0;
-    const Put put = [handle, &error](QByteArrayView bytes) {
-        if (writeAll(handle, bytes))
-            return true;
-        error = errno;
-        return false;
-    };
-    if (!writeContent(put) && error == 0)
-        error = EIO;
-    if (error == 0 && (simulatedFailureAt(WriteStep::Sync) || ::fsync(handle) != 0))
-        error = errno;
-    if (::close(handle) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && (simulatedFailureAt(WriteStep::Rename) || ::rename(temporary.constData(), target.constData()) != 0))
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
-        return fail(writeFailed(path, error));
-    }
-    syncFolderOf(path);
-    return {};
+    AtomicFile file(path);
+    if (auto opened = file.open(); !opened)
+        return opened;
+    FileResult<void> written;
+    const bool complete = writeContent([&file, &written](QByteArrayView bytes) {
+        written = file.write(bytes);
+        return bool(written);
+    });
+    if (!written)
+        return written;
+    if (!complete)
+        return fail(writeFailed(path, EIO));
+    return file.commit();
 }
 
 } // namespace
@@ -289,20 +254,13 @@ FileResult<void> RecordFile::rewrite(const QByteArray &concatenatedRecords) cons
 
 FileResult<void> RecordFile::rewrite(qint64 count, const std::function<QByteArray(qint64 index)> &recordAt) const
 {
-    const qint64 perSlice = qMax<qint64>(1, sliceBytes / m_recordSize);
-    QByteArray slice;
-    slice.reserve(qMin(count, perSlice) * m_recordSize);
+    // AtomicFile gathers the records into slices.
     return writeAtomically(m_path, [&](const Put &put) {
         for (qint64 i = 0; i < count; ++i) {
             const QByteArray record = recordAt(i);
             Q_ASSERT(record.size() == m_recordSize);
-            slice.append(record);
-            if ((i + 1) % perSlice == 0 || i + 1 == count) {
-                if (!put(slice))
-                    return false;
-                // Keeps the capacity for the next slice, unlike clear().
-                slice.resize(0);
-            }
+            if (!put(record))
+                return false;
         }
         return true;
     });
@@ -311,6 +269,99 @@ FileResult<void> RecordFile::rewrite(qint64 count, const std::function<QByteArra
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content)
 {
     return writeAtomically(path, [&content](const Put &put) { return put(content); });
+}
+
+AtomicFile::AtomicFile(const QString &path) : m_path(path) {}
+
+AtomicFile::~AtomicFile()
+{
+    cancel();
+}
+
+FileResult<void> AtomicFile::open()
+{
+    cancel();
+    const QByteArray target = QFile::encodeName(m_path);
+    struct stat old {};
+    const bool existed = ::lstat(target.constData(), &old) == 0;
+    if (existed && S_ISLNK(old.st_mode))
+        return fail(FileError{FileError::Code::SymbolicLink, m_path, -1, {}});
+    if (existed && !S_ISREG(old.st_mode))
+        return fail(writeFailed(m_path, S_ISDIR(old.st_mode) ? EISDIR : EINVAL));
+    for (int attempt = 0; m_handle < 0 && attempt < 16; ++attempt) {
+        m_temporary = target + ".new" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        m_handle = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (m_handle < 0 && errno != EEXIST && errno != EINTR)
+            break;
+    }
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, errno));
+    // The new file keeps the access rights the old one had.
+    if (existed)
+        ::fchmod(m_handle, old.st_mode & 07777);
+    m_error = 0;
+    return {};
+}
+
+FileResult<void> AtomicFile::write(QByteArrayView bytes)
+{
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, m_error != 0 ? m_error : EBADF));
+    if (m_buffer.size() + bytes.size() > sliceBytes) {
+        if (!flushBuffer())
+            return fail(writeFailed(m_path, m_error));
+    }
+    if (bytes.size() >= sliceBytes) {
+        if (!writeAll(m_handle, bytes)) {
+            m_error = errno;
+            return fail(writeFailed(m_path, m_error));
+        }
+    } else {
+        m_buffer.append(bytes);
+    }
+    return {};
+}
+
+bool AtomicFile::flushBuffer()
+{
+    if (m_error == 0 && !m_buffer.isEmpty() && !writeAll(m_handle, m_buffer))
+        m_error = errno;
+    // Keeps the capacity for the next slice, unlike clear().
+    m_buffer.resize(0);
+    return m_error == 0;
+}
+
+FileResult<void> AtomicFile::commit()
+{
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, m_error != 0 ? m_error : EBADF));
+    int error = flushBuffer() ? 0 : m_error;
+    if (error == 0 && (simulatedFailureAt(WriteStep::Sync) || ::fsync(m_handle) != 0))
+        error = errno;
+    if (::close(m_handle) != 0 && error == 0)
+        error = errno;
+    m_handle = -1;
+    const QByteArray target = QFile::encodeName(m_path);
+    if (error == 0
+        && (simulatedFailureAt(WriteStep::Rename) || ::rename(m_temporary.constData(), target.constData()) != 0))
+        error = errno;
+    if (error != 0) {
+        ::unlink(m_temporary.constData());
+        m_error = error;
+        return fail(writeFailed(m_path, error));
+    }
+    syncFolderOf(m_path);
+    return {};
+}
+
+void AtomicFile::cancel()
+{
+    if (m_handle < 0)
+        return;
+    ::close(m_handle);
+    m_handle = -1;
+    ::unlink(m_temporary.constData());
+    m_buffer.resize(0);
 }
 
 SimulatedWriteFailure::SimulatedWriteFailure(WriteStep step, int systemError)

@@ -54,11 +54,39 @@ private:
     int m_recordSize;
 };
 
-// Replaces a file's content atomically (write beside, sync to disk, rename over). Every whole
-// file the program writes goes this way, so that a full disk never leaves an emptied file: on
-// failure the old file stays and the error holds the path and the system's words. A symbolic
-// link at path fails as Code::SymbolicLink.
+// Replaces a file's content at once through AtomicFile. Every whole file the program writes goes
+// that way, so that a full disk never leaves an emptied file.
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content);
+
+// A whole file written piece by piece, that takes the old file's place only on commit(): the
+// pieces go to a new file beside it, which commit() syncs to disk and renames over the old one.
+// Until then, and whenever a step fails, the old file stays as it was; a failure removes the new
+// file, and the error holds the path and the system's words. A symbolic link at path is refused
+// (Code::SymbolicLink) rather than replaced. Dropping it without commit() cancels.
+class AtomicFile final
+{
+public:
+    explicit AtomicFile(const QString &path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    const QString &path() const { return m_path; }
+    FileResult<void> open();
+    FileResult<void> write(QByteArrayView bytes);
+    FileResult<void> commit();
+    void cancel();
+
+private:
+    bool flushBuffer();
+
+    QString m_path;
+    QByteArray m_temporary;
+    QByteArray m_buffer;
+    int m_handle = -1;
+    // The system error of the first failed step, 0 while none failed.
+    int m_error = 0;
+};
 
 // The steps of a write that a full or failing disk makes fail.
 enum class WriteStep { Write, Sync, Rename };

@@ -532,7 +532,7 @@ void ApplicationTest::failedWriteKeepsTheFileAndIsReportedOnce()
         else if (file == u"SyncExt.dat")
             keep(Retitle::writeSyncExt(path, {Retitle::SyncExtRec{u"wav"_s}}));
         else if (file == u"ExifEl.dat")
-            keep(application.exifTagDatabase().write({}));
+            keep(application.exifTagDatabase().write({Metadata::ExifElRec{271, u"1"_s, u"Make"_s, u"Make"_s, {}}}));
         else if (file == u"MrlSGTitle2.dat")
             QVERIFY(!application.pictures().FillSGTitle(false, {}));
         else if (file == u"MrlActiveDic.dat")
