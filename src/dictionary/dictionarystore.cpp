@@ -187,6 +187,7 @@ void DictionaryStore::finishBuild(DicIndex i_old_new)
 bool DictionaryStore::InitStaticDic()
 {
     m_staticFile.reset();
+    m_staticReplacement.reset();
     m_staticFileFailed = false;
     if (m_buildMode == BuildMode::Read) {
         m_static.clearEntries(staticCapacity);
@@ -209,10 +210,19 @@ bool DictionaryStore::InitStaticDic()
             report(FileError{FileError::Code::Damaged, path, -1, {}});
         held = count ? *count : 0;
     }
+    if (m_buildMode == BuildMode::Replace) {
+        auto replacement = std::make_unique<Records::AtomicFile>(path);
+        if (auto opened = replacement->open(); !opened) {
+            report(opened.error());
+            m_staticFileFailed = true;
+            return false;
+        }
+        m_staticReplacement = std::move(replacement);
+        m_static.clearEntries(staticCapacity);
+        return true;
+    }
     auto file = std::make_unique<QFile>();
-    const QIODevice::OpenMode mode =
-        m_buildMode == BuildMode::Replace ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite;
-    if (auto opened = Records::openWithoutFollowing(*file, path, mode); !opened) {
+    if (auto opened = Records::openWithoutFollowing(*file, path, QIODevice::ReadWrite); !opened) {
         report(opened.error());
         m_staticFileFailed = true;
         return false;
@@ -235,6 +245,11 @@ void DictionaryStore::closeStaticDic()
         report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
                          m_staticFile->errorString()});
     m_staticFile.reset();
+    if (m_staticReplacement) {
+        if (auto committed = m_staticReplacement->commit(); !committed)
+            report(committed.error());
+        m_staticReplacement.reset();
+    }
     m_staticFileFailed = false;
 }
 
@@ -409,6 +424,16 @@ bool DictionaryStore::WriteToDisk(const QString &Title, QChar Source, DicIndex i
     rec.version = m_programVersion;
     rec.source = Source.isNull() ? QString() : QString(Source);
     const QByteArray bytes = rec.toBytes();
+    if (i_old_new == DicIndex::Static && m_staticReplacement) {
+        const auto written = m_staticReplacement->write(bytes);
+        if (written)
+            return true;
+        // One message for the build, not one per title; the old dictionary stays.
+        report(written.error());
+        m_staticReplacement.reset();
+        m_staticFileFailed = true;
+        return false;
+    }
     if (i_old_new == DicIndex::Static && m_staticFile) {
         if (m_staticFile->write(bytes) == bytes.size())
             return true;

@@ -3,8 +3,11 @@
 #include "dictionary/contextdicrec.h"
 #include "dictionary/texthelpers.h"
 
+#include "l10n/errortext.h"
+#include "records/recordfile.h"
 #include "storefixture.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -56,6 +59,7 @@ private Q_SLOTS:
     void stripFirstWord();
     void folderBuildReplacesTheStaticDictionary();
     void dictionaryFilesAreNotWrittenThroughLinks();
+    void failedBuildKeepsTheStaticDictionary();
 
     void bucketsAreSortedAndStable();
     void oneEntryBucketEndsWithTerminator();
@@ -306,6 +310,28 @@ void DictionaryStoreTest::dictionaryFilesAreNotWrittenThroughLinks()
     QCOMPARE(m_fixture->dialogs.informed.at(1).text,
              m_fixture->activeFile() + u" is a symbolic link, the program does not write through it"_s);
     QCOMPARE(readFile(outside), kept);
+}
+
+void DictionaryStoreTest::failedBuildKeepsTheStaticDictionary()
+{
+    const QByteArray old = dictionaryRecord(u"Boat trip"_s, u"C"_s);
+    QVERIFY(writeFile(m_fixture->staticFile(), old));
+    DictionaryStore &store = m_fixture->store;
+    store.setFolderScan([&](const QString &) {
+        for (const QString &name : {u"Nice 001.jpg"_s, u"Tent 002.jpg"_s})
+            store.ExamineTitle(name, DicIndex::Static, u'F');
+        return true;
+    });
+    store.setBuildMode(BuildMode::Replace);
+    {
+        const Records::SimulatedWriteFailure full(Records::WriteStep::Sync, ENOSPC);
+        store.MakeDic(u"/pictures"_s, DicIndex::Static);
+    }
+    QCOMPARE(m_fixture->dialogs.informed.size(), 1);
+    QCOMPARE(m_fixture->dialogs.informed.at(0).text,
+             L10n::describe({Records::FileError::Code::WriteFailed, m_fixture->staticFile(), -1, qt_error_string(ENOSPC)}));
+    QCOMPARE(readFile(m_fixture->staticFile()), old);
+    QCOMPARE(QDir(m_fixture->dir.path()).entryList(QDir::Files), (QStringList{u"ContextDic.dat"_s, u"LoadedDic.dat"_s}));
 }
 
 void DictionaryStoreTest::bucketsAreSortedAndStable()
