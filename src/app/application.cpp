@@ -22,6 +22,7 @@
 #include "platform/filesystem.h"
 #include "platform/foldermenu.h"
 #include "platform/folders.h"
+#include "records/nofollow.h"
 #include "records/recordfile.h"
 #include "retitle/destinationplanner.h"
 #include "retitle/retitler.h"
@@ -42,6 +43,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +60,15 @@ constexpr int contextDicRecord = 512;
 constexpr int folderUniqueRecord = 257;
 constexpr int syncExtRecord = 12;
 constexpr int picNewFolderRecord = 512;
+
+// The work files the program writes in its work folder and in a picture folder. One that is a
+// symbolic link would have the program write into whatever it points to, so none may be one;
+// nor may the picture folder's thumbnail folder, whose thumbnails follow their pictures.
+constexpr std::array workFolderFiles = {u"PSMSet.dat",     u"MrlSessionSet.dat", u"LoadedDic.dat",
+                                       u"ContextDic.dat", u"FolderUnique.dat",  u"SyncExt.dat",
+                                       u"PicPrefix.dat",  u"PicSuffix.dat",     u"ExifEl.dat"};
+constexpr std::array pictureFolderFiles = {u"MrlActiveDic.dat",  u"MrlAContextDic.dat", u"MrlSGTitle2.dat",
+                                           u"MrlSessionSet.dat", u"PicNewFolder.dat",   u"xelthumb"};
 
 QString prefixed(const QString &message)
 {
@@ -220,6 +231,15 @@ bool Application::createEmptyWhenMissing(const QString &path, int recordSize)
     return false;
 }
 
+bool Application::refuseSymbolicLinks(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (Records::isSymbolicLink(path))
+            return fail(prefixed(path + text(" is a symbolic link, can not run program")));
+    }
+    return true;
+}
+
 Settings::StorageSetup Application::storageSetup() const
 {
     const Settings::ProgramSettingsRec &rec = m_programSettings->rec();
@@ -254,6 +274,11 @@ bool Application::InitApplication()
 {
     m_startupError.clear();
     m_language->apply(m_machine.localLanguage, m_machine.localLanguage);
+    QStringList workFiles;
+    for (const char16_t *name : workFolderFiles)
+        workFiles.append(workFile(QStringView(name).toString()));
+    if (!refuseSymbolicLinks(workFiles))
+        return false;
     // A Static dictionary of the first format is converted before anything checks its file.
     m_dictionaries->ConvertDic(Dictionary::DicIndex::Static);
 
@@ -336,6 +361,11 @@ bool Application::InitSession(const QString &chosenFolder)
     m_pictures->setFolder(folder, Platform::programVersion());
     const auto folderFile = [this](const QString &name) { return m_pictures->folderFile(name); };
     m_dictionaries->setFolderFiles(folderFile(u"MrlActiveDic.dat"_s), folderFile(u"MrlAContextDic.dat"_s));
+    QStringList folderFiles;
+    for (const char16_t *name : pictureFolderFiles)
+        folderFiles.append(folderFile(QStringView(name).toString()));
+    if (!refuseSymbolicLinks(folderFiles))
+        return false;
     m_dictionaries->ConvertDic(Dictionary::DicIndex::Active);
 
     if (!QDir::isAbsolutePath(folder) || folder.startsWith(u"//"_s)) {

@@ -155,6 +155,8 @@ private:
     bool prepareWorkFolder();
     bool checkNotReadOnly(const QString &path);
     bool createEmptyWhenMissing(const QString &path, int recordSize);
+    // Fails with the start-up error for the first of paths that is a symbolic link.
+    bool refuseSymbolicLinks(const QStringList &paths);
     bool loadRememberedTexts();
     // The stage workflow, the stage-2 editor with its line, and what they hear of the rest.
     void createStage2();

@@ -6,6 +6,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/nofollow.h"
 #include "records/recordfile.h"
 #include "settings/programsettings.h"
 
@@ -73,9 +74,10 @@ FileResult<qint64> wholeRecords(const RecordFile &file, bool *damaged)
 // never ends in a part of a record.
 FileResult<void> appendAt(const QString &path, qint64 offset, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return Records::fail(FileError{FileError::Code::OpenFailed, path, -1, file.errorString()});
+    QFile file;
+    if (auto opened = Records::openWithoutFollowing(file, path, QIODevice::ReadWrite | QIODevice::ExistingOnly);
+        !opened)
+        return opened;
     if (!file.seek(offset) || file.write(bytes) != bytes.size() || !file.flush()) {
         const QString message = file.errorString();
         file.resize(offset);
@@ -185,6 +187,7 @@ void DictionaryStore::finishBuild(DicIndex i_old_new)
 bool DictionaryStore::InitStaticDic()
 {
     m_staticFile.reset();
+    m_staticReplacement.reset();
     m_staticFileFailed = false;
     if (m_buildMode == BuildMode::Read) {
         m_static.clearEntries(staticCapacity);
@@ -207,10 +210,24 @@ bool DictionaryStore::InitStaticDic()
             report(FileError{FileError::Code::Damaged, path, -1, {}});
         held = count ? *count : 0;
     }
-    auto file = std::make_unique<QFile>(path);
-    const QIODevice::OpenMode mode =
-        m_buildMode == BuildMode::Replace ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite;
-    if (!file->open(mode) || !file->seek(held * PicTitleRec::size)) {
+    if (m_buildMode == BuildMode::Replace) {
+        auto replacement = std::make_unique<Records::AtomicFile>(path);
+        if (auto opened = replacement->open(); !opened) {
+            report(opened.error());
+            m_staticFileFailed = true;
+            return false;
+        }
+        m_staticReplacement = std::move(replacement);
+        m_static.clearEntries(staticCapacity);
+        return true;
+    }
+    auto file = std::make_unique<QFile>();
+    if (auto opened = Records::openWithoutFollowing(*file, path, QIODevice::ReadWrite); !opened) {
+        report(opened.error());
+        m_staticFileFailed = true;
+        return false;
+    }
+    if (!file->seek(held * PicTitleRec::size)) {
         report(FileError{FileError::Code::OpenFailed, path, -1, file->errorString()});
         m_staticFileFailed = true;
         return false;
@@ -225,8 +242,14 @@ bool DictionaryStore::InitStaticDic()
 void DictionaryStore::closeStaticDic()
 {
     if (m_staticFile && !m_staticFile->flush())
-        report(FileError{FileError::Code::WriteFailed, m_staticFile->fileName(), -1, m_staticFile->errorString()});
+        report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
+                         m_staticFile->errorString()});
     m_staticFile.reset();
+    if (m_staticReplacement) {
+        if (auto committed = m_staticReplacement->commit(); !committed)
+            report(committed.error());
+        m_staticReplacement.reset();
+    }
     m_staticFileFailed = false;
 }
 
@@ -297,22 +320,18 @@ FileResult<void> DictionaryStore::loadContext(DicIndex TypeD)
 
 bool DictionaryStore::CreateActiveDictionary()
 {
-    QFile file(m_activePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        report(FileError{FileError::Code::CreateFailed, m_activePath, -1, file.errorString()});
-        return false;
-    }
-    return true;
+    const auto created = Records::writeFileAtomically(m_activePath, QByteArray());
+    if (!created)
+        report(created.error());
+    return bool(created);
 }
 
 bool DictionaryStore::CreateActiveContextDictionary()
 {
-    QFile file(m_activeContextPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        report(FileError{FileError::Code::CreateFailed, m_activeContextPath, -1, file.errorString()});
-        return false;
-    }
-    return true;
+    const auto created = Records::writeFileAtomically(m_activeContextPath, QByteArray());
+    if (!created)
+        report(created.error());
+    return bool(created);
 }
 
 void DictionaryStore::ExamineTitle(const QString &Title, DicIndex i_old_new, QChar source)
@@ -405,11 +424,22 @@ bool DictionaryStore::WriteToDisk(const QString &Title, QChar Source, DicIndex i
     rec.version = m_programVersion;
     rec.source = Source.isNull() ? QString() : QString(Source);
     const QByteArray bytes = rec.toBytes();
+    if (i_old_new == DicIndex::Static && m_staticReplacement) {
+        const auto written = m_staticReplacement->write(bytes);
+        if (written)
+            return true;
+        // One message for the build, not one per title; the old dictionary stays.
+        report(written.error());
+        m_staticReplacement.reset();
+        m_staticFileFailed = true;
+        return false;
+    }
     if (i_old_new == DicIndex::Static && m_staticFile) {
         if (m_staticFile->write(bytes) == bytes.size())
             return true;
         // One message for the build, not one per title.
-        report(FileError{FileError::Code::WriteFailed, m_staticFile->fileName(), -1, m_staticFile->errorString()});
+        report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
+                         m_staticFile->errorString()});
         m_staticFile.reset();
         m_staticFileFailed = true;
         return false;

@@ -15,6 +15,10 @@
 
 class QFile;
 
+namespace Records {
+class AtomicFile;
+}
+
 namespace Platform {
 class Dialogs;
 }
@@ -175,7 +179,10 @@ private:
     QString m_firstWord;
     QString m_entriesText;
     // LoadedDic.dat while a build holds it open; a build whose file failed writes no records.
+    // The Static dictionary as a build adds to it, or as a build that replaces it writes it anew:
+    // the new file takes the old one's place only when the build is complete.
     std::unique_ptr<QFile> m_staticFile;
+    std::unique_ptr<Records::AtomicFile> m_staticReplacement;
     bool m_staticFileFailed = false;
     int m_walkBucket = 36;
     qsizetype m_walkPosition = 0;

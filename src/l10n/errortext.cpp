@@ -38,6 +38,9 @@ QString describe(const Records::FileError &error)
     case Code::Damaged:
         sentence = path + text(" is damaged: its size is not a whole number of records");
         break;
+    case Code::SymbolicLink:
+        sentence = path + text(" is a symbolic link, the program does not write through it");
+        break;
     }
     if (!error.systemMessage.isEmpty())
         sentence += u" ("_s + error.systemMessage + u')';

@@ -19,6 +19,8 @@ struct FileError
         ReadOnly,
         // The file's size is not a whole number of records: it was damaged outside the program.
         Damaged,
+        // The work file is a symbolic link; the program never writes through one.
+        SymbolicLink,
     };
 
     Code code = Code::ReadFailed;

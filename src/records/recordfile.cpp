@@ -1,8 +1,17 @@
 #include "records/recordfile.h"
 
+#include "records/nofollow.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <optional>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Records {
 
@@ -13,24 +22,83 @@ namespace {
 // instead of claiming fresh memory for the whole file.
 constexpr qint64 sliceBytes = 256 * 1024;
 
-// Writes beside the file, flushes to disk and renames over it. writeContent reports whether all
-// of it was written.
-FileResult<void> writeAtomically(const QString &path, const std::function<bool(QIODevice *file)> &writeContent)
+struct SimulatedFailure
 {
-    QSaveFile file(path);
-    // A rename over a file we may not replace must fail rather than fall back to writing the
-    // old file in place, which would bring back the risk this function exists to avoid.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
-    if (!writeContent(&file)) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, message});
+    WriteStep step;
+    int systemError;
+};
+
+// Set only by SimulatedWriteFailure, in tests.
+std::optional<SimulatedFailure> simulatedFailure;
+
+// Whether a test makes step fail; errno then holds the error it chose.
+bool simulatedFailureAt(WriteStep step)
+{
+    if (!simulatedFailure || simulatedFailure->step != step)
+        return false;
+    errno = simulatedFailure->systemError;
+    return true;
+}
+
+// Writes all of bytes at offset, or at the file's position when offset is negative.
+bool writeAll(int handle, QByteArrayView bytes, qint64 offset = -1)
+{
+    if (simulatedFailureAt(WriteStep::Write))
+        return false;
+    const char *data = bytes.data();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = offset < 0 ? ::write(handle, data, size_t(left))
+                                        : ::pwrite(handle, data, size_t(left), off_t(offset));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0) {
+            if (done == 0)
+                errno = EIO;
+            return false;
+        }
+        data += done;
+        left -= done;
+        if (offset >= 0)
+            offset += done;
     }
-    if (!file.commit())
-        return fail(FileError{FileError::Code::WriteFailed, path, -1, file.errorString()});
-    return {};
+    return true;
+}
+
+FileError writeFailed(const QString &path, int systemError)
+{
+    return FileError{FileError::Code::WriteFailed, path, -1, qt_error_string(systemError)};
+}
+
+// A rename is only lasting once the folder that holds the name is on disk too. The new content
+// is in place by then, so a folder that cannot be synced is no failure of the write.
+void syncFolderOf(const QString &path)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
+using Put = std::function<bool(QByteArrayView bytes)>;
+
+FileResult<void> writeAtomically(const QString &path, const std::function<bool(const Put &put)> &writeContent)
+{
+    AtomicFile file(path);
+    if (auto opened = file.open(); !opened)
+        return opened;
+    FileResult<void> written;
+    const bool complete = writeContent([&file, &written](QByteArrayView bytes) {
+        written = file.write(bytes);
+        return bool(written);
+    });
+    if (!written)
+        return written;
+    if (!complete)
+        return fail(writeFailed(path, EIO));
+    return file.commit();
 }
 
 } // namespace
@@ -118,16 +186,22 @@ FileResult<QList<QByteArray>> RecordFile::readAll() const
 FileResult<void> RecordFile::write(qint64 index, const QByteArray &record) const
 {
     Q_ASSERT(record.size() == m_recordSize);
-    QFile file(m_path);
-    if (!exists())
+    QFile file;
+    if (!exists() && !isSymbolicLink(m_path))
         return fail(error(FileError::Code::NotFound));
-    if (!file.open(QIODevice::ReadWrite))
-        return fail(error(FileError::Code::OpenFailed, file.errorString()));
+    if (auto opened = openWithoutFollowing(file, m_path, QIODevice::ReadWrite | QIODevice::ExistingOnly); !opened)
+        return opened;
+    const qint64 size = file.size();
     const qint64 offset = index * m_recordSize;
-    if (index < 0 || offset > file.size() || file.size() % m_recordSize != 0)
+    if (index < 0 || offset > size || size % m_recordSize != 0)
         return fail(error(FileError::Code::Damaged, {}, offset));
-    if (!file.seek(offset) || file.write(record) != m_recordSize || !file.flush())
-        return fail(error(FileError::Code::WriteFailed, file.errorString(), offset));
+    if (!writeAll(file.handle(), record, offset)) {
+        const int systemError = errno;
+        // An append that found no room leaves no part of a record behind.
+        if (offset == size)
+            file.resize(size);
+        return fail(error(FileError::Code::WriteFailed, qt_error_string(systemError), offset));
+    }
     return {};
 }
 
@@ -141,9 +215,11 @@ FileResult<void> RecordFile::append(const QByteArray &record) const
 
 FileResult<void> RecordFile::truncate(qint64 newCount) const
 {
-    QFile file(m_path);
-    if (!exists())
+    QFile file;
+    if (!exists() && !isSymbolicLink(m_path))
         return fail(error(FileError::Code::NotFound));
+    if (auto opened = openWithoutFollowing(file, m_path, QIODevice::ReadWrite | QIODevice::ExistingOnly); !opened)
+        return opened;
     if (!file.resize(newCount * m_recordSize))
         return fail(error(FileError::Code::WriteFailed, file.errorString()));
     return {};
@@ -151,12 +227,12 @@ FileResult<void> RecordFile::truncate(qint64 newCount) const
 
 FileResult<void> RecordFile::create() const
 {
+    if (isSymbolicLink(m_path))
+        return fail(error(FileError::Code::SymbolicLink));
     if (exists())
         return {};
-    QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(error(FileError::Code::CreateFailed, file.errorString()));
-    return {};
+    QFile file;
+    return openWithoutFollowing(file, m_path, QIODevice::WriteOnly | QIODevice::NewOnly, FileError::Code::CreateFailed);
 }
 
 FileResult<void> RecordFile::rewrite(const QList<QByteArray> &records) const
@@ -178,20 +254,13 @@ FileResult<void> RecordFile::rewrite(const QByteArray &concatenatedRecords) cons
 
 FileResult<void> RecordFile::rewrite(qint64 count, const std::function<QByteArray(qint64 index)> &recordAt) const
 {
-    const qint64 perSlice = qMax<qint64>(1, sliceBytes / m_recordSize);
-    QByteArray slice;
-    slice.reserve(qMin(count, perSlice) * m_recordSize);
-    return writeAtomically(m_path, [&](QIODevice *file) {
+    // AtomicFile gathers the records into slices.
+    return writeAtomically(m_path, [&](const Put &put) {
         for (qint64 i = 0; i < count; ++i) {
             const QByteArray record = recordAt(i);
             Q_ASSERT(record.size() == m_recordSize);
-            slice.append(record);
-            if ((i + 1) % perSlice == 0 || i + 1 == count) {
-                if (file->write(slice) != slice.size())
-                    return false;
-                // Keeps the capacity for the next slice, unlike clear().
-                slice.resize(0);
-            }
+            if (!put(record))
+                return false;
         }
         return true;
     });
@@ -199,7 +268,110 @@ FileResult<void> RecordFile::rewrite(qint64 count, const std::function<QByteArra
 
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content)
 {
-    return writeAtomically(path, [&content](QIODevice *file) { return file->write(content) == content.size(); });
+    return writeAtomically(path, [&content](const Put &put) { return put(content); });
+}
+
+AtomicFile::AtomicFile(const QString &path) : m_path(path) {}
+
+AtomicFile::~AtomicFile()
+{
+    cancel();
+}
+
+FileResult<void> AtomicFile::open()
+{
+    cancel();
+    const QByteArray target = QFile::encodeName(m_path);
+    struct stat old {};
+    const bool existed = ::lstat(target.constData(), &old) == 0;
+    if (existed && S_ISLNK(old.st_mode))
+        return fail(FileError{FileError::Code::SymbolicLink, m_path, -1, {}});
+    if (existed && !S_ISREG(old.st_mode))
+        return fail(writeFailed(m_path, S_ISDIR(old.st_mode) ? EISDIR : EINVAL));
+    for (int attempt = 0; m_handle < 0 && attempt < 16; ++attempt) {
+        m_temporary = target + ".new" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        m_handle = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (m_handle < 0 && errno != EEXIST && errno != EINTR)
+            break;
+    }
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, errno));
+    // The new file keeps the access rights the old one had.
+    if (existed)
+        ::fchmod(m_handle, old.st_mode & 07777);
+    m_error = 0;
+    return {};
+}
+
+FileResult<void> AtomicFile::write(QByteArrayView bytes)
+{
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, m_error != 0 ? m_error : EBADF));
+    if (m_buffer.size() + bytes.size() > sliceBytes) {
+        if (!flushBuffer())
+            return fail(writeFailed(m_path, m_error));
+    }
+    if (bytes.size() >= sliceBytes) {
+        if (!writeAll(m_handle, bytes)) {
+            m_error = errno;
+            return fail(writeFailed(m_path, m_error));
+        }
+    } else {
+        m_buffer.append(bytes);
+    }
+    return {};
+}
+
+bool AtomicFile::flushBuffer()
+{
+    if (m_error == 0 && !m_buffer.isEmpty() && !writeAll(m_handle, m_buffer))
+        m_error = errno;
+    // Keeps the capacity for the next slice, unlike clear().
+    m_buffer.resize(0);
+    return m_error == 0;
+}
+
+FileResult<void> AtomicFile::commit()
+{
+    if (m_handle < 0)
+        return fail(writeFailed(m_path, m_error != 0 ? m_error : EBADF));
+    int error = flushBuffer() ? 0 : m_error;
+    if (error == 0 && (simulatedFailureAt(WriteStep::Sync) || ::fsync(m_handle) != 0))
+        error = errno;
+    if (::close(m_handle) != 0 && error == 0)
+        error = errno;
+    m_handle = -1;
+    const QByteArray target = QFile::encodeName(m_path);
+    if (error == 0
+        && (simulatedFailureAt(WriteStep::Rename) || ::rename(m_temporary.constData(), target.constData()) != 0))
+        error = errno;
+    if (error != 0) {
+        ::unlink(m_temporary.constData());
+        m_error = error;
+        return fail(writeFailed(m_path, error));
+    }
+    syncFolderOf(m_path);
+    return {};
+}
+
+void AtomicFile::cancel()
+{
+    if (m_handle < 0)
+        return;
+    ::close(m_handle);
+    m_handle = -1;
+    ::unlink(m_temporary.constData());
+    m_buffer.resize(0);
+}
+
+SimulatedWriteFailure::SimulatedWriteFailure(WriteStep step, int systemError)
+{
+    simulatedFailure = SimulatedFailure{step, systemError};
+}
+
+SimulatedWriteFailure::~SimulatedWriteFailure()
+{
+    simulatedFailure.reset();
 }
 
 } // namespace Records

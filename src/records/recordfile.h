@@ -32,7 +32,8 @@ public:
     // in memory; a record's bytes are valid only during its call. The number of records read.
     FileResult<qint64> readEachWholeRecord(const std::function<void(QByteArrayView record)> &take) const;
 
-    // Writes record index in place; index == count() appends.
+    // Writes record index in place; index == count() appends. An append that fails leaves the
+    // file as it was. Writing, truncating and creating refuse a symbolic link at the path.
     FileResult<void> write(qint64 index, const QByteArray &record) const;
     FileResult<void> append(const QByteArray &record) const;
     FileResult<void> truncate(qint64 count) const;
@@ -53,7 +54,52 @@ private:
     int m_recordSize;
 };
 
-// Replaces a file's content atomically (write beside, flush to disk, rename over).
+// Replaces a file's content at once through AtomicFile. Every whole file the program writes goes
+// that way, so that a full disk never leaves an emptied file.
 FileResult<void> writeFileAtomically(const QString &path, const QByteArray &content);
+
+// A whole file written piece by piece, that takes the old file's place only on commit(): the
+// pieces go to a new file beside it, which commit() syncs to disk and renames over the old one.
+// Until then, and whenever a step fails, the old file stays as it was; a failure removes the new
+// file, and the error holds the path and the system's words. A symbolic link at path is refused
+// (Code::SymbolicLink) rather than replaced. Dropping it without commit() cancels.
+class AtomicFile final
+{
+public:
+    explicit AtomicFile(const QString &path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    const QString &path() const { return m_path; }
+    FileResult<void> open();
+    FileResult<void> write(QByteArrayView bytes);
+    FileResult<void> commit();
+    void cancel();
+
+private:
+    bool flushBuffer();
+
+    QString m_path;
+    QByteArray m_temporary;
+    QByteArray m_buffer;
+    int m_handle = -1;
+    // The system error of the first failed step, 0 while none failed.
+    int m_error = 0;
+};
+
+// The steps of a write that a full or failing disk makes fail.
+enum class WriteStep { Write, Sync, Rename };
+
+// For tests: while one lives, every atomic write, and every write of a record in place (step
+// Write), fails at step with systemError as if the system had answered so.
+class SimulatedWriteFailure final
+{
+public:
+    explicit SimulatedWriteFailure(WriteStep step, int systemError);
+    ~SimulatedWriteFailure();
+    SimulatedWriteFailure(const SimulatedWriteFailure &) = delete;
+    SimulatedWriteFailure &operator=(const SimulatedWriteFailure &) = delete;
+};
 
 } // namespace Records

@@ -1,5 +1,7 @@
 #include "retitle/retitlelog.h"
 
+#include "records/nofollow.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -167,11 +169,11 @@ RetitleLog::~RetitleLog()
 Records::FileResult<void> RetitleLog::open(const QString &path)
 {
     close();
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        return Records::fail(
-            Records::FileError{Records::FileError::Code::CreateFailed, path, -1, m_file.errorString()});
-    }
+    if (auto opened = Records::openWithoutFollowing(m_file, path,
+                                                    QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered,
+                                                    Records::FileError::Code::CreateFailed);
+        !opened)
+        return opened;
     m_length = 0;
     m_capacity = 0;
     reserve(m_chunkSize);

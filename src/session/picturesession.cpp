@@ -7,6 +7,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/nofollow.h"
 #include "records/recordfile.h"
 
 #include <QFile>
@@ -243,9 +244,10 @@ SGTitleRec PictureSession::WriteFSGTitleRec(int rowIndex, bool stage2, bool edit
 void PictureSession::beginRecordUpdates()
 {
     m_inRecordUpdates = true;
-    auto file = std::make_unique<QFile>(m_titleFile.path());
+    auto file = std::make_unique<QFile>();
     const qint64 size = qint64(m_rows.size()) * SGTitleRec::size;
-    if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) || file->size() != size)
+    const QIODevice::OpenMode mode = QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
+    if (!Records::openWithoutFollowing(*file, m_titleFile.path(), mode) || file->size() != size)
         return;
     // The records overwrite bytes the file holds already, so storing them needs no new room.
     m_titleMap = size > 0 ? file->map(0, size) : nullptr;

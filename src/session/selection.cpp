@@ -2,6 +2,7 @@
 
 #include "session/picturesession.h"
 
+#include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "settings/programsettings.h"
@@ -375,9 +376,8 @@ void Selection::DisplaySelectResult(bool invert, bool none, int selectedNow, int
 
 void Selection::storeProgramSettings()
 {
-    if (auto written = m_programSettings.UpdateFPSM(); !written) {
-        m_dialogs.status({text("Error writing to ") + m_programSettings.path(), true, 10, Platform::Sound::Error});
-    }
+    if (auto written = m_programSettings.UpdateFPSM(); !written)
+        m_dialogs.status({L10n::describe(written.error()), true, 10, Platform::Sound::Error});
 }
 
 SelectionStringsEditor::SelectionStringsEditor(const QList<SelectionString> &strings) : m_entries(strings) {}

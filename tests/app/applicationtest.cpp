@@ -10,8 +10,16 @@
 #include "settings/programsettings.h"
 #include "settings/programsettingsrec.h"
 #include "settings/sessionsettings.h"
+#include "compose/exiftagdatabase.h"
+#include "compose/picprefixlist.h"
+#include "compose/picsuffixlist.h"
+#include "l10n/errortext.h"
+#include "records/recordfile.h"
+#include "retitle/folderunique.h"
+#include "retitle/syncext.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/smallfilesystem.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -53,6 +61,11 @@ private Q_SLOTS:
     void resumedFolderReportsInTheStatusLine();
     void closingSavesTheFolderSettingsAndMayShowMessageOne();
     void informationMessageThatIsSwitchedOff();
+    void workFileThatIsALinkIsRefused_data();
+    void workFileThatIsALinkIsRefused();
+    void failedWriteKeepsTheFileAndIsReportedOnce_data();
+    void failedWriteKeepsTheFileAndIsReportedOnce();
+    void fullDiskKeepsTheSettings();
 
 private:
     Application &make(const Platform::ScreenInfo &screen = {1920, 1080, Platform::TaskbarEdge::Bottom});
@@ -468,6 +481,136 @@ void ApplicationTest::informationMessageThatIsSwitchedOff()
     QCOMPARE(m_dialogs.asked.at(0).checkBoxCaption, u"&Show this message next time"_s);
     const auto stored = Settings::ProgramSettingsRec::fromBytes(readFile(work(u"PSMSet.dat"_s)));
     QVERIFY(!stored.PSShowMessage[7]);
+}
+
+void ApplicationTest::workFileThatIsALinkIsRefused_data()
+{
+    QTest::addColumn<bool>("inWorkFolder");
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"MrlSGTitle2.dat", "MrlSessionSet.dat", "MrlActiveDic.dat", "MrlAContextDic.dat",
+                             "PicNewFolder.dat", "xelthumb"})
+        QTest::newRow(name) << false << QString::fromLatin1(name);
+    for (const char *name : {"PSMSet.dat", "MrlSessionSet.dat", "LoadedDic.dat", "PicPrefix.dat"})
+        QTest::newRow(qPrintable(u"work folder "_s + QLatin1StringView(name))) << true << QString::fromLatin1(name);
+}
+
+void ApplicationTest::workFileThatIsALinkIsRefused()
+{
+    QFETCH(bool, inWorkFolder);
+    QFETCH(QString, name);
+    const QString outside = m_root->filePath(u"outside"_s);
+    QVERIFY(writeFile(outside, "keep"));
+    if (inWorkFolder) {
+        // A work folder of an earlier start.
+        QVERIFY(startOn(picturesFolder()));
+        m_application->close();
+        m_application.reset();
+        m_dialogs = FakeDialogs();
+        QVERIFY(QFile::remove(work(name)));
+    }
+    const QStringList picturesBefore = QDir(picturesFolder()).entryList(QDir::Files);
+    const QString link = inWorkFolder ? work(name) : pictures(name);
+    QVERIFY(QFile::link(outside, link));
+    QVERIFY(!startOn(picturesFolder()));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, u"Mirelto: "_s + link + u" is a symbolic link, can not run program"_s);
+    QCOMPARE(readFile(outside), QByteArray("keep"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    // Nothing was written to the folder.
+    QStringList picturesAfter = QDir(picturesFolder()).entryList(QDir::Files | QDir::System);
+    if (!inWorkFolder)
+        picturesAfter.removeOne(name);
+    QCOMPARE(picturesAfter, picturesBefore);
+}
+
+void ApplicationTest::failedWriteKeepsTheFileAndIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char *file : {"PSMSet.dat", "MrlSessionSet.dat", "folder MrlSessionSet.dat", "PicPrefix.dat",
+                             "PicSuffix.dat", "FolderUnique.dat", "SyncExt.dat", "ExifEl.dat", "MrlSGTitle2.dat",
+                             "MrlActiveDic.dat", "ContextDic.dat"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+void ApplicationTest::failedWriteKeepsTheFileAndIsReportedOnce()
+{
+    QFETCH(QString, file);
+    QVERIFY(startOn(picturesFolder()));
+    Application &application = *m_application;
+    const bool inFolder = file.startsWith(u"folder "_s) || (file.startsWith(u"Mrl"_s) && file != u"MrlSessionSet.dat");
+    const QString path = inFolder ? pictures(file.section(u' ', -1)) : work(file);
+    if (file == u"FolderUnique.dat")
+        QVERIFY(Retitle::writeFolderUnique(path, {Retitle::FolderUniqueRec{u"/old"_s, true}}));
+    if (file == u"SyncExt.dat")
+        QVERIFY(Retitle::writeSyncExt(path, {Retitle::SyncExtRec{u"old"_s}}));
+    if (file == u"PicPrefix.dat")
+        QVERIFY(application.picturePrefixes().AddPicPrefix(u"Old"_s));
+    if (file == u"PicSuffix.dat")
+        QVERIFY(application.pictureSuffixes().AddPicSuffix(u"Old"_s));
+    const QByteArray before = readFile(path);
+    m_dialogs = FakeDialogs();
+    QStringList returned;
+    const auto keep = [&returned](const Records::FileResult<void> &result) {
+        if (!result)
+            returned.append(L10n::describe(result.error()));
+    };
+    {
+        const Records::SimulatedWriteFailure full(Records::WriteStep::Write, ENOSPC);
+        if (file == u"PSMSet.dat")
+            application.startTick();
+        else if (file == u"MrlSessionSet.dat")
+            keep(application.sessionSettings().UpdateFSession_Counter_Attr(7, true));
+        else if (file == u"folder MrlSessionSet.dat")
+            application.close();
+        else if (file == u"PicPrefix.dat")
+            QVERIFY(!application.picturePrefixes().AddPicPrefix(u"Trip"_s));
+        else if (file == u"PicSuffix.dat")
+            QVERIFY(!application.pictureSuffixes().AddPicSuffix(u"Trip"_s));
+        else if (file == u"FolderUnique.dat")
+            keep(Retitle::writeFolderUnique(path, {Retitle::FolderUniqueRec{u"/pics"_s, true}}));
+        else if (file == u"SyncExt.dat")
+            keep(Retitle::writeSyncExt(path, {Retitle::SyncExtRec{u"wav"_s}}));
+        else if (file == u"ExifEl.dat")
+            keep(application.exifTagDatabase().write({Metadata::ExifElRec{271, u"1"_s, u"Make"_s, u"Make"_s, {}}}));
+        else if (file == u"MrlSGTitle2.dat")
+            QVERIFY(!application.pictures().FillSGTitle(false, {}));
+        else if (file == u"MrlActiveDic.dat")
+            QVERIFY(!application.dictionaries().WriteToDisk(u"Trip"_s, u'A', Dictionary::DicIndex::Active));
+        else
+            QVERIFY(!application.dictionaries().WriteContextDic(Dictionary::DicIndex::Static, u"Trip"_s));
+    }
+    QStringList reports = returned;
+    for (const Platform::Message &message : std::as_const(m_dialogs.informed))
+        reports.append(message.text);
+    for (const Platform::StatusMessage &status : std::as_const(m_dialogs.statuses))
+        reports.append(status.text);
+    if (file == u"MrlSGTitle2.dat")
+        reports.append(application.pictures().fillError());
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.at(0).contains(path) && reports.at(0).contains(qt_error_string(ENOSPC)), qPrintable(reports.at(0)));
+    QCOMPARE(readFile(path), before);
+}
+
+void ApplicationTest::fullDiskKeepsTheSettings()
+{
+    // The pictures on a small file system that fills up while the session is open.
+    const SmallFileSystem disk(m_root->filePath(u"small"_s), 128);
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    const QString folder = m_root->filePath(u"small"_s);
+    QVERIFY(writeFile(folder + u"/IMG_0001.jpg"_s));
+    QVERIFY(startOn(folder));
+    const QString session = folder + u"/MrlSessionSet.dat"_s;
+    const QByteArray before = readFile(session);
+    QVERIFY(disk.fill());
+    m_application->sessionSettings().folderRec().usePrefix = true;
+    m_application->close();
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, u"Error writing to "_s + session + u" ("_s + qt_error_string(ENOSPC) + u')');
+    QCOMPARE(readFile(session), before);
+    QVERIFY(QFile::remove(folder + u"/filler"_s));
+    m_application.reset();
+    QVERIFY(startOn(folder));
 }
 
 QTEST_GUILESS_MAIN(ApplicationTest)

@@ -3,8 +3,11 @@
 #include "dictionary/contextdicrec.h"
 #include "dictionary/texthelpers.h"
 
+#include "l10n/errortext.h"
+#include "records/recordfile.h"
 #include "storefixture.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -55,6 +58,8 @@ private Q_SLOTS:
     void stripFirstWord_data();
     void stripFirstWord();
     void folderBuildReplacesTheStaticDictionary();
+    void dictionaryFilesAreNotWrittenThroughLinks();
+    void failedBuildKeepsTheStaticDictionary();
 
     void bucketsAreSortedAndStable();
     void oneEntryBucketEndsWithTerminator();
@@ -283,6 +288,50 @@ void DictionaryStoreTest::folderBuildReplacesTheStaticDictionary()
     QCOMPARE(store.entriesText(), u" Entries in Active dictionary : 0, entries in Static dictionary : 4"_s);
     // Only the Static dictionary is built from a folder.
     QVERIFY(!store.MakeDic(u"/pictures"_s, DicIndex::Active));
+}
+
+void DictionaryStoreTest::dictionaryFilesAreNotWrittenThroughLinks()
+{
+    const QString outside = m_fixture->work(u"outside"_s);
+    const QByteArray kept = dictionaryRecord(u"Keep"_s, u"C"_s);
+    QVERIFY(writeFile(outside, kept));
+    for (const QString &path : {m_fixture->staticFile(), m_fixture->activeFile()})
+        QVERIFY(QFile::remove(path) && QFile::link(outside, path));
+    DictionaryStore &store = m_fixture->store;
+    store.setFolderScan([&](const QString &) {
+        store.ExamineTitle(u"Boat trip 001.jpg"_s, DicIndex::Static, u'F');
+        return true;
+    });
+    store.setBuildMode(BuildMode::Replace);
+    store.MakeDic(u"/pictures"_s, DicIndex::Static);
+    QVERIFY(!store.CreateActiveDictionary());
+    QCOMPARE(m_fixture->dialogs.informed.size(), 2);
+    QVERIFY(m_fixture->dialogs.informed.at(0).text.startsWith(m_fixture->staticFile() + u" is a symbolic link"_s));
+    QCOMPARE(m_fixture->dialogs.informed.at(1).text,
+             m_fixture->activeFile() + u" is a symbolic link, the program does not write through it"_s);
+    QCOMPARE(readFile(outside), kept);
+}
+
+void DictionaryStoreTest::failedBuildKeepsTheStaticDictionary()
+{
+    const QByteArray old = dictionaryRecord(u"Boat trip"_s, u"C"_s);
+    QVERIFY(writeFile(m_fixture->staticFile(), old));
+    DictionaryStore &store = m_fixture->store;
+    store.setFolderScan([&](const QString &) {
+        for (const QString &name : {u"Nice 001.jpg"_s, u"Tent 002.jpg"_s})
+            store.ExamineTitle(name, DicIndex::Static, u'F');
+        return true;
+    });
+    store.setBuildMode(BuildMode::Replace);
+    {
+        const Records::SimulatedWriteFailure full(Records::WriteStep::Sync, ENOSPC);
+        store.MakeDic(u"/pictures"_s, DicIndex::Static);
+    }
+    QCOMPARE(m_fixture->dialogs.informed.size(), 1);
+    QCOMPARE(m_fixture->dialogs.informed.at(0).text,
+             L10n::describe({Records::FileError::Code::WriteFailed, m_fixture->staticFile(), -1, qt_error_string(ENOSPC)}));
+    QCOMPARE(readFile(m_fixture->staticFile()), old);
+    QCOMPARE(QDir(m_fixture->dir.path()).entryList(QDir::Files), (QStringList{u"ContextDic.dat"_s, u"LoadedDic.dat"_s}));
 }
 
 void DictionaryStoreTest::bucketsAreSortedAndStable()

@@ -1,6 +1,7 @@
 #include "records/recordfile.h"
 
 #include "support/files.h"
+#include "support/smallfilesystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,11 @@ private Q_SLOTS:
     void rewriteReplacesTheWholeFile();
     void failedRewriteKeepsTheOldFile();
     void missingFile();
+    void writesNeverGoThroughALink_data();
+    void writesNeverGoThroughALink();
+    void fullDiskKeepsTheOldFile();
+    void failingStepKeepsTheOldFile_data();
+    void failingStepKeepsTheOldFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -123,6 +129,89 @@ void RecordFileTest::missingFile()
     QCOMPARE(file.read(0).error().code, FileError::Code::NotFound);
     QCOMPARE(file.write(0, "aaaa").error().code, FileError::Code::NotFound);
     QVERIFY(!file.exists());
+}
+
+void RecordFileTest::writesNeverGoThroughALink_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *operation : {"write", "append", "truncate", "create", "rewrite", "rewrite slices"})
+        QTest::newRow(operation) << QString::fromLatin1(operation);
+}
+
+void RecordFileTest::writesNeverGoThroughALink()
+{
+    QFETCH(QString, operation);
+    const QString outside = m_dir->filePath(u"outside"_s);
+    QVERIFY(writeFile(outside, "keepkeep"));
+    QVERIFY(QFile::link(outside, path()));
+    const RecordFile file(path(), 4);
+    FileResult<void> result;
+    if (operation == u"write")
+        result = file.write(0, "xxxx");
+    else if (operation == u"append")
+        result = file.append("xxxx");
+    else if (operation == u"truncate")
+        result = file.truncate(0);
+    else if (operation == u"create")
+        result = file.create();
+    else if (operation == u"rewrite")
+        result = file.rewrite(QList<QByteArray>{"xxxx"});
+    else
+        result = file.rewrite(1, [](qint64) { return QByteArray("xxxx"); });
+    QVERIFY(!result);
+    QCOMPARE(result.error().code, FileError::Code::SymbolicLink);
+    QCOMPARE(result.error().path, path());
+    QCOMPARE(readFile(outside), QByteArray("keepkeep"));
+    QVERIFY(QFileInfo(path()).isSymLink());
+}
+
+void RecordFileTest::fullDiskKeepsTheOldFile()
+{
+    const SmallFileSystem disk(m_dir->filePath(u"small"_s));
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    const QString full = m_dir->filePath(u"small/test.dat"_s);
+    // A whole page of records, so that an append needs room the disk no longer has.
+    const QByteArray old(4096, 'a');
+    QVERIFY(writeFile(full, old));
+    QVERIFY(disk.fill());
+    const RecordFile file(full, 4);
+    const auto rewritten = file.rewrite(QList<QByteArray>{"xxxx", "yyyy", "zzzz"});
+    QVERIFY(!rewritten);
+    QCOMPARE(rewritten.error().code, FileError::Code::WriteFailed);
+    QCOMPARE(rewritten.error().path, full);
+    QCOMPARE(rewritten.error().systemMessage, qt_error_string(ENOSPC));
+    QVERIFY(!writeFileAtomically(full, "x"));
+    QVERIFY(!file.append("cccc"));
+    QCOMPARE(readFile(full), old);
+    QCOMPARE(QDir(m_dir->filePath(u"small"_s)).entryList(QDir::Files), (QStringList{u"filler"_s, u"test.dat"_s}));
+}
+
+void RecordFileTest::failingStepKeepsTheOldFile_data()
+{
+    QTest::addColumn<WriteStep>("step");
+    QTest::newRow("write") << WriteStep::Write;
+    QTest::newRow("sync") << WriteStep::Sync;
+    QTest::newRow("rename") << WriteStep::Rename;
+}
+
+void RecordFileTest::failingStepKeepsTheOldFile()
+{
+    QFETCH(WriteStep, step);
+    QVERIFY(writeFile(path(), "aaaabbbb"));
+    const RecordFile file(path(), 4);
+    {
+        const SimulatedWriteFailure failure(step, EIO);
+        const auto result = file.rewrite(QList<QByteArray>{"xxxx"});
+        QVERIFY(!result);
+        QCOMPARE(result.error(), (FileError{FileError::Code::WriteFailed, path(), -1, qt_error_string(EIO)}));
+        if (step == WriteStep::Write)
+            QVERIFY(!file.append("cccc"));
+    }
+    QCOMPARE(readFile(path()), QByteArray("aaaabbbb"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"test.dat"_s});
+    QVERIFY(file.rewrite(QList<QByteArray>{"xxxx"}));
+    QCOMPARE(readFile(path()), QByteArray("xxxx"));
 }
 
 QTEST_GUILESS_MAIN(RecordFileTest)

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void leftoversOfAKilledRunAreTrimmed();
     void growsInChunksAndKeepsEveryLine();
     void unwritableFolderFails();
+    void linkIsNotWrittenThrough();
 };
 
 void RetitleLogTest::fileName_data()
@@ -167,6 +168,18 @@ void RetitleLogTest::unwritableFolderFails()
     QCOMPARE(opened.error().code, Records::FileError::Code::CreateFailed);
     // Writing to a log that is not open does nothing.
     log.WriteLog(LogEvent::Rollback);
+}
+
+void RetitleLogTest::linkIsNotWrittenThrough()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(u"outside"_s), "keep"));
+    QVERIFY(QFile::link(dir.filePath(u"outside"_s), dir.filePath(u"log.txt"_s)));
+    RetitleLog log;
+    const auto opened = log.open(dir.filePath(u"log.txt"_s));
+    QVERIFY(!opened);
+    QCOMPARE(opened.error().code, Records::FileError::Code::SymbolicLink);
+    QCOMPARE(readFile(dir.filePath(u"outside"_s)), QByteArray("keep"));
 }
 
 void RetitleLogTest::linesNotSeenInARun()

@@ -10,6 +10,7 @@
 #include "settings/programsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/smallfilesystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void failedDeletionKeepsTheRow();
     void everyPictureLeavesTheFolder();
     void hooksHearOfEachRetitledPicture();
+    void fullWorkFolderKeepsTheProgramSettings();
     void logThatCannotBeCreatedStopsTheRun();
     void summary_data();
     void summary();
@@ -525,6 +527,32 @@ void RetitlerTest::hooksHearOfEachRetitledPicture()
     QCOMPARE(counter, 1);
     QCOMPARE(yields, 2);
     QCOMPARE(rows.size(), 2);
+}
+
+void RetitlerTest::fullWorkFolderKeepsTheProgramSettings()
+{
+    const SmallFileSystem disk(m_dir->filePath(u"work"_s));
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    const QString settingsPath = m_dir->filePath(u"work/PSMSet.dat"_s);
+    m_retitler.reset();
+    m_settings = std::make_unique<Settings::ProgramSettings>(settingsPath);
+    m_settings->rec().PSTotalRetitled = 40;
+    QVERIFY(m_settings->UpdateFPSM());
+    const QByteArray before = readFile(settingsPath);
+    m_retitler = std::make_unique<Retitler>(*m_session, *m_settings, m_dialogs, *m_files, m_dir->filePath(u"Logs/"_s));
+    openSession({u"A.jpg"_s});
+    select(0);
+    QVERIFY(disk.fill());
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}});
+
+    QVERIFY(m_retitler->Retitle(run, false));
+
+    QVERIFY(QFileInfo::exists(picture(u"X.jpg"_s)));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"Error writing to "_s + settingsPath + u" ("_s + qt_error_string(ENOSPC) + u')');
+    QCOMPARE(readFile(settingsPath), before);
 }
 
 void RetitlerTest::logThatCannotBeCreatedStopsTheRun()

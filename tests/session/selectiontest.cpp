@@ -2,6 +2,7 @@
 
 #include "session/picturesession.h"
 #include "session/subjectsource.h"
+#include "records/recordfile.h"
 #include "settings/programsettings.h"
 
 #include "support/fakedialogs.h"
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void selectByStrings_data();
     void selectByStrings();
     void stringChecksAreStoredOnLeavingTheList();
+    void failedStoreOfTheChecksSaysWhy();
     void captionsFollowKindAndMode();
     void maintainStrings();
     void queries();
@@ -200,6 +202,19 @@ void SelectionTest::stringChecksAreStoredOnLeavingTheList()
     QVERIFY(stored.PSSelChecked[1]);
     m_selection->BtnSelectSClick();
     QCOMPARE(markers(), (QStringList{u">>i"_s, QString(), QString(), QString()}));
+}
+
+void SelectionTest::failedStoreOfTheChecksSaysWhy()
+{
+    m_selection->setChecked(1, true);
+    {
+        const Records::SimulatedWriteFailure full(Records::WriteStep::Write, ENOSPC);
+        m_selection->CBSelectExit();
+    }
+    QCOMPARE(m_dialogs.statuses.size(), 1);
+    QCOMPARE(m_dialogs.statuses.at(0).text, u"Error writing to "_s + m_dir->filePath(u"PSMSet.dat"_s) + u" ("_s
+                                                + qt_error_string(ENOSPC) + u')');
+    QVERIFY(!QFile::exists(m_dir->filePath(u"PSMSet.dat"_s)));
 }
 
 void SelectionTest::captionsFollowKindAndMode()
