@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
@@ -176,7 +177,17 @@ Records::FileResult<void> RetitleLog::open(const QString &path)
         return opened;
     m_length = 0;
     m_capacity = 0;
-    reserve(m_chunkSize);
+    m_complete = true;
+    m_failure.clear();
+    // A run must not start without room for its lines: it could not tell afterwards where each
+    // file went.
+    // Where only the mapping fails, the lines are written one by one instead.
+    if (!reserve(m_chunkSize) && m_roomRefused) {
+        const Records::FileError error{Records::FileError::Code::WriteFailed, path, -1, m_failure};
+        m_file.close();
+        QFile::remove(path);
+        return Records::fail(error);
+    }
     return {};
 }
 
@@ -192,7 +203,12 @@ bool RetitleLog::reserve(qint64 length)
     QByteArray filler(capacity - m_capacity, '\n');
     for (qsizetype i = 0; i + 1 < filler.size(); i += 2)
         filler[i] = '\r';
+    errno = 0;
     const bool grown = m_file.seek(m_capacity) && m_file.write(filler) == filler.size();
+    m_roomRefused = !grown;
+    // QFile words a short write of a full disk as an unknown error; the system knows better.
+    if (!grown)
+        m_failure = errno != 0 ? qt_error_string(errno) : m_file.errorString();
     if (grown)
         m_map = m_file.map(0, capacity);
 #ifdef MADV_POPULATE_WRITE
@@ -227,8 +243,15 @@ void RetitleLog::WriteLog(const QString &line)
         }
     }
     // A line that cannot be written (a full disk) must not stop the run: the files matter more.
-    if (m_file.seek(m_length) && m_file.write(bytes) == bytes.size())
+    // The run tells afterwards that its log is not complete.
+    if (m_file.seek(m_length) && m_file.write(bytes) == bytes.size()) {
         m_length += bytes.size();
+    } else if (m_complete) {
+        m_complete = false;
+        // A failed reserve() above has told why already.
+        if (m_failure.isEmpty())
+            m_failure = m_file.errorString();
+    }
 }
 
 void RetitleLog::WriteLog(LogEvent event, const QString &path, const QString &to)

@@ -55,14 +55,17 @@ public:
     // path moved to (for a rollback: from the new path back to the old one).
     static QString line(LogEvent event, const QString &path = {}, const QString &to = {});
 
-    // Creates the file, or empties an existing one.
+    // Creates the file, or empties an existing one, and takes room for the first lines. Fails,
+    // leaving no file, when the room cannot be had (a full disk).
     [[nodiscard]] Records::FileResult<void> open(const QString &path);
     bool isOpen() const { return m_file.isOpen(); }
-    QString path() const { return m_file.fileName(); }
     // WriteLog: appends one line and flushes it to the system.
     void WriteLog(const QString &line);
     void WriteLog(LogEvent event, const QString &path = {}, const QString &to = {});
     void close();
+    // False once a line could not be written since open(); failure() holds the system's words.
+    bool isComplete() const { return m_complete; }
+    const QString &failure() const { return m_failure; }
 
 private:
     bool reserve(qint64 length);
@@ -73,6 +76,10 @@ private:
     uchar *m_map = nullptr;
     qint64 m_length = 0;
     qint64 m_capacity = 0;
+    bool m_complete = true;
+    // The last reserve() failed for want of room, not for want of a mapping.
+    bool m_roomRefused = false;
+    QString m_failure;
 };
 
 } // namespace Retitle

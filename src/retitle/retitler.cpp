@@ -128,6 +128,10 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     if (m_hooks.freeTextsDone)
         m_hooks.freeTextsDone();
     m_log.close();
+    if (!m_log.isComplete()) {
+        const Records::FileError error{Records::FileError::Code::WriteFailed, m_logPath, -1, m_log.failure()};
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(error), Platform::Severity::Error});
+    }
     m_names.clear();
     removeEmptyThumbnailFolder();
 

@@ -1,6 +1,7 @@
 #include "retitle/retitlelog.h"
 
 #include "support/files.h"
+#include "support/smallfilesystem.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void growsInChunksAndKeepsEveryLine();
     void unwritableFolderFails();
     void linkIsNotWrittenThrough();
+    void lineLostToAFullDiskIsTold();
 };
 
 void RetitleLogTest::fileName_data()
@@ -189,6 +191,24 @@ void RetitleLogTest::linesNotSeenInARun()
              u"  Error occured sync deleting: /p/IMG_1.wav"_s);
     QCOMPARE(RetitleLog::line(LogEvent::SyncRollbackFailed, u"/p/Beach.wav"_s, u"/p/IMG_1.wav"_s),
              u"  Rollback sync failed: /p/Beach.wav, new: /p/IMG_1.wav"_s);
+}
+
+void RetitleLogTest::lineLostToAFullDiskIsTold()
+{
+    QTemporaryDir dir;
+    const SmallFileSystem disk(dir.filePath(u"Logs"_s));
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    RetitleLog log(64);
+    QVERIFY(log.open(dir.filePath(u"Logs/run.txt"_s)));
+    QVERIFY(disk.fill());
+    // More lines than the page the file already holds.
+    for (int i = 0; i < 200; ++i)
+        log.WriteLog(u"line %1 of a run that outgrows its room"_s.arg(i));
+    QVERIFY(!log.isComplete());
+    QCOMPARE(log.failure(), qt_error_string(ENOSPC));
+    log.close();
+    QVERIFY(QFileInfo(dir.filePath(u"Logs/run.txt"_s)).size() > 0);
 }
 
 QTEST_GUILESS_MAIN(RetitleLogTest)

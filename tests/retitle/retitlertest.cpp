@@ -64,6 +64,7 @@ private Q_SLOTS:
     void everyPictureLeavesTheFolder();
     void hooksHearOfEachRetitledPicture();
     void fullWorkFolderKeepsTheProgramSettings();
+    void fullLogFolderStopsTheRunBeforeItMoves();
     void logThatCannotBeCreatedStopsTheRun();
     void summary_data();
     void summary();
@@ -553,6 +554,24 @@ void RetitlerTest::fullWorkFolderKeepsTheProgramSettings()
     QCOMPARE(m_dialogs.informed.at(0).text,
              u"Error writing to "_s + settingsPath + u" ("_s + qt_error_string(ENOSPC) + u')');
     QCOMPARE(readFile(settingsPath), before);
+}
+
+void RetitlerTest::fullLogFolderStopsTheRunBeforeItMoves()
+{
+    const SmallFileSystem disk(m_dir->filePath(u"Logs"_s));
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    openSession({u"A.jpg"_s});
+    select(0);
+    QVERIFY(disk.fill());
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}});
+
+    QVERIFY(!m_retitler->Retitle(run, false));
+
+    QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QVERIFY(m_dialogs.informed.at(0).text.contains(qt_error_string(ENOSPC)));
+    QCOMPARE(QDir(m_dir->filePath(u"Logs"_s)).entryList({u"*.txt"_s}), QStringList());
 }
 
 void RetitlerTest::logThatCannotBeCreatedStopsTheRun()
