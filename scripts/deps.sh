@@ -2,6 +2,9 @@
 # ./test and ./bench; pass extra package names in MIRELTO_EXTRA_PACKAGES.
 mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev
                   qt6-tools-dev-tools qt6-l10n-tools libgl-dev ${MIRELTO_EXTRA_PACKAGES:-})
+# Only the tests need these: the program's black-box tests run it in a real X server and type
+# into it.
+mirelto_test_packages=(xvfb xdotool)
 # Only the benchmark build needs these: libexiv2 is linked into a benchmark, never the program.
 mirelto_bench_packages=(libexiv2-dev)
 
