@@ -2,6 +2,7 @@
 
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/textcodec.h"
 #include "records/titletext.h"
 
 using namespace Qt::StringLiterals;
@@ -29,9 +30,9 @@ CorrectedInput correctInput(const QString &text, int caret, int maxLength)
         result.text.append(text.at(i));
     }
     result.caret = caret - removedBeforeCaret;
-    if (maxLength >= 0 && result.text.size() > maxLength) {
-        result.text.truncate(maxLength);
-        result.caret = qMin(result.caret, maxLength);
+    if (maxLength >= 0) {
+        result.text = Records::TextCodec::fitted(result.text, maxLength);
+        result.caret = qMin(result.caret, int(result.text.size()));
     }
     return result;
 }
@@ -51,7 +52,7 @@ QString storedPictureText(const QString &text)
         ++first;
     while (last > first && text.at(last - 1).unicode() <= u' ')
         --last;
-    return text.mid(first, qMin<qsizetype>(last - first, pictureTextLength));
+    return Records::TextCodec::fitted(QStringView(text).sliced(first, last - first), pictureTextLength);
 }
 
 } // namespace Compose

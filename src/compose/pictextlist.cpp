@@ -6,9 +6,9 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
-#include "records/ansicodec.h"
 #include "records/daycount.h"
 #include "records/recordfile.h"
+#include "records/textcodec.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +29,9 @@ constexpr int defaultMaximum = 50;
 // The alphabetical key: the bytes of the stored lower-case short string.
 QByteArray keyOf(const QString &low)
 {
-    return Records::AnsiCodec::encode(low).left(pictureTextLength);
+    QByteArray key(pictureTextLength, Qt::Uninitialized);
+    key.truncate(Records::TextCodec::encode(low, key.data(), key.size()));
+    return key;
 }
 
 // A date-time that cannot be compared sorts as the oldest, so that a damaged record can neither
@@ -181,7 +183,7 @@ Records::FileResult<void> PicTextList::truncateToMaximum()
 
 Records::FileResult<PicTextEntry> PicTextList::update(qint64 filePointer, const QString &newText)
 {
-    const QString cut = newText.left(pictureTextLength);
+    const QString cut = Records::TextCodec::fitted(newText, pictureTextLength);
     const PicTextEntry entry{cut, cut.toLower(), Records::DayCount::fromDateTime(m_clock())};
     const QByteArray bytes = encode(entry);
     const Records::RecordFile file(m_path, recordSize);
@@ -209,9 +211,9 @@ bool PicTextList::add(const QString &newText)
         return true;
     if (m_sort != SortOrder::Alphabetical)
         sortPointer(SortOrder::Alphabetical);
-    const QString cut = newText.left(pictureTextLength);
-    // The text as its record will hold it, so that a character the file cannot store does not
-    // make an identical text look changed.
+    // The text as its record will hold it, cut to its field and cleaned as it is read, so that an
+    // identical text does not look changed.
+    const QString cut = Records::TextCodec::fitted(newText, pictureTextLength);
     const PicTextEntry stored = decode(encode({cut, cut.toLower(), 0}));
     const QByteArray key = keyOf(stored.low);
     const auto found = std::lower_bound(m_sorted.begin(), m_sorted.end(), key, [this](int index, const QByteArray &k) {

@@ -9,7 +9,7 @@ namespace Metadata {
 struct ExifData;
 
 // One tag of a picture's tag list, and in the EXIF tag database one known tag. The texts are
-// at most 200 characters; they are stored as short strings in the program's code page.
+// at most 200 characters; they are stored as short strings of at most 200 bytes of UTF-8.
 struct ExifElRec
 {
     // One record of ExifEl.dat, the EXIF tag database.

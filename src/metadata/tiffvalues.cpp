@@ -1,7 +1,7 @@
 #include "metadata/tiffvalues_p.h"
 
 #include "metadata/byteorder_p.h"
-#include "records/ansicodec.h"
+#include "records/textcodec.h"
 
 #include <array>
 #include <bit>
@@ -108,7 +108,7 @@ QString generalText(double value)
 QString asciiText(QByteArrayView data)
 {
     const qsizetype end = data.indexOf('\0');
-    return Records::AnsiCodec::decode(end < 0 ? data : data.first(end));
+    return Records::TextCodec::decode(end < 0 ? data : data.first(end));
 }
 
 } // namespace Metadata::TiffValues

@@ -32,7 +32,8 @@ bool isRationalType(quint16 type);
 QString rationalText(Rational value);
 // A number in C's general notation with 15 significant digits ("%.15g"), whatever the locale.
 QString generalText(double value);
-// An ASCII value's characters up to its first NUL, in the program's code page.
+// An ASCII value's characters up to its first NUL: UTF-8 when its bytes are valid UTF-8, as
+// cameras and tools now write them, otherwise Windows-1252.
 QString asciiText(QByteArrayView data);
 
 } // namespace Metadata::TiffValues

@@ -1,6 +1,6 @@
 #include "records/record.h"
 
-#include "records/ansicodec.h"
+#include "records/textcodec.h"
 
 #include <QtEndian>
 
@@ -27,7 +27,7 @@ QString Record::string(int offset, int maxLength) const
 {
     Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
     const int length = qMin<int>(byte(offset), maxLength);
-    return AnsiCodec::decode(QByteArrayView(m_bytes.constData() + offset + 1, length));
+    return TextCodec::decode(QByteArrayView(m_bytes.constData() + offset + 1, length));
 }
 
 void Record::setString(int offset, int maxLength, const QString &text)
@@ -35,7 +35,7 @@ void Record::setString(int offset, int maxLength, const QString &text)
     Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
     char *field = m_bytes.data() + offset;
     std::memset(field, 0, size_t(maxLength) + 1);
-    field[0] = char(AnsiCodec::encode(text, field + 1, maxLength));
+    field[0] = char(TextCodec::encode(text, field + 1, maxLength));
 }
 
 qint32 Record::int32(int offset) const

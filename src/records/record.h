@@ -6,9 +6,10 @@
 namespace Records {
 
 // One fixed-size record of a work file, with typed access to its fields by byte offset.
-// Short strings are a length byte followed by maxLength single-byte characters; integers are
-// 4-byte little-endian; booleans one byte (read: non-zero is true, written as 1); date-times
-// 8-byte IEEE doubles. Bytes no field writes stay zero.
+// Short strings are a length byte followed by a field of maxLength bytes holding the text in
+// UTF-8 (TextCodec), the rest of the field zero; integers are 4-byte little-endian; booleans one
+// byte (read: non-zero is true, written as 1); date-times 8-byte IEEE doubles. Bytes no field
+// writes stay zero.
 class Record final
 {
 public:
@@ -21,7 +22,7 @@ public:
 
     // A stored length beyond maxLength is clamped, so a damaged record never reads past its field.
     QString string(int offset, int maxLength) const;
-    // Cuts text longer than maxLength; characters without a code-page byte become '?'.
+    // Cuts text whose UTF-8 is longer than maxLength bytes after its last whole character.
     void setString(int offset, int maxLength, const QString &text);
 
     qint32 int32(int offset) const;

@@ -4,7 +4,7 @@
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"
-#include "records/ansicodec.h"
+#include "records/textcodec.h"
 #include "settings/programsettings.h"
 
 #include <algorithm>
@@ -17,12 +17,10 @@ using L10n::text;
 
 namespace {
 
-// The file keeps a folder in 255 Western European characters; anything else would come back as
-// another folder.
+// The file keeps a folder in 255 bytes of UTF-8; a longer one would come back as another folder.
 bool fitsTheFile(const QString &folder)
 {
-    return folder.size() <= FolderUniqueRec::maxFolderLength
-           && Records::AnsiCodec::decode(Records::AnsiCodec::encode(folder)) == folder;
+    return Records::TextCodec::fitted(folder, FolderUniqueRec::maxFolderLength) == folder;
 }
 
 } // namespace
@@ -101,8 +99,9 @@ bool FolderUniqueEditor::addFolder(const QString &chosen)
     if (!fitsTheFile(folder)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
                           folder + u"\n\n"_s
-                              + text("This folder cannot be kept in the list: its path is longer than 255 characters "
-                                     "or holds characters outside the Western European character set."),
+                              + text("This folder cannot be kept in the list: its path is longer than the 255 bytes "
+                                     "the list keeps (a character other than an English letter or digit takes two "
+                                     "to four of them)."),
                           Platform::Severity::Error});
         return false;
     }

@@ -44,6 +44,8 @@ void InputRulesTest::correctInput_data()
     QTest::newRow("accents and control characters are legal") << u"é\t€"_s << 3 << 30 << u"é\t€"_s << 3 << false;
     QTest::newRow("cut to the maximum") << u"abcdef"_s << 6 << 4 << u"abcd"_s << 4 << false;
     QTest::newRow("no maximum") << u"abcdef"_s << 2 << -1 << u"abcdef"_s << 2 << false;
+    // The maximum counts the bytes of UTF-8 a record field keeps, and no character is cut in two.
+    QTest::newRow("cut to the bytes of the maximum") << u"Ωμέγα"_s << 5 << 5 << u"Ωμ"_s << 2 << false;
     QTest::newRow("caret out of range") << u"ab*"_s << 99 << 30 << u"ab"_s << 2 << true;
 }
 
@@ -75,6 +77,8 @@ void InputRulesTest::storedPictureText_data()
     QTest::newRow("trimmed") << u" \tAt home \n"_s << u"At home"_s;
     QTest::newRow("blank") << u"  "_s << QString();
     QTest::newRow("cut") << QString(60, u'x') << QString(50, u'x');
+    QTest::newRow("cut to 50 bytes of UTF-8") << u" "_s + QString(30, u'Ж') << QString(25, u'Ж');
+    QTest::newRow("cut before a character that does not fit whole") << QString(49, u'x') + u"é"_s << QString(49, u'x');
     QTest::newRow("non-breaking space kept") << u"\u00A0a"_s << u"\u00A0a"_s;
 }
 

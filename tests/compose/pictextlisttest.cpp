@@ -46,6 +46,7 @@ private Q_SLOTS:
     void contextMenuCommands();
     void failedWritesAreToldAndKeepTheList();
     void damagedFileKeepsItsWholeRecords();
+    void textsAreCutToTheBytesOfTheirField();
 
 private:
     QString path() const { return m_dir->filePath(u"PicPrefix.dat"_s); }
@@ -90,8 +91,8 @@ void PicTextListTest::recordLayout()
     QVERIFY(list->AddPicPrefix(u"Café"_s));
     const QByteArray bytes = readFile(path());
     QCOMPARE(bytes.size(), 120);
-    QCOMPARE(shortStringAt(bytes, 0), QByteArray("Caf\xe9"));
-    QCOMPARE(shortStringAt(bytes, 51), QByteArray("caf\xe9"));
+    QCOMPARE(shortStringAt(bytes, 0), QByteArray("Caf\xc3\xa9"));
+    QCOMPARE(shortStringAt(bytes, 51), QByteArray("caf\xc3\xa9"));
     QCOMPARE(float64At(bytes, 104), Records::DayCount::fromDateTime(start));
     QCOMPARE(bytes.at(112), '\0');
 
@@ -315,6 +316,28 @@ void PicTextListTest::damagedFileKeepsItsWholeRecords()
     auto small = makeList(2);
     QVERIFY(small->InitFPicPrefix(false));
     QCOMPARE(small->FillCBPicPrefix(), (QStringList{u"B"_s, u"C"_s}));
+}
+
+void PicTextListTest::textsAreCutToTheBytesOfTheirField()
+{
+    // 30 Greek letters take 60 bytes of UTF-8: the 50-byte field keeps the first 25.
+    const QString greek = QString(30, u'Ω');
+    auto list = makeList();
+    QVERIFY(list->InitFPicPrefix(false));
+    QSignalSpy changed(list.get(), &PicTextList::itemsChanged);
+    QVERIFY(list->AddPicPrefix(greek));
+    QCOMPARE(list->FillCBPicPrefix(), QStringList{QString(25, u'Ω')});
+    QCOMPARE(shortStringAt(readFile(path()), 0), QString(25, u'Ω').toUtf8());
+    QCOMPARE(changed.size(), 1);
+    // Used again, the text is the one remembered: not a new entry, nor a changed one.
+    QVERIFY(list->AddPicPrefix(greek));
+    QCOMPARE(list->table().size(), 1);
+    QCOMPARE(changed.size(), 1);
+    // No character is cut in two: a text of 24 Greek letters and a euro sign (51 bytes) keeps the
+    // letters only.
+    QVERIFY(list->AddPicPrefix(QString(24, u'ω') + u"€"_s));
+    QCOMPARE(list->table().size(), 2);
+    QCOMPARE(list->table().at(1).text, QString(24, u'ω'));
 }
 
 QTEST_GUILESS_MAIN(PicTextListTest)

@@ -3,7 +3,8 @@
 #include "metadata/exifreader.h"
 #include "metadata/gpsposition.h"
 #include "metadata/orientation.h"
-#include "records/ansicodec.h"
+#include "metadata/valuetext.h"
+#include "records/textcodec.h"
 
 #include <QFile>
 #include <QTest>
@@ -34,6 +35,11 @@ private:
         int tag = 0;
         QString name;
         QString value;
+        // The oracle cuts an ASCII value to its first 200 bytes, the program to 200 characters;
+        // a value of UTF-8 text that the oracle cut is known only as far as the oracle kept it.
+        bool knownInPart = false;
+
+        bool matches(const QString &given) const { return knownInPart ? given.startsWith(value) : given == value; }
     };
     struct Actual
     {
@@ -80,10 +86,28 @@ QString unescaped(const QString &text)
     return result;
 }
 
-// An ASCII value: its bytes in the program's code page.
+// An ASCII value: its bytes as the program reads them (UTF-8, otherwise Windows-1252).
 QString asciiField(const QString &text)
 {
-    return Records::AnsiCodec::decode(unescaped(text).toLatin1());
+    return Records::TextCodec::decode(unescaped(text).toLatin1());
+}
+
+// The same for a value the oracle may have cut to 200 bytes, possibly inside a UTF-8 character:
+// such a value is known up to its last whole character.
+QString asciiValue(const QString &text, bool *knownInPart)
+{
+    QByteArray bytes = unescaped(text).toLatin1();
+    *knownInPart = false;
+    if (bytes.size() != maxValueTextLength)
+        return Records::TextCodec::decode(bytes);
+    for (int chopped = 0; chopped < 4 && !bytes.isEmpty(); ++chopped, bytes.chop(1)) {
+        if (Records::TextCodec::isValidUtf8(bytes)) {
+            const QString value = Records::TextCodec::decode(bytes);
+            *knownInPart = value.size() < maxValueTextLength;
+            return value;
+        }
+    }
+    return asciiField(text);
 }
 
 QList<QStringList> readTable(const QString &path)
@@ -116,8 +140,9 @@ void ExifCorpusTest::initTestCase()
         QCOMPARE(row.size(), 9);
         const int tag = row.at(2).toInt();
         const bool unicode = row.at(1) == u"IFD0"_s && tag >= firstWindowsTextTag && tag <= lastWindowsTextTag;
-        m_expectedTags[row.at(0)].append(
-            TagRow{tag, row.at(3), unicode ? unescaped(row.at(6)) : asciiField(row.at(6))});
+        TagRow expectedRow{tag, row.at(3), {}};
+        expectedRow.value = unicode ? unescaped(row.at(6)) : asciiValue(row.at(6), &expectedRow.knownInPart);
+        m_expectedTags[row.at(0)].append(expectedRow);
     }
 }
 
@@ -207,7 +232,7 @@ void ExifCorpusTest::corpusFile()
                 return wanted.tag == row.tag && wanted.name == row.name;
             });
             QVERIFY2(found != unmatched.end(), qPrintable(u"unexpected tag "_s + row.name));
-            QVERIFY2(row.value.isEmpty() || row.value == found->value, qPrintable(row.name + u": "_s + row.value));
+            QVERIFY2(row.value.isEmpty() || found->matches(row.value), qPrintable(row.name + u": "_s + row.value));
             unmatched.erase(found);
         }
         ++m_outcomes[allGiven ? u"lenient, all fields as expected"_s : u"lenient, some fields left empty"_s];
@@ -219,7 +244,10 @@ void ExifCorpusTest::corpusFile()
         const TagRow &wanted = expectedTags.at(i);
         QCOMPARE(given.tag, wanted.tag);
         QCOMPARE(given.name, wanted.name);
-        QCOMPARE(given.value, wanted.value);
+        if (wanted.knownInPart)
+            QVERIFY2(wanted.matches(given.value), qPrintable(given.name + u": "_s + given.value));
+        else
+            QCOMPARE(given.value, wanted.value);
     }
     ++m_outcomes[u"exact, passed"_s];
 }

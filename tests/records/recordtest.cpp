@@ -13,6 +13,8 @@ class RecordTest : public QObject
 private Q_SLOTS:
     void shortStringBytes();
     void shortStringIsCutToItsField();
+    void shortStringIsCutOnACharacterBoundary();
+    void windows1252StringsOfOlderFilesRead();
     void damagedLengthIsClamped();
     void integersAreLittleEndian();
     void anyNonZeroByteIsTrue();
@@ -25,8 +27,11 @@ void RecordTest::shortStringBytes()
 {
     Record record = Record::fromBytes(QByteArray(8, char(0xAA)), 8);
     record.setString(1, 5, u"é€"_s);
-    QCOMPARE(record.bytes(), QByteArray("\xaa\x02\xe9\x80\x00\x00\x00\xaa", 8));
+    QCOMPARE(record.bytes(), QByteArray("\xaa\x05\xc3\xa9\xe2\x82\xac\xaa", 8));
     QCOMPARE(record.string(1, 5), u"é€"_s);
+    record.setString(1, 5, u"Ω"_s);
+    QCOMPARE(record.bytes(), QByteArray("\xaa\x02\xce\xa9\x00\x00\x00\xaa", 8));
+    QCOMPARE(record.string(1, 5), u"Ω"_s);
 }
 
 void RecordTest::shortStringIsCutToItsField()
@@ -35,6 +40,24 @@ void RecordTest::shortStringIsCutToItsField()
     record.setString(0, 3, u"abcdef"_s);
     QCOMPARE(record.bytes(), QByteArray("\x03" "abc\x00", 5));
     QCOMPARE(record.string(0, 3), u"abc"_s);
+}
+
+void RecordTest::shortStringIsCutOnACharacterBoundary()
+{
+    // The field's bytes are counted, not the characters, and no character is cut in two.
+    Record record(6);
+    record.setString(0, 4, u"aé€"_s);
+    QCOMPARE(record.bytes(), QByteArray("\x03" "a\xc3\xa9\x00\x00", 6));
+    QCOMPARE(record.string(0, 4), u"aé"_s);
+    record.setString(0, 4, u"Привет"_s);
+    QCOMPARE(record.bytes(), QByteArray("\x04\xd0\x9f\xd1\x80\x00", 6));
+    QCOMPARE(record.string(0, 4), u"Пр"_s);
+}
+
+void RecordTest::windows1252StringsOfOlderFilesRead()
+{
+    const Record record = Record::fromBytes(QByteArray("\x06" "Caf\xe9 \x80", 7), 7);
+    QCOMPARE(record.string(0, 6), u"Café €"_s);
 }
 
 void RecordTest::damagedLengthIsClamped()

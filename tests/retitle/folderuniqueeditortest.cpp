@@ -97,10 +97,13 @@ void FolderUniqueEditorTest::pathsTheFileCannotKeepAreRefused()
 {
     FolderUniqueEditor editor(listPath(), *m_settings, m_dialogs);
     QVERIFY(editor.load());
-    QVERIFY(!editor.addFolder(u"/home/ann/Фото"_s));
     QVERIFY(!editor.addFolder(u"/"_s + QString(255, u'x')));
+    // The file keeps 255 bytes of UTF-8: 127 two-byte letters fit behind the slash, 128 do not.
+    QVERIFY(!editor.addFolder(u"/"_s + QString(128, u'Ф')));
     QCOMPARE(m_dialogs.informed.size(), 2);
     QVERIFY(editor.entries().isEmpty());
+    QVERIFY(editor.addFolder(u"/"_s + QString(127, u'Ф')));
+    QVERIFY(editor.addFolder(u"/home/ann/Фото"_s));
     QVERIFY(editor.addFolder(u"/home/ann/Café"_s));
 }
 

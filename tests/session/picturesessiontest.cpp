@@ -2,6 +2,7 @@
 
 #include "session/subjectsource.h"
 
+#include "support/bytes.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 
@@ -55,7 +56,8 @@ private Q_SLOTS:
     void laterStage2RowWins();
     void markersAndCorrectionMode();
     void markedForDeletionRestoresTheMarkText();
-    void unrepresentableNameDoesNotMatchOnResume();
+    void namesAndTextsOutsideWindows1252SurviveAResume();
+    void windows1252TitleFileOfAnOlderVersionResumes();
     void subjects();
     void damagedTitleFileKeepsItsWholeRecords();
     void unreadableTitleFileIsNotReplaced();
@@ -245,18 +247,42 @@ void PictureSessionTest::markedForDeletionRestoresTheMarkText()
     QVERIFY(stored().at(0).STMarkDelete);
 }
 
-void PictureSessionTest::unrepresentableNameDoesNotMatchOnResume()
+void PictureSessionTest::namesAndTextsOutsideWindows1252SurviveAResume()
 {
-    const QString name = u"Ωmega.jpg"_s;
+    const QString name = u"Привет.jpg"_s;
     QVERIFY(writeFile(m_dir->filePath(name)));
     PictureSession first(m_dialogs, m_noSubjects);
     QVERIFY(fill(first, true));
-    QCOMPARE(stored().at(0).STOld, u"?mega.jpg"_s);
+    first.rowForChange(0).marker = Marker::selected;
+    first.rowForChange(0).freeText = u"Ωmega"_s;
+    QVERIFY(first.UpdateFSGTitleRec(0, false, false));
+    const QByteArray bytes = readFile(m_dir->filePath(u"MrlSGTitle2.dat"_s));
+    QCOMPARE(shortStringAt(bytes, 4), name.toUtf8());
+    QCOMPARE(shortStringAt(bytes, 260), QByteArray("\xce\xa9mega"));
 
     PictureSession resumed(m_dialogs, m_noSubjects);
     QVERIFY(fill(resumed, false));
     QCOMPARE(resumed.row(0).currentTitle, name);
-    QCOMPARE(resumed.missingTitles(), 1);
+    QCOMPARE(resumed.row(0).marker, Marker::selected);
+    QCOMPARE(resumed.row(0).freeText, u"Ωmega"_s);
+    QCOMPARE(resumed.missingTitles(), 0);
+    QCOMPARE(resumed.resumeStatus()->text, u"Previously closed session has been resumed"_s);
+}
+
+void PictureSessionTest::windows1252TitleFileOfAnOlderVersionResumes()
+{
+    QVERIFY(writeFile(m_dir->filePath(u"Café.jpg"_s)));
+    QByteArray bytes = record(u"Caf_.jpg"_s, u">>i"_s, u"Caf_ noir"_s).toBytes();
+    bytes[4 + 4] = char(0xe9);
+    bytes[260 + 4] = char(0xe9);
+    QVERIFY(writeFile(m_dir->filePath(u"MrlSGTitle2.dat"_s), bytes));
+    PictureSession session(m_dialogs, m_noSubjects);
+    QVERIFY(fill(session, false));
+    QCOMPARE(session.row(0).marker, Marker::selected);
+    QCOMPARE(session.row(0).freeText, u"Café noir"_s);
+    QCOMPARE(session.missingTitles(), 0);
+    // Rewritten in UTF-8.
+    QCOMPARE(shortStringAt(readFile(m_dir->filePath(u"MrlSGTitle2.dat"_s)), 4), QByteArray("Caf\xc3\xa9.jpg"));
 }
 
 void PictureSessionTest::subjects()
