@@ -26,8 +26,15 @@ Record Record::fromBytes(const QByteArray &bytes, int size)
 QString Record::string(int offset, int maxLength) const
 {
     Q_ASSERT(offset >= 0 && offset + 1 + maxLength <= size());
-    const int length = qMin<int>(byte(offset), maxLength);
-    return TextCodec::decode(QByteArrayView(m_bytes.constData() + offset + 1, length));
+    const char *field = m_bytes.constData() + offset + 1;
+    int length = byte(offset);
+    if (length > maxLength) {
+        // A damaged length: the field's text ends where its zero bytes begin, since a writer
+        // leaves the bytes past a text zero, so that padding never reads as characters.
+        const void *zero = std::memchr(field, 0, size_t(maxLength));
+        length = zero ? int(static_cast<const char *>(zero) - field) : maxLength;
+    }
+    return TextCodec::decode(QByteArrayView(field, length));
 }
 
 void Record::setString(int offset, int maxLength, const QString &text)

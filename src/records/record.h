@@ -20,7 +20,8 @@ public:
     int size() const { return int(m_bytes.size()); }
     const QByteArray &bytes() const { return m_bytes; }
 
-    // A stored length beyond maxLength is clamped, so a damaged record never reads past its field.
+    // A stored length beyond maxLength is damaged: the text is then the field's bytes up to its
+    // first zero byte, so a damaged record never reads past its field nor reads padding as text.
     QString string(int offset, int maxLength) const;
     // Cuts text whose UTF-8 is longer than maxLength bytes after its last whole character.
     void setString(int offset, int maxLength, const QString &text);

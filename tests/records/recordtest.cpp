@@ -16,6 +16,7 @@ private Q_SLOTS:
     void shortStringIsCutOnACharacterBoundary();
     void windows1252StringsOfOlderFilesRead();
     void damagedLengthIsClamped();
+    void damagedLengthInventsNoCharacters();
     void integersAreLittleEndian();
     void anyNonZeroByteIsTrue();
     void doubleBytes();
@@ -65,6 +66,14 @@ void RecordTest::damagedLengthIsClamped()
     // A length byte larger than the field must not read the next field's bytes as text.
     const Record record = Record::fromBytes(QByteArray("\xff" "ab" "XYZ", 6), 6);
     QCOMPARE(record.string(0, 2), u"ab"_s);
+}
+
+void RecordTest::damagedLengthInventsNoCharacters()
+{
+    // The bytes a writer leaves past a text are zero: they never read as characters.
+    const Record record = Record::fromBytes(QByteArray("\xff" "a\x00\x00" "\xff\x00\x00\x00", 8), 8);
+    QCOMPARE(record.string(0, 3), u"a"_s);
+    QCOMPARE(record.string(4, 3), u""_s);
 }
 
 void RecordTest::integersAreLittleEndian()

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void markedForDeletionRestoresTheMarkText();
     void namesAndTextsOutsideWindows1252SurviveAResume();
     void windows1252TitleFileOfAnOlderVersionResumes();
+    void damagedLengthBytesInventNoCharacters();
     void subjects();
     void damagedTitleFileKeepsItsWholeRecords();
     void unreadableTitleFileIsNotReplaced();
@@ -283,6 +284,26 @@ void PictureSessionTest::windows1252TitleFileOfAnOlderVersionResumes()
     QCOMPARE(session.missingTitles(), 0);
     // Rewritten in UTF-8.
     QCOMPARE(shortStringAt(readFile(m_dir->filePath(u"MrlSGTitle2.dat"_s)), 4), QByteArray("Caf\xc3\xa9.jpg"));
+}
+
+void PictureSessionTest::damagedLengthBytesInventNoCharacters()
+{
+    QVERIFY(writeFile(m_dir->filePath(u"a.jpg"_s)));
+    SGTitleRec a = record(u"a.jpg"_s);
+    a.STPrefix = u"pre"_s;
+    QByteArray bytes = a.toBytes();
+    // Every length byte of the record says 255, more than its field holds (the title fields hold 255).
+    for (const int offset : {0, 516, 526, 537, 588, 639, 662, 693, 724, 755, 786, 817})
+        bytes[offset] = char(0xff);
+    QVERIFY(writeFile(m_dir->filePath(u"MrlSGTitle2.dat"_s), bytes));
+    PictureSession session(m_dialogs, m_noSubjects);
+    QVERIFY(fill(session, false));
+    QCOMPARE(session.missingTitles(), 0);
+    QCOMPARE(session.row(0).marker, QString());
+    QCOMPARE(session.selectedCount(), 0);
+    QCOMPARE(session.row(0).freeText, QString());
+    QCOMPARE(session.row(0).prefix, u"pre"_s);
+    QCOMPARE(session.row(0).suffix, QString());
 }
 
 void PictureSessionTest::subjects()
