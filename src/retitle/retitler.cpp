@@ -155,6 +155,9 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     if (storageManagement || anyDeleted || anyMovedAway) {
         m_pictures.FillSGTitle(false, m_hooks.yield);
         emptied = m_pictures.rowCount() == 0;
+        // The pictures the refreshed table leaves out are told beside the run's outcome.
+        if (const auto listing = m_pictures.listingStatus())
+            m_dialogs.status({outcome.text + u". "_s + listing->text, true, summarySeconds, Platform::Sound::None});
     }
     Q_EMIT retitlingFinished();
     if (emptied)

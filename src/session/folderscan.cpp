@@ -2,12 +2,15 @@
 
 #include "session/pictures.h"
 
+#include "records/textcodec.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -91,26 +94,26 @@ bool hasPictureExtension(const char *name)
     return IsPictureExtension(QStringView(lowerCase, qsizetype(length)));
 }
 
-// QFile::decodeName() for a file name: names are mostly ASCII, which converts much faster as
-// Latin-1 and gives the same string.
-QString decodedName(const char *name)
+// A file name as text: UTF-8, the system's encoding of names, which the work files store too.
+// A name that is not valid UTF-8 has no text that names the file again: nothing.
+std::optional<QString> decodedName(const char *name)
 {
-    const size_t length = std::strlen(name);
-    for (size_t i = 0; i < length; ++i) {
-        if (static_cast<unsigned char>(name[i]) >= 0x80)
-            return QFile::decodeName(name);
-    }
-    return QString::fromLatin1(name, qsizetype(length));
+    const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+    if (!Records::TextCodec::isValidUtf8(bytes))
+        return std::nullopt;
+    // Names are mostly ASCII, which converts much faster as Latin-1 and gives the same string.
+    return Records::TextCodec::decode(bytes);
 }
 
 } // namespace
 
-QStringList scanPictureFolder(const QString &folder, const std::function<void()> &yield)
+PictureFolderScan scanPictureFolder(const QString &folder, const std::function<void()> &yield)
 {
-    QStringList names;
+    PictureFolderScan scan;
+    QStringList &names = scan.names;
     DIR *dir = opendir(QFile::encodeName(folder.isEmpty() ? QStringLiteral("/") : folder).constData());
     if (!dir)
-        return names;
+        return scan;
     const int descriptor = dirfd(dir);
     const WriteAccess access(descriptor);
     int entries = 0;
@@ -119,12 +122,16 @@ QStringList scanPictureFolder(const QString &folder, const std::function<void()>
             yield();
         if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
             continue;
-        if (hasPictureExtension(entry->d_name) && isPictureFile(descriptor, entry->d_name, access))
-            names.append(decodedName(entry->d_name));
+        if (!hasPictureExtension(entry->d_name) || !isPictureFile(descriptor, entry->d_name, access))
+            continue;
+        if (std::optional<QString> name = decodedName(entry->d_name))
+            names.append(std::move(*name));
+        else
+            ++scan.notUtf8;
     }
     closedir(dir);
     sortTitles(&names);
-    return names;
+    return scan;
 }
 
 void sortTitles(QStringList *names, const QLocale &locale)

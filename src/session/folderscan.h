@@ -8,10 +8,20 @@
 
 namespace Session {
 
-// Lists the pictures of a folder: files with a picture extension that are not read-only, no
-// sub-folders and nothing inside them, sorted by the user's locale without regard to letter case.
-// yield is called every 500 directory entries so the window stays responsive.
-QStringList scanPictureFolder(const QString &folder, const std::function<void()> &yield = {});
+// The pictures of a folder as scanPictureFolder finds them.
+struct PictureFolderScan
+{
+    QStringList names;
+    // Pictures left out because their names are not valid UTF-8: no text the program holds or
+    // stores could name them again, so they cannot be retitled.
+    int notUtf8 = 0;
+};
+
+// Lists the pictures of a folder: files with a picture extension that are not read-only and whose
+// names are valid UTF-8, no sub-folders and nothing inside them, sorted by the user's locale
+// without regard to letter case. yield is called every 500 directory entries so the window stays
+// responsive.
+PictureFolderScan scanPictureFolder(const QString &folder, const std::function<void()> &yield = {});
 
 // The order of the picture table: the user's locale, ignoring letter case; names it calls equal
 // are ordered by their code points, so the order never depends on the directory's.

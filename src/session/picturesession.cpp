@@ -193,7 +193,9 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
         previousTitles.append(std::exchange(record.STOld, QString()));
     PreviousTitles index(previousTitles);
 
-    const QStringList names = scanPictureFolder(m_folder, yield);
+    const PictureFolderScan scan = scanPictureFolder(m_folder, yield);
+    const QStringList &names = scan.names;
+    m_notUtf8Names = scan.notUtf8;
     const QList<int> matches = index.match(names);
     m_rows.resize(names.size());
     for (int i = 0; i < names.size(); ++i) {
@@ -393,20 +395,38 @@ QString PictureSession::selectedCountHint() const
 
 std::optional<Platform::StatusMessage> PictureSession::resumeStatus() const
 {
+    std::optional<Platform::StatusMessage> status;
     if (m_missingTitles == 1) {
-        return Platform::StatusMessage{
+        status = Platform::StatusMessage{
             u"1"_s + text(317, " picture name present at the previous session, no longer exists in this folder"), true,
             10, Platform::Sound::Error};
-    }
-    if (m_missingTitles >= 2) {
-        return Platform::StatusMessage{
+    } else if (m_missingTitles >= 2) {
+        status = Platform::StatusMessage{
             QString::number(m_missingTitles)
                 + text(316, " picture names present at the previous session, no longer exist in this folder"),
             true, 10, Platform::Sound::Error};
+    } else if (!m_fresh) {
+        status = Platform::StatusMessage{text(318, "Previously closed session has been resumed"), false, 10};
     }
-    if (!m_fresh)
-        return Platform::StatusMessage{text(318, "Previously closed session has been resumed"), false, 10};
-    return std::nullopt;
+    const std::optional<Platform::StatusMessage> listing = listingStatus();
+    if (!listing)
+        return status;
+    if (!status)
+        return listing;
+    return Platform::StatusMessage{listing->text + u". "_s + status->text, true,
+                                   qMax(listing->seconds, status->seconds), Platform::Sound::Error};
+}
+
+std::optional<Platform::StatusMessage> PictureSession::listingStatus() const
+{
+    if (m_notUtf8Names == 0)
+        return std::nullopt;
+    const QString message =
+        m_notUtf8Names == 1
+            ? text("1 picture is not listed: its name is not valid UTF-8, so it cannot be retitled")
+            : text("%1 pictures are not listed: their names are not valid UTF-8, so they cannot be retitled")
+                  .arg(m_notUtf8Names);
+    return Platform::StatusMessage{message, true, 10, Platform::Sound::Error};
 }
 
 } // namespace Session

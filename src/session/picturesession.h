@@ -113,8 +113,12 @@ public:
     // Subjects are in use: the subject column is shown.
     bool subjectsInUse() const { return m_subjectColumn == 3; }
     int missingTitles() const { return m_missingTitles; }
-    // The status line text that reports the resume outcome, if any.
+    // Pictures the last FillSGTitle left out because their names are not valid UTF-8.
+    int notUtf8Names() const { return m_notUtf8Names; }
+    // The status line text that reports the resume outcome, if any, after the pictures left out.
     std::optional<Platform::StatusMessage> resumeStatus() const;
+    // The status line text that tells of the pictures left out, if any.
+    std::optional<Platform::StatusMessage> listingStatus() const;
 
     static QString deletionMarkText();
 
@@ -145,6 +149,7 @@ private:
     std::optional<int> m_stage2Row;
     EditMode m_editMode = EditMode::All;
     int m_missingTitles = 0;
+    int m_notUtf8Names = 0;
     QString m_fillError;
     std::unique_ptr<QFile> m_openTitleFile;
     uchar *m_titleMap = nullptr;

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void browserAsksAgainForAFolderWithoutPictures();
     void folderOfReadOnlyPicturesLeavesNoWorkFiles();
     void resumedFolderReportsInTheStatusLine();
+    void picturesThatCannotBeListedAreToldAtTheStartTick();
     void closingSavesTheFolderSettingsAndMayShowMessageOne();
     void informationMessageThatIsSwitchedOff();
     void workFileThatIsALinkIsRefused_data();
@@ -449,6 +450,18 @@ void ApplicationTest::resumedFolderReportsInTheStatusLine()
     QCOMPARE(caption.at(0).at(0).toString(), u"Mirelto - "_s + picturesFolder());
     QCOMPARE(m_dialogs.statuses.size(), 1);
     QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+}
+
+void ApplicationTest::picturesThatCannotBeListedAreToldAtTheStartTick()
+{
+    QVERIFY(createFileNamedByBytes(picturesFolder(), "caf\xe9.jpg"));
+    QVERIFY(startOn(picturesFolder()));
+    QCOMPARE(m_application->pictures().rowCount(), 2);
+    m_application->startTick();
+    QCOMPARE(m_dialogs.statuses.size(), 1);
+    QCOMPARE(m_dialogs.statuses.at(0).text,
+             u"1 picture is not listed: its name is not valid UTF-8, so it cannot be retitled"_s);
+    QVERIFY(m_dialogs.statuses.at(0).error);
 }
 
 void ApplicationTest::closingSavesTheFolderSettingsAndMayShowMessageOne()

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void namesAndTextsOutsideWindows1252SurviveAResume();
     void windows1252TitleFileOfAnOlderVersionResumes();
     void damagedLengthBytesInventNoCharacters();
+    void namesThatAreNotUtf8AreLeftOutAndTold();
     void subjects();
     void damagedTitleFileKeepsItsWholeRecords();
     void unreadableTitleFileIsNotReplaced();
@@ -304,6 +305,31 @@ void PictureSessionTest::damagedLengthBytesInventNoCharacters()
     QCOMPARE(session.row(0).freeText, QString());
     QCOMPARE(session.row(0).prefix, u"pre"_s);
     QCOMPARE(session.row(0).suffix, QString());
+}
+
+void PictureSessionTest::namesThatAreNotUtf8AreLeftOutAndTold()
+{
+    QVERIFY(writeFile(m_dir->filePath(u"a.jpg"_s)));
+    QVERIFY(createFileNamedByBytes(m_dir->path(), "caf\xe9.jpg"));
+    PictureSession session(m_dialogs, m_noSubjects);
+    QVERIFY(fill(session, true));
+    QCOMPARE(session.rowCount(), 1);
+    QCOMPARE(session.notUtf8Names(), 1);
+    auto status = session.resumeStatus();
+    QVERIFY(status);
+    QCOMPARE(status->text, u"1 picture is not listed: its name is not valid UTF-8, so it cannot be retitled"_s);
+    QVERIFY(status->error);
+
+    QVERIFY(createFileNamedByBytes(m_dir->path(), "\xd6l.png"));
+    PictureSession resumed(m_dialogs, m_noSubjects);
+    QVERIFY(fill(resumed, false));
+    QCOMPARE(resumed.rowCount(), 1);
+    status = resumed.resumeStatus();
+    QCOMPARE(status->text, u"2 pictures are not listed: their names are not valid UTF-8, so they cannot be retitled. "
+                           u"Previously closed session has been resumed"_s);
+    QVERIFY(status->error);
+    QCOMPARE(resumed.listingStatus()->text,
+             u"2 pictures are not listed: their names are not valid UTF-8, so they cannot be retitled"_s);
 }
 
 void PictureSessionTest::subjects()

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void pictureExtension();
     void folderHasPictures();
     void scanListsWritablePicturesSorted();
+    void namesThatAreNotUtf8AreLeftOutAndCounted();
     void sortFollowsTheLocaleWithoutCase();
     void workFiles();
     void thumbnailPath();
@@ -70,8 +71,22 @@ void PicturesTest::scanListsWritablePicturesSorted()
     QVERIFY(QDir(dir.path()).mkdir(u"folder.jpg"_s));
     QVERIFY(QFile::link(dir.filePath(u"missing"_s), dir.filePath(u"dangling.jpg"_s)));
 
-    const QStringList names = scanPictureFolder(dir.path());
-    QCOMPARE(names, (QStringList{u".hidden.jpg"_s, u"A.JPG"_s, u"b.jpg"_s, u"c.png"_s, u"Z.gif"_s}));
+    const PictureFolderScan scan = scanPictureFolder(dir.path());
+    QCOMPARE(scan.names, (QStringList{u".hidden.jpg"_s, u"A.JPG"_s, u"b.jpg"_s, u"c.png"_s, u"Z.gif"_s}));
+    QCOMPARE(scan.notUtf8, 0);
+}
+
+void PicturesTest::namesThatAreNotUtf8AreLeftOutAndCounted()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(u"Привет.jpg"_s)));
+    // Names written by a system that used Windows-1252 or Latin-1: "café.jpg", "Öl.png" and a
+    // file that is no picture.
+    for (const QByteArray &name : {QByteArray("caf\xe9.jpg"), QByteArray("\xd6l.png"), QByteArray("caf\xe9.txt")})
+        QVERIFY(createFileNamedByBytes(dir.path(), name));
+    const PictureFolderScan scan = scanPictureFolder(dir.path());
+    QCOMPARE(scan.names, (QStringList{u"Привет.jpg"_s}));
+    QCOMPARE(scan.notUtf8, 2);
 }
 
 void PicturesTest::sortFollowsTheLocaleWithoutCase()
