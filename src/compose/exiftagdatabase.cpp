@@ -3,6 +3,7 @@
 #include "l10n/text.h"
 #include "metadata/picturemetadata.h"
 #include "platform/files.h"
+#include "records/damagedfile.h"
 #include "records/recordfile.h"
 
 #include <QSet>
@@ -65,6 +66,9 @@ FileResult<void> ExifTagDatabase::write(const TAExifEl &tags) const
         rec.ElValue.clear();
         records.append(rec.toBytes());
     }
+    // Whatever a file damaged since the start holds beyond its whole records is kept beside it.
+    if (auto kept = Records::keepIfDamaged(m_path, ExifElRec::size); !kept)
+        return Records::fail(kept.error());
     return Records::RecordFile(m_path, ExifElRec::size).rewrite(records);
 }
 

@@ -6,6 +6,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/damagedfile.h"
 #include "records/daycount.h"
 #include "records/recordfile.h"
 #include "records/textcodec.h"
@@ -124,12 +125,9 @@ Records::FileResult<void> PicTextList::readIntoTable()
 {
     const Records::RecordFile file(m_path, recordSize);
     auto records = file.readAll();
-    bool damaged = false;
-    if (!records && records.error().code == Records::FileError::Code::Damaged) {
-        m_dialogs.status({L10n::describe(records.error()), true, 10, Platform::Sound::Error});
+    const bool damaged = !records && records.error().code == Records::FileError::Code::Damaged;
+    if (damaged)
         records = file.readWholeRecords();
-        damaged = true;
-    }
     if (!records)
         return Records::fail(records.error());
     QList<PicTextEntry> table;
@@ -137,8 +135,15 @@ Records::FileResult<void> PicTextList::readIntoTable()
     for (const QByteArray &bytes : *records)
         table.append(decode(bytes));
     if (damaged) {
+        // The rewrite drops the broken tail: its bytes are kept beside the file first.
+        const auto kept = Records::keepIfDamaged(m_path, recordSize);
+        if (!kept)
+            return Records::fail(kept.error());
         if (auto written = file.rewrite(*records); !written)
             return written;
+        // In a box: at the start a status line text would soon give way to the next one.
+        if (*kept)
+            m_dialogs.inform({L10n::title(), L10n::describe(**kept), Platform::Severity::Warning});
     }
     m_table = table;
     m_sorted.resize(m_table.size());

@@ -66,7 +66,8 @@ public:
     Records::FileResult<void> init(bool clear);
     // Reads every record into the table in file order. A file damaged to a size that is not a
     // whole number of records keeps its whole records and is rewritten with them, so that later
-    // appends land on a record boundary again.
+    // appends land on a record boundary again; its bytes are kept beside it first and the user is
+    // told in a box. Failing to keep them fails the read.
     Records::FileResult<void> readIntoTable();
     // Rebuilds the sorted order; equal keys keep their file order.
     void sortPointer(SortOrder sort);

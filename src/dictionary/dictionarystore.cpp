@@ -6,6 +6,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/damagedfile.h"
 #include "records/nofollow.h"
 #include "records/recordfile.h"
 #include "settings/programsettings.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -55,19 +57,19 @@ bool endsStaticEntry(QChar last)
 }
 
 // The number of whole records of a file. A file whose size is not a whole number of records was
-// damaged outside the program: the broken tail is cut off (no one could read it) so that later
-// appends stay on record boundaries, and damaged is set.
-FileResult<qint64> wholeRecords(const RecordFile &file, bool *damaged)
+// damaged outside the program: its bytes are kept beside it, then the broken tail is cut off (no
+// one could read it) so that later appends stay on record boundaries, and damaged tells of it.
+FileResult<qint64> wholeRecords(const RecordFile &file, std::optional<Records::DamagedFile> *damaged)
 {
-    *damaged = false;
+    damaged->reset();
     auto count = file.count();
     if (count || count.error().code != FileError::Code::Damaged)
         return count;
-    *damaged = true;
-    const qint64 whole = QFileInfo(file.path()).size() / file.recordSize();
-    if (auto cut = file.truncate(whole); !cut)
+    auto cut = Records::cutDamagedTail(file.path(), file.recordSize());
+    if (!cut)
         return Records::fail(cut.error());
-    return whole;
+    *damaged = *cut;
+    return file.count();
 }
 
 // Writes bytes behind the first records of a file; a failed write is undone, so that the file
@@ -123,6 +125,11 @@ void DictionaryStore::report(const FileError &error)
     m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(error), Platform::Severity::Error});
 }
 
+void DictionaryStore::report(const Records::DamagedFile &damaged)
+{
+    m_dialogs.inform({L10n::title(), L10n::describe(damaged), Platform::Severity::Warning});
+}
+
 bool DictionaryStore::MakeDic(const QString &folder, DicIndex i_old_new)
 {
     bool done = true;
@@ -155,13 +162,13 @@ bool DictionaryStore::load(DicIndex i_old_new)
             report(loaded.error());
     }
     const RecordFile file(dictionaryPath(i_old_new), PicTitleRec::size);
-    bool damaged = false;
+    std::optional<Records::DamagedFile> damaged;
     if (auto count = wholeRecords(file, &damaged); !count) {
         report(count.error());
         return false;
     }
     if (damaged)
-        report(FileError{FileError::Code::Damaged, file.path(), -1, {}});
+        report(*damaged);
     int examined = 0;
     const auto read = file.readEachWholeRecord([&](QByteArrayView bytes) {
         const PicTitleRec rec = PicTitleRec::fromBytes(bytes.toByteArray());
@@ -199,7 +206,7 @@ bool DictionaryStore::InitStaticDic()
     if (m_buildMode == BuildMode::Replace) {
         m_staticCount = 0;
     } else {
-        bool damaged = false;
+        std::optional<Records::DamagedFile> damaged;
         auto count = wholeRecords(records, &damaged);
         if (!count && count.error().code != FileError::Code::NotFound) {
             report(count.error());
@@ -207,7 +214,7 @@ bool DictionaryStore::InitStaticDic()
             return false;
         }
         if (damaged)
-            report(FileError{FileError::Code::Damaged, path, -1, {}});
+            report(*damaged);
         held = count ? *count : 0;
     }
     if (m_buildMode == BuildMode::Replace) {
@@ -304,11 +311,11 @@ bool DictionaryStore::InitContextDic(DicIndex TypeD, bool Empty, bool AddActive,
 FileResult<void> DictionaryStore::loadContext(DicIndex TypeD)
 {
     const RecordFile file(contextPath(TypeD), ContextDicRec::size);
-    bool damaged = false;
+    std::optional<Records::DamagedFile> damaged;
     if (auto count = wholeRecords(file, &damaged); !count)
         return Records::fail(count.error());
     if (damaged)
-        report(FileError{FileError::Code::Damaged, file.path(), -1, {}});
+        report(*damaged);
     QList<ContextDicRec> records;
     const auto read = file.readEachWholeRecord(
         [&records](QByteArrayView bytes) { records.append(ContextDicRec::fromBytes(bytes.toByteArray())); });
@@ -544,14 +551,14 @@ bool DictionaryStore::SaveActDicContents(int ActDicAction, const QStringList &pi
     qint64 staticRecords = 0;
     if (ActDicAction == 0) {
         const RecordFile file(staticPath, PicTitleRec::size);
-        bool damaged = false;
+        std::optional<Records::DamagedFile> damaged;
         auto count = wholeRecords(file, &damaged);
         if (!count) {
             report(count.error());
             return false;
         }
         if (damaged)
-            report(FileError{FileError::Code::Damaged, staticPath, -1, {}});
+            report(*damaged);
         staticRecords = *count;
     }
     if (!InitContextDic(DicIndex::Static, true, true, ActDicAction, pictureFreeTexts))
@@ -620,10 +627,19 @@ void DictionaryStore::ConvertDic(DicIndex i_old_new)
         if (old.back().title.startsWith(u':'))
             return;
     }
-    // A file of neither format cannot be converted without losing its broken tail.
+    // A file of the first format with a broken tail is converted with its whole records, once its
+    // bytes are kept beside it; left as it was, it would be cut into records of the current size
+    // that hold no titles, and fail to convert at every start.
+    std::optional<Records::DamagedFile> damaged;
     if (content.size() % PicTitleRecOld::size != 0) {
-        failed();
-        return;
+        auto kept = Records::keepIfDamaged(path, PicTitleRecOld::size);
+        if (!kept) {
+            m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                              shown + L10n::text(" NOT succesfully converted") + u'\n' + L10n::describe(kept.error()),
+                              Platform::Severity::Error});
+            return;
+        }
+        damaged = *kept;
     }
     QList<QByteArray> records;
     records.reserve(old.size());
@@ -636,6 +652,12 @@ void DictionaryStore::ConvertDic(DicIndex i_old_new)
     }
     if (!RecordFile(path, PicTitleRec::size).rewrite(records)) {
         failed();
+        return;
+    }
+    if (damaged) {
+        m_dialogs.inform({L10n::standard(L10n::Standard::Information),
+                          shown + L10n::text(" succesfully converted") + u'\n' + L10n::describe(*damaged),
+                          Platform::Severity::Warning});
         return;
     }
     m_dialogs.inform({L10n::standard(L10n::Standard::Information), shown + L10n::text(" succesfully converted"),

@@ -17,6 +17,7 @@ class QFile;
 
 namespace Records {
 class AtomicFile;
+struct DamagedFile;
 }
 
 namespace Platform {
@@ -126,7 +127,8 @@ public:
     // The menu command: asks, then empties the Active dictionary and its context dictionary.
     // True when they were emptied.
     bool ClearActiveDictionary();
-    // Converts a dictionary file of the first format, telling the user the outcome.
+    // Converts a dictionary file of the first format, telling the user the outcome. One with a
+    // broken tail is converted with its whole records once its bytes are kept beside it.
     void ConvertDic(DicIndex i_old_new);
     // Shows the entry counts (entriesShown).
     void ShowEntries();
@@ -157,6 +159,8 @@ private:
     Records::FileResult<void> loadContext(DicIndex TypeD);
     void finishBuild(DicIndex i_old_new);
     void report(const Records::FileError &error);
+    // A damaged file that goes on with its whole records, its bytes kept beside it.
+    void report(const Records::DamagedFile &damaged);
 
     QString m_workFolder;
     QString m_activePath;

@@ -47,4 +47,12 @@ QString describe(const Records::FileError &error)
     return sentence;
 }
 
+QString describe(const Records::DamagedFile &damaged)
+{
+    return text("%1 was damaged: its size was not a whole number of records. Its first %2 whole record(s) "
+                "were kept; the damaged file was saved as %3")
+        .arg(QDir::toNativeSeparators(damaged.path), QString::number(damaged.recordsKept),
+             QDir::toNativeSeparators(damaged.keptAs));
+}
+
 } // namespace L10n

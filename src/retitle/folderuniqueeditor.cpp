@@ -4,6 +4,7 @@
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"
+#include "records/damagedfile.h"
 #include "records/textcodec.h"
 #include "settings/programsettings.h"
 
@@ -33,6 +34,13 @@ FolderUniqueEditor::FolderUniqueEditor(const QString &path, Settings::ProgramSet
 
 bool FolderUniqueEditor::load()
 {
+    // A damaged list goes on with its whole records once its bytes are kept beside it.
+    const auto cut = Records::cutDamagedTail(m_path, FolderUniqueRec::size);
+    if (!cut)
+        m_dialogs.inform(
+            {L10n::standard(L10n::Standard::Error), L10n::describe(cut.error()), Platform::Severity::Error});
+    else if (*cut)
+        m_dialogs.inform({L10n::title(), L10n::describe(**cut), Platform::Severity::Warning});
     auto records = readFolderUnique(m_path);
     if (!records && records.error().code != Records::FileError::Code::NotFound) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(records.error()),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/damagedfile.h"
 #include "records/recordfile.h"
 #include "records/recordlayout.h"
 
@@ -29,6 +30,9 @@ Records::FileResult<void> writeRecordList(const QString &path, const QList<Rec> 
     records.reserve(list.size());
     for (const Rec &rec : list)
         records.append(Records::encodeRecord(rec));
+    // Whatever a damaged file holds beyond its whole records is kept beside it, not dropped.
+    if (auto kept = Records::keepIfDamaged(path, Rec::size); !kept)
+        return Records::fail(kept.error());
     return Records::RecordFile(path, Rec::size).rewrite(records);
 }
 

@@ -4,6 +4,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/damagedfile.h"
 #include "session/pictures.h"
 
 #include <algorithm>
@@ -18,6 +19,13 @@ SyncExtEditor::SyncExtEditor(const QString &path, Platform::Dialogs &dialogs) : 
 
 bool SyncExtEditor::load()
 {
+    // A damaged list goes on with its whole records once its bytes are kept beside it.
+    const auto cut = Records::cutDamagedTail(m_path, SyncExtRec::size);
+    if (!cut)
+        m_dialogs.inform(
+            {L10n::standard(L10n::Standard::Error), L10n::describe(cut.error()), Platform::Severity::Error});
+    else if (*cut)
+        m_dialogs.inform({L10n::title(), L10n::describe(**cut), Platform::Severity::Warning});
     auto records = readSyncExt(m_path);
     if (!records && records.error().code != Records::FileError::Code::NotFound) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(records.error()),

@@ -7,6 +7,7 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/damagedfile.h"
 #include "records/nofollow.h"
 #include "records/recordfile.h"
 
@@ -173,6 +174,7 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
 
     m_fillError.clear();
     QList<SGTitleRec> previous;
+    std::optional<Records::DamagedFile> damaged;
     if (!m_fresh) {
         auto contents = m_titleFile.readAll();
         if (!contents) {
@@ -183,8 +185,14 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
         }
         previous = std::move(contents->records);
         if (contents->damaged) {
-            m_dialogs.status({L10n::describe({Records::FileError::Code::Damaged, m_titleFile.path(), -1, {}}), true,
-                              10, Platform::Sound::Error});
+            // The rewrite below drops the broken tail: its bytes are kept beside it first.
+            auto kept = Records::keepIfDamaged(m_titleFile.path(), SGTitleRec::size);
+            if (!kept) {
+                m_fillError = L10n::describe(kept.error());
+                Q_EMIT tableRebuilt();
+                return false;
+            }
+            damaged = *kept;
         }
     }
     QStringList previousTitles;
@@ -210,6 +218,10 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
     ShowSelectedPictures(m_selectedCount);
     m_missingTitles = checkOnMissing ? index.CheckInPrevNotInCurrent() : 0;
     const bool written = WriteFSGTitle();
+    // In a box: the notice names a file the user may want to look at, and nothing that follows
+    // at the start may take its place.
+    if (written && damaged)
+        m_dialogs.inform({L10n::title(), L10n::describe(*damaged), Platform::Severity::Warning});
     if (m_subjectsLost) {
         m_dialogs.inform({L10n::title(),
                           text(340, "Some or all assigned subjects got lost!") + u'\n'

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void browserAsksAgainForAFolderWithoutPictures();
     void folderOfReadOnlyPicturesLeavesNoWorkFiles();
     void resumedFolderReportsInTheStatusLine();
+    void damagedWorkFilesAreToldInBoxesTheStartTickLeaves();
     void picturesThatCannotBeListedAreToldAtTheStartTick();
     void closingSavesTheFolderSettingsAndMayShowMessageOne();
     void informationMessageThatIsSwitchedOff();
@@ -450,6 +451,36 @@ void ApplicationTest::resumedFolderReportsInTheStatusLine()
     QCOMPARE(caption.at(0).at(0).toString(), u"Mirelto - "_s + picturesFolder());
     QCOMPARE(m_dialogs.statuses.size(), 1);
     QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+}
+
+void ApplicationTest::damagedWorkFilesAreToldInBoxesTheStartTickLeaves()
+{
+    QVERIFY(startOn(picturesFolder()));
+    m_application->close();
+    m_application.reset();
+    const QString titleFile = pictures(u"MrlSGTitle2.dat"_s);
+    QVERIFY(writeFile(titleFile, readFile(titleFile) + "partial"));
+    QVERIFY(writeFile(work(u"PicPrefix.dat"_s), QByteArray(7, 'x')));
+
+    QVERIFY(startOn(picturesFolder()));
+    m_application->startTick();
+    // The resume message of the start tick takes the status line; the notices are in boxes.
+    QCOMPARE(m_dialogs.statuses.size(), 1);
+    QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+    QCOMPARE(m_dialogs.informed.size(), 2);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             work(u"PicPrefix.dat"_s) + u" was damaged: its size was not a whole number of records. Its first 0 "
+                                        u"whole record(s) were kept; the damaged file was saved as "_s
+                 + work(u"PicPrefix.dat.damaged"_s));
+    QCOMPARE(m_dialogs.informed.at(1).text,
+             titleFile + u" was damaged: its size was not a whole number of records. Its first 2 whole record(s) "
+                         u"were kept; the damaged file was saved as "_s
+                 + titleFile + u".damaged"_s);
+    for (const Platform::Message &box : std::as_const(m_dialogs.informed))
+        QCOMPARE(box.severity, Platform::Severity::Warning);
+    QCOMPARE(QFileInfo(titleFile).size(), 2 * Session::SGTitleRec::size);
+    QCOMPARE(QFileInfo(titleFile + u".damaged"_s).size(), 2 * Session::SGTitleRec::size + 7);
+    QCOMPARE(m_application->pictures().rowCount(), 2);
 }
 
 void ApplicationTest::picturesThatCannotBeListedAreToldAtTheStartTick()

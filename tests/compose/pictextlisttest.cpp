@@ -302,12 +302,19 @@ void PicTextListTest::failedWritesAreToldAndKeepTheList()
 
 void PicTextListTest::damagedFileKeepsItsWholeRecords()
 {
-    QVERIFY(writeFile(path(), prefixRecord(u"Beach"_s, 1) + prefixRecord(u"Zoo"_s, 2) + QByteArray(30, 'x')));
+    const QByteArray damaged = prefixRecord(u"Beach"_s, 1) + prefixRecord(u"Zoo"_s, 2) + QByteArray(30, 'x');
+    QVERIFY(writeFile(path(), damaged));
     auto list = makeList();
     QVERIFY(list->InitFPicPrefix(false));
     QCOMPARE(list->FillCBPicPrefix(), (QStringList{u"Beach"_s, u"Zoo"_s}));
     QCOMPARE(readFile(path()).size(), 240);
-    QCOMPARE(m_dialogs.statuses.size(), 1);
+    // The damaged file is kept beside it, and the user told which file and what it kept.
+    QCOMPARE(readFile(path() + u".damaged"_s), damaged);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).severity, Platform::Severity::Warning);
+    QVERIFY(m_dialogs.informed.at(0).text.startsWith(QDir::toNativeSeparators(path()) + u" was damaged"_s));
+    QVERIFY(m_dialogs.informed.at(0).text.contains(u"Its first 2 whole record(s) were kept"_s));
+    QVERIFY(m_dialogs.informed.at(0).text.endsWith(QDir::toNativeSeparators(path() + u".damaged"_s)));
     QVERIFY(list->AddPicPrefix(u"Moon"_s));
     QCOMPARE(stored().at(2).PPPrefix, u"Moon"_s);
 

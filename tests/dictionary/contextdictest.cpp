@@ -110,10 +110,11 @@ void ContextDicTest::initContextDicLoadsAndEmpties()
     QVERIFY(store.InitContextDic(DicIndex::Static, false, false, -1));
     QCOMPARE(store.contextTable(DicIndex::Static).records(),
              (QList<ContextDicRec>{{u"Boat trip"_s, u"boat trip"_s}, {u"Nice"_s, u"nice"_s}}));
-    // The damaged tail is reported with the file's path and cut off.
+    // The damaged tail is reported with the file's path and cut off, once the damaged file is kept.
     QCOMPARE(m_fixture->dialogs.informed.size(), 1);
     QVERIFY(m_fixture->dialogs.informed.front().text.contains(QDir::toNativeSeparators(m_fixture->staticContextFile())));
     QCOMPARE(readFile(m_fixture->staticContextFile()), records);
+    QCOMPARE(readFile(m_fixture->staticContextFile() + u".damaged"_s), records + QByteArray(7, 'x'));
 
     QVERIFY(store.InitContextDic(DicIndex::Static, true, false, -1));
     QCOMPARE(store.contextTable(DicIndex::Static).size(), 0);

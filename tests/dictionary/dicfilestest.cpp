@@ -33,6 +33,8 @@ private Q_SLOTS:
 
     void convertDic_data();
     void convertDic();
+    void oldFormatWithABrokenTailIsConvertedOnce_data();
+    void oldFormatWithABrokenTailIsConvertedOnce();
     void convertedFileIsLeftAloneNextTime();
 
     void saveActDicContents_data();
@@ -129,11 +131,16 @@ void DicFilesTest::damagedFile()
     QVERIFY(writeFile(path, whole + tail));
     m_fixture->load(which);
     QCOMPARE(m_fixture->dialogs.informed.size(), 1);
-    QVERIFY(m_fixture->dialogs.informed.front().text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(m_fixture->dialogs.informed.front().severity, Platform::Severity::Error);
+    const QString notice = m_fixture->dialogs.informed.front().text;
+    QVERIFY(notice.startsWith(QDir::toNativeSeparators(path) + u" was damaged"_s));
+    QVERIFY(notice.contains(u"Its first 2 whole record(s) were kept"_s));
+    QVERIFY(notice.endsWith(QDir::toNativeSeparators(path + u".damaged"_s)));
+    QCOMPARE(m_fixture->dialogs.informed.front().severity, Platform::Severity::Warning);
     QCOMPARE(m_fixture->entries(which), (QStringList{u"harbour"_s, u"Old"_s, u"trip"_s, u"Boat"_s}));
-    // Cut back to its whole records, the file takes the next record on a record boundary.
+    // Cut back to its whole records, the file takes the next record on a record boundary; the
+    // damaged file is kept beside it.
     QCOMPARE(readFile(path), whole);
+    QCOMPARE(readFile(path + u".damaged"_s), whole + tail);
     if (which == DicIndex::Active) {
         m_fixture->store.AddConfirmedFreeText(u"Lost words"_s);
         QCOMPARE(readFile(path), whole + dictionaryRecord(u"Lost words"_s, u"N"_s));
@@ -182,8 +189,6 @@ void DicFilesTest::convertDic_data()
     const QByteArray marked = PicTitleRecOld{u"Paris"_s}.toBytes() + PicTitleRecOld{u":"_s}.toBytes();
     QTest::newRow("marker in a later record") << DicIndex::Static << marked << marked << QString();
     QTest::newRow("empty") << DicIndex::Static << QByteArray() << QByteArray() << QString();
-    const QByteArray broken = oldFile + QByteArray(10, 'x');
-    QTest::newRow("neither format") << DicIndex::Active << broken << broken << u" NOT succesfully converted"_s;
 }
 
 void DicFilesTest::convertDic()
@@ -202,6 +207,40 @@ void DicFilesTest::convertDic()
         QCOMPARE(m_fixture->dialogs.informed.size(), 1);
         QCOMPARE(m_fixture->dialogs.informed.front().text, QDir::toNativeSeparators(path) + message);
     }
+}
+
+void DicFilesTest::oldFormatWithABrokenTailIsConvertedOnce_data()
+{
+    QTest::addColumn<DicIndex>("which");
+    QTest::newRow("static") << DicIndex::Static;
+    QTest::newRow("active") << DicIndex::Active;
+}
+
+void DicFilesTest::oldFormatWithABrokenTailIsConvertedOnce()
+{
+    QFETCH(DicIndex, which);
+    const QString path = which == DicIndex::Static ? m_fixture->staticFile() : m_fixture->activeFile();
+    const QByteArray broken =
+        PicTitleRecOld{u"Paris"_s}.toBytes() + PicTitleRecOld{u"Boat trip"_s}.toBytes() + QByteArray(10, 'x');
+    QVERIFY(writeFile(path, broken));
+    m_fixture->store.ConvertDic(which);
+    const QByteArray converted = dictionaryRecord(u"Paris"_s, u"A"_s) + dictionaryRecord(u"Boat trip"_s, u"A"_s);
+    QCOMPARE(readFile(path), converted);
+    QCOMPARE(readFile(path + u".damaged"_s), broken);
+    QCOMPARE(m_fixture->dialogs.informed.size(), 1);
+    QCOMPARE(m_fixture->dialogs.informed.front().severity, Platform::Severity::Warning);
+    QCOMPARE(m_fixture->dialogs.informed.front().text,
+             QDir::toNativeSeparators(path) + u" succesfully converted\n"_s + QDir::toNativeSeparators(path)
+                 + u" was damaged: its size was not a whole number of records. Its first 2 whole record(s) were "
+                   u"kept; the damaged file was saved as "_s
+                 + QDir::toNativeSeparators(path + u".damaged"_s));
+
+    // The next start finds a file of the current format: nothing to convert, nothing to cut.
+    m_fixture->store.ConvertDic(which);
+    QVERIFY(m_fixture->load(which));
+    QCOMPARE(readFile(path), converted);
+    QCOMPARE(m_fixture->dialogs.informed.size(), 1);
+    QCOMPARE(m_fixture->entries(which), (QStringList{u"trip"_s, u"Boat"_s}));
 }
 
 void DicFilesTest::convertedFileIsLeftAloneNextTime()

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void addingRemembersTheFolderAndRefusesDuplicates();
     void pathsTheFileCannotKeepAreRefused();
     void removingAndCheckingEnableOk();
+    void damagedListKeepsItsWholeRecords();
 
 private:
     QString listPath() const { return m_dir->filePath(u"FolderUnique.dat"_s); }
@@ -120,6 +121,28 @@ void FolderUniqueEditorTest::removingAndCheckingEnableOk()
     QCOMPARE(editor.entries(), (QList<FolderUniqueRec>{{u"/b"_s, false}}));
     QVERIFY(editor.accept());
     QCOMPARE(*readFolderUnique(listPath()), (QList<FolderUniqueRec>{{u"/b"_s, false}}));
+}
+
+void FolderUniqueEditorTest::damagedListKeepsItsWholeRecords()
+{
+    QVERIFY(writeFolderUnique(listPath(), {{u"/a"_s, true}, {u"/b"_s, true}}));
+    const QByteArray damaged = readFile(listPath()) + "/c";
+    QVERIFY(writeFile(listPath(), damaged));
+    FolderUniqueEditor editor(listPath(), *m_settings, m_dialogs);
+    QVERIFY(editor.load());
+    QCOMPARE(editor.entries(), (QList<FolderUniqueRec>{{u"/a"_s, true}, {u"/b"_s, true}}));
+    QCOMPARE(readFile(listPath()), damaged.left(2 * FolderUniqueRec::size));
+    QCOMPARE(readFile(listPath() + u".damaged"_s), damaged);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).severity, Platform::Severity::Warning);
+    QVERIFY(m_dialogs.informed.at(0).text.contains(u"Its first 2 whole record(s) were kept"_s));
+
+    // A rewrite of a list damaged since it was read keeps the damaged file too.
+    QVERIFY(writeFile(listPath(), damaged));
+    editor.remove({0});
+    QVERIFY(editor.accept());
+    QCOMPARE(*readFolderUnique(listPath()), (QList<FolderUniqueRec>{{u"/b"_s, true}}));
+    QCOMPARE(readFile(listPath() + u".damaged-2"_s), damaged);
 }
 
 QTEST_GUILESS_MAIN(FolderUniqueEditorTest)

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void namesThatAreNotUtf8AreLeftOutAndTold();
     void subjects();
     void damagedTitleFileKeepsItsWholeRecords();
+    void damagedTitleFileThatCannotBeKeptIsNotRewritten();
     void unreadableTitleFileIsNotReplaced();
     void updateRecordWritesOneRecordInPlace();
     void failedUpdateTellsTheUser();
@@ -358,14 +359,60 @@ void PictureSessionTest::subjects()
 void PictureSessionTest::damagedTitleFileKeepsItsWholeRecords()
 {
     QVERIFY(writeFile(m_dir->filePath(u"a.jpg"_s)));
-    QVERIFY(writeFile(m_dir->filePath(u"MrlSGTitle2.dat"_s), record(u"a.jpg"_s, u">>i"_s).toBytes() + "partial"));
+    const QString path = m_dir->filePath(u"MrlSGTitle2.dat"_s);
+    const QByteArray damaged = record(u"a.jpg"_s, u">>i"_s).toBytes() + "partial";
+    QVERIFY(writeFile(path, damaged));
     PictureSession session(m_dialogs, m_noSubjects);
     QVERIFY(fill(session, false));
     QCOMPARE(session.row(0).marker, u">>i"_s);
-    QCOMPARE(QFileInfo(m_dir->filePath(u"MrlSGTitle2.dat"_s)).size(), 900);
-    QCOMPARE(m_dialogs.statuses.size(), 1);
-    QVERIFY(m_dialogs.statuses.at(0).error);
-    QVERIFY(m_dialogs.statuses.at(0).text.contains(u"MrlSGTitle2.dat"_s));
+    QCOMPARE(QFileInfo(path).size(), 900);
+    // The damaged bytes are kept beside the file, and the user is told in a box, which nothing
+    // shown later can take the place of.
+    QCOMPARE(readFile(path + u".damaged"_s), damaged);
+    QVERIFY(m_dialogs.statuses.isEmpty());
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).severity, Platform::Severity::Warning);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             path + u" was damaged: its size was not a whole number of records. Its first 1 whole record(s) were "
+                    u"kept; the damaged file was saved as "_s
+                 + path + u".damaged"_s);
+
+    // A later damage never overwrites the earlier copy.
+    QVERIFY(writeFile(path, damaged + damaged));
+    PictureSession again(m_dialogs, m_noSubjects);
+    QVERIFY(fill(again, false));
+    QCOMPARE(readFile(path + u".damaged"_s), damaged);
+    QCOMPARE(readFile(path + u".damaged-2"_s), damaged + damaged);
+    QVERIFY(m_dialogs.informed.at(1).text.contains(u"Its first 2 whole record(s) were kept"_s));
+    QVERIFY(m_dialogs.informed.at(1).text.endsWith(path + u".damaged-2"_s));
+}
+
+void PictureSessionTest::damagedTitleFileThatCannotBeKeptIsNotRewritten()
+{
+    QVERIFY(writeFile(m_dir->filePath(u"a.jpg"_s)));
+    const QString path = m_dir->filePath(u"MrlSGTitle2.dat"_s);
+    const QByteArray damaged = record(u"a.jpg"_s, u">>i"_s).toBytes() + "partial";
+    QVERIFY(writeFile(path, damaged));
+    // A link where the copy would go, to a file of the user's that must stay as it is.
+    const QString other = m_dir->filePath(u"other.txt"_s);
+    QVERIFY(writeFile(other, "mine"));
+    QVERIFY(QFile::link(other, path + u".damaged"_s));
+    PictureSession session(m_dialogs, m_noSubjects);
+    QVERIFY(fill(session, false));
+    QCOMPARE(readFile(other), QByteArray("mine"));
+    QCOMPARE(readFile(path + u".damaged-2"_s), damaged);
+
+    // Where no copy can be made, here of a title file reached through a link, the damaged file
+    // stays as it is and the session does not open.
+    QVERIFY(QFile::remove(path));
+    const QString target = m_dir->filePath(u"elsewhere.dat"_s);
+    QVERIFY(writeFile(target, damaged));
+    QVERIFY(QFile::link(target, path));
+    PictureSession refused(m_dialogs, m_noSubjects);
+    QVERIFY(!fill(refused, false));
+    QVERIFY(refused.fillError().contains(u"MrlSGTitle2.dat"_s));
+    QCOMPARE(readFile(target), damaged);
+    QVERIFY(QFileInfo(path).isSymLink());
 }
 
 void PictureSessionTest::unreadableTitleFileIsNotReplaced()
