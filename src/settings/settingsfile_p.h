@@ -5,17 +5,13 @@
 
 namespace Settings {
 
-// A settings file holds one record: read the first, rewrite the whole file.
+// A settings file holds one record: read the first, rewrite the whole file. Bytes after the
+// record are no part of it and do not keep it from being read; a file shorter than the record
+// fails as damaged.
 template<typename Rec>
 Records::FileResult<Rec> readSettingsFile(const QString &path)
 {
-    const Records::RecordFile file(path, Rec::size);
-    const auto count = file.count();
-    if (!count)
-        return Records::fail(count.error());
-    if (*count < 1)
-        return Records::fail(Records::FileError{Records::FileError::Code::Damaged, path, 0, {}});
-    const auto bytes = file.read(0);
+    const auto bytes = Records::RecordFile(path, Rec::size).read(0);
     if (!bytes)
         return Records::fail(bytes.error());
     return Rec::fromBytes(*bytes);

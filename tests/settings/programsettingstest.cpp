@@ -25,6 +25,7 @@ private Q_SLOTS:
     void sameVersionRunsNoStepButStillWrites();
     void notChosenLanguageBecomesTheLocalOne();
     void damagedFileFails();
+    void extraBytesAfterTheRecordAreRead();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -145,6 +146,18 @@ void ProgramSettingsTest::damagedFileFails()
     const auto result = settings.InitFPSM({}, m_environment, language);
     QVERIFY(!result);
     QCOMPARE(result.error().path, path());
+}
+
+void ProgramSettingsTest::extraBytesAfterTheRecordAreRead()
+{
+    ProgramSettingsRec rec;
+    rec.PSMaxHits = 17;
+    rec.PSVersion = m_environment.programVersion;
+    QVERIFY(writeFile(path(), rec.toBytes() + QByteArray(10, 'x')));
+    L10n::LanguageSwitch language;
+    ProgramSettings settings(path());
+    QVERIFY(settings.InitFPSM({}, m_environment, language));
+    QCOMPARE(settings.rec().PSMaxHits, 17);
 }
 
 QTEST_GUILESS_MAIN(ProgramSettingsTest)
