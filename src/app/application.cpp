@@ -25,6 +25,7 @@
 #include "records/nofollow.h"
 #include "records/recordfile.h"
 #include "retitle/destinationplanner.h"
+#include "retitle/retitlelog.h"
 #include "retitle/retitler.h"
 #include "retitle/testpreview.h"
 #include "session/dictionaryline.h"
@@ -537,6 +538,8 @@ void Application::startTick()
             m_dialogs.status({L10n::describe(written.error()), true, 10, Platform::Sound::Error});
     }
     Q_EMIT captionChanged(windowCaption());
+    // A run killed before this start left its log padded with empty lines.
+    Retitle::RetitleLog::trimKilledRuns(m_locations.workFolder + u"Logs/"_s);
     if (const auto status = m_pictures->resumeStatus())
         m_dialogs.status(*status);
     // A session closed during stage 2 goes on at the same picture in the same mode.

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void browserAsksAgainForAFolderWithoutPictures();
     void folderOfReadOnlyPicturesLeavesNoWorkFiles();
     void resumedFolderReportsInTheStatusLine();
+    void killedRunsLogIsTrimmedAtTheNextStart();
     void damagedWorkFilesAreToldInBoxesTheStartTickLeaves();
     void picturesThatCannotBeListedAreToldAtTheStartTick();
     void closingSavesTheFolderSettingsAndMayShowMessageOne();
@@ -451,6 +452,15 @@ void ApplicationTest::resumedFolderReportsInTheStatusLine()
     QCOMPARE(caption.at(0).at(0).toString(), u"Mirelto - "_s + picturesFolder());
     QCOMPARE(m_dialogs.statuses.size(), 1);
     QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+}
+
+void ApplicationTest::killedRunsLogIsTrimmedAtTheNextStart()
+{
+    QVERIFY(startOn(picturesFolder()));
+    const QString log = m_work + u"Logs/20240101120000_~pics.txt"_s;
+    QVERIFY(writeFile(log, "Succesfully deleted: /pics/a.jpg\r\n" + QByteArray(4096, '\0').replace('\0', "\r\n")));
+    m_application->startTick();
+    QCOMPARE(readFile(log), QByteArray("Succesfully deleted: /pics/a.jpg\r\n"));
 }
 
 void ApplicationTest::damagedWorkFilesAreToldInBoxesTheStartTickLeaves()
