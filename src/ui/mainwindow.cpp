@@ -13,6 +13,7 @@
 #include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
+#include "ui/wheelguard.h"
 
 #include "app/application.h"
 #include "compose/datetimesettingsmodel.h"
@@ -65,6 +66,9 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
         resize(qMin(available.width() * 9 / 10, 1500), qMin(available.height() * 9 / 10, 1000));
     }
     connect(&application, &App::Application::captionChanged, this, &QWidget::setWindowTitle);
+    // The panels' combo and spin boxes store their settings at once: the wheel must not change them
+    // while scrolling past. The guard goes with the window.
+    QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
 
     QMenu *fileMenu = menuBar()->addMenu(L10n::text("&File"));
     QAction *exit = fileMenu->addAction(L10n::text("E&xit"));
