@@ -257,9 +257,15 @@ bool Application::prepareWorkFolder()
             FillErrorMessage(QDir::toNativeSeparators(workFolder), FileProblem::Create);
             return false;
         }
-        const QString defaults = m_locations.applicationFolder + u"MrlOverallSet.dat"_s;
-        if (QFileInfo::exists(defaults))
-            QFile::copy(defaults, workFile(u"MrlOverallSet.dat"_s));
+        // Beside the program in a build folder; in the shared data of an installation.
+        const QStringList candidates = {m_locations.applicationFolder + u"MrlOverallSet.dat"_s,
+                                        m_locations.applicationFolder + u"../share/mirelto/MrlOverallSet.dat"_s};
+        for (const QString &defaults : candidates) {
+            if (QFileInfo::exists(defaults)) {
+                QFile::copy(defaults, workFile(u"MrlOverallSet.dat"_s));
+                break;
+            }
+        }
     }
     for (const QString &sub : {u"OnLine"_s, u"Logs"_s, u"Private"_s}) {
         const QString path = workFolder + sub;

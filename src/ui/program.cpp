@@ -25,6 +25,8 @@ int runProgram(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Mirelto"_s);
     QApplication::setApplicationVersion(Platform::programVersion());
+    // Ties the windows to the installed mirelto.desktop, for the desktop's icon and name.
+    QGuiApplication::setDesktopFileName(u"mirelto"_s);
 
     Platform::SingleInstance instance(QCoreApplication::applicationFilePath());
     switch (instance.claim()) {

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void cleanup();
 
     void firstStartLaysOutTheWorkFolder();
+    void firstStartFindsTheInstalledDefaults();
     void dictionariesLoadAtStartAndSessionOpening();
     void applicationStartFailures_data();
     void applicationStartFailures();
@@ -147,6 +148,18 @@ void ApplicationTest::firstStartLaysOutTheWorkFolder()
     QCOMPARE(m_application->pictures().rowCount(), 2);
     QVERIFY(m_application->pictures().isFresh());
     QVERIFY(m_dialogs.informed.isEmpty());
+}
+
+void ApplicationTest::firstStartFindsTheInstalledDefaults()
+{
+    // Installed, the program is in bin/ and its defaults in share/mirelto/.
+    const QString installed = m_root->filePath(u"share/mirelto/"_s);
+    QVERIFY(QDir().mkpath(installed));
+    QVERIFY(QFile::rename(m_app + u"MrlOverallSet.dat"_s, installed + u"MrlOverallSet.dat"_s));
+    m_app = m_root->filePath(u"bin/"_s);
+    QVERIFY(QDir().mkpath(m_app));
+    QVERIFY(startOn(picturesFolder()));
+    QCOMPARE(readFile(work(u"MrlOverallSet.dat"_s)), readFile(installed + u"MrlOverallSet.dat"_s));
 }
 
 void ApplicationTest::dictionariesLoadAtStartAndSessionOpening()
