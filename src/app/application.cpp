@@ -552,6 +552,16 @@ void Application::startTick()
     m_freeTextEditor->resumeStage2();
 }
 
+void Application::anotherLaunch(const QString &folder)
+{
+    if (!m_sessionOpen || folder.isEmpty() || Platform::isSameFolder(folder, m_folder))
+        return;
+    m_dialogs.inform({L10n::title(),
+                      text("Mirelto is already working on folder %1. Close it first to work on folder %2.")
+                          .arg(QDir::toNativeSeparators(m_folder), QDir::toNativeSeparators(folder)),
+                      Platform::Severity::Information});
+}
+
 void Application::close()
 {
     if (!m_sessionOpen)

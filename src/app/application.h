@@ -108,6 +108,9 @@ public:
 
     // The start tick, once, shortly after the main window is shown.
     void startTick();
+    // Another copy of the program was started on folder (empty: on none) and ended, since this
+    // one runs: when it named another folder than this one's, the user is told this one goes on.
+    void anotherLaunch(const QString &folder);
     // Closing the main window.
     void close();
 

@@ -26,7 +26,7 @@ SingleInstance::SingleInstance(const QString &key, const QString &folder, QObjec
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Outcome SingleInstance::claim()
+SingleInstance::Outcome SingleInstance::claim(const QString &folder)
 {
     QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
     m_lock = std::make_unique<QLockFile>(m_lockPath);
@@ -39,7 +39,7 @@ SingleInstance::Outcome SingleInstance::claim()
         QLocalSocket socket;
         socket.connectToServer(m_name);
         if (socket.waitForConnected(2000)) {
-            socket.write("raise\n");
+            socket.write("raise " + folder.toUtf8() + '\n');
             socket.waitForBytesWritten(2000);
             socket.disconnectFromServer();
         }
@@ -52,7 +52,16 @@ SingleInstance::Outcome SingleInstance::claim()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            Q_EMIT raiseRequested();
+            // One line: "raise", a space and the later copy's folder.
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                const QByteArray line = socket->readLine(64 * 1024).trimmed();
+                const QString named = QString::fromUtf8(line.startsWith("raise ") ? line.mid(6) : QByteArray());
+                // Told from the event loop, not from within the socket's signal: what the window
+                // shows then may run an event loop of its own, in which the socket goes away.
+                QMetaObject::invokeMethod(this, [this, named] { Q_EMIT raiseRequested(named); }, Qt::QueuedConnection);
+            });
         }
     });
     if (!m_server->listen(m_name))

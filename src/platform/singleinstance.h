@@ -12,7 +12,7 @@ namespace Platform {
 
 // Keeps the program to one running copy per executable path. The first copy holds a lock file
 // and listens on a local socket; a later copy finds the lock taken, asks the first one to come
-// to the front and ends.
+// to the front, tells it the folder it was started on, and ends.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -32,12 +32,14 @@ public:
     explicit SingleInstance(const QString &key, const QString &folder = {}, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    Outcome claim();
+    // folder: the folder this copy was started on, handed to the running copy when there is one.
+    Outcome claim(const QString &folder = {});
     QString errorString() const { return m_error; }
 
 Q_SIGNALS:
-    // A later copy asked this one to show its window.
-    void raiseRequested();
+    // A later copy asked this one to show its window; folder is the one it was started on (empty
+    // when none).
+    void raiseRequested(const QString &folder);
 
 private:
     QString m_name;

@@ -28,8 +28,10 @@ int runProgram(int argc, char **argv)
     // Ties the windows to the installed mirelto.desktop, for the desktop's icon and name.
     QGuiApplication::setDesktopFileName(u"mirelto"_s);
 
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString folderArgument = arguments.size() > 1 ? arguments.at(1) : QString();
     Platform::SingleInstance instance(QCoreApplication::applicationFilePath());
-    switch (instance.claim()) {
+    switch (instance.claim(folderArgument.isEmpty() ? QString() : Platform::folderFromArgument(folderArgument))) {
     case Platform::SingleInstance::Outcome::OtherRunning:
         return 0;
     case Platform::SingleInstance::Outcome::Failed:
@@ -47,12 +49,14 @@ int runProgram(int argc, char **argv)
     MainWindow window(program);
     dialogs.setParentWindow(&window);
     QObject::connect(&dialogs, &QtDialogs::statusMessage, &window, &MainWindow::showStatus);
-    QObject::connect(&instance, &Platform::SingleInstance::raiseRequested, &window, [&window] {
-        if (window.isMinimized())
-            window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
+    QObject::connect(&instance, &Platform::SingleInstance::raiseRequested, &window,
+                     [&window, &program](const QString &folder) {
+                         if (window.isMinimized())
+                             window.showNormal();
+                         window.raise();
+                         window.activateWindow();
+                         program.anotherLaunch(folder);
+                     });
     // SIGTERM and SIGINT end the program whatever box is open: the boxes close as cancelled and
     // every later question keeps everything. Before the window is shown the start-up unwinds on
     // its own; once it is shown it closes the ordinary way, saving what closing saves, as soon as
@@ -67,8 +71,7 @@ int runProgram(int argc, char **argv)
         }
     });
 
-    const QStringList arguments = QCoreApplication::arguments();
-    if (!program.start(arguments.size() > 1 ? arguments.at(1) : QString()))
+    if (!program.start(folderArgument))
         return program.startupError().isEmpty() ? 0 : 1;
     if (dialogs.isEnding()) {
         program.close();

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void folderOfReadOnlyPicturesLeavesNoWorkFiles();
     void resumedFolderReportsInTheStatusLine();
     void killedRunsLogIsTrimmedAtTheNextStart();
+    void anotherLaunchOnAnotherFolderIsTold();
     void damagedWorkFilesAreToldInBoxesTheStartTickLeaves();
     void picturesThatCannotBeListedAreToldAtTheStartTick();
     void closingSavesTheFolderSettingsAndMayShowMessageOne();
@@ -465,6 +466,18 @@ void ApplicationTest::resumedFolderReportsInTheStatusLine()
     QCOMPARE(caption.at(0).at(0).toString(), u"Mirelto - "_s + picturesFolder());
     QCOMPARE(m_dialogs.statuses.size(), 1);
     QCOMPARE(m_dialogs.statuses.at(0).text, u"Previously closed session has been resumed"_s);
+}
+
+void ApplicationTest::anotherLaunchOnAnotherFolderIsTold()
+{
+    QVERIFY(startOn(picturesFolder()));
+    m_application->anotherLaunch(QString());
+    m_application->anotherLaunch(picturesFolder() + u"/."_s);
+    QVERIFY(m_dialogs.informed.isEmpty());
+    m_application->anotherLaunch(m_root->path());
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, u"Mirelto is already working on folder "_s + picturesFolder()
+                                                + u". Close it first to work on folder "_s + m_root->path() + u'.');
 }
 
 void ApplicationTest::killedRunsLogIsTrimmedAtTheNextStart()
