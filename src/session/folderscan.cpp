@@ -101,8 +101,7 @@ std::optional<QString> decodedName(const char *name)
     const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
     if (!Records::TextCodec::isValidUtf8(bytes))
         return std::nullopt;
-    // Names are mostly ASCII, which converts much faster as Latin-1 and gives the same string.
-    return Records::TextCodec::decode(bytes);
+    return QString::fromUtf8(bytes);
 }
 
 } // namespace
