@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/titleexample.h"
+
 #include "app/infomessages.h"
 
 #include "compose/changedprefixsuffix.h"
@@ -33,6 +35,7 @@
 #include "session/pictures.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
+#include "session/stageguide.h"
 #include "session/stageworkflow.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
@@ -177,6 +180,22 @@ void Application::createStage2()
     connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, this, [this] { m_workflow->endRetitling(); });
     connect(m_testPreview.get(), &Retitle::TestPreview::correctionStarted, this,
             [this] { m_freeTextEditor->BtnEditAllClick(); });
+
+    m_stageGuide = std::make_unique<Session::StageGuide>(*m_workflow);
+    m_titleExample = std::make_unique<TitleExample>(TitleExample::Sources{
+        *m_sessionSettings, *m_numberSettings, *m_pictures, *m_freeTextEditor, *m_editLine, *m_exifTags});
+    TitleExample *example = m_titleExample.get();
+    connect(m_titleSettings.get(), &Compose::TitleSettingsModel::changed, example, &TitleExample::scheduleUpdate);
+    connect(m_numberSettings.get(), &Compose::NumberSettingsModel::changed, example, &TitleExample::scheduleUpdate);
+    connect(m_dateTimeSettings.get(), &Compose::DateTimeSettingsModel::changed, example,
+            &TitleExample::scheduleUpdate);
+    connect(m_pictures.get(), &Session::PictureSession::rowsChanged, example, &TitleExample::scheduleUpdate);
+    connect(m_pictures.get(), &Session::PictureSession::tableRebuilt, example, &TitleExample::scheduleUpdate);
+    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, example, &TitleExample::scheduleUpdate);
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, example,
+            &TitleExample::scheduleUpdate);
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::areaChanged, example, &TitleExample::scheduleUpdate);
+    connect(m_editLine.get(), &Dictionary::EditLine::textChanged, example, &TitleExample::scheduleUpdate);
 }
 
 Application::~Application() = default;

@@ -44,6 +44,7 @@ class NoSubjects;
 class PictureSession;
 class DictionaryLine;
 class Selection;
+class StageGuide;
 class StageWorkflow;
 } // namespace Session
 namespace Dictionary {
@@ -52,6 +53,8 @@ class EditLine;
 } // namespace Dictionary
 
 namespace App {
+
+class TitleExample;
 
 // Where the program finds its folders.
 struct Locations
@@ -133,6 +136,8 @@ public:
     // The Active and Static dictionaries with their context dictionaries.
     Dictionary::DictionaryStore &dictionaries() { return *m_dictionaries; }
     Session::StageWorkflow &workflow() { return *m_workflow; }
+    Session::StageGuide &stageGuide() { return *m_stageGuide; }
+    TitleExample &titleExample() { return *m_titleExample; }
     Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
     // The free-text edit line of stage 2 with its completions.
     Dictionary::EditLine &editLine() { return *m_editLine; }
@@ -178,6 +183,8 @@ private:
     std::unique_ptr<Session::Selection> m_selection;
     std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;
     std::unique_ptr<Session::StageWorkflow> m_workflow;
+    std::unique_ptr<Session::StageGuide> m_stageGuide;
+    std::unique_ptr<TitleExample> m_titleExample;
     std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
     std::unique_ptr<Dictionary::EditLine> m_editLine;
     std::unique_ptr<Session::DictionaryLine> m_dictionaryLine;

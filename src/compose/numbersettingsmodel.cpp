@@ -254,16 +254,26 @@ bool NumberSettingsModel::NumberWillFit()
     return false;
 }
 
-NumberElement &NumberSettingsModel::startPass()
+NumberElement::Source NumberSettingsModel::numberSource() const
 {
     const Settings::SessionSettingsRec &rec = m_settings.folderRec();
-    NumberElement::Source source = NumberElement::Source::None;
     if (rec.extractNumber)
-        source = NumberElement::Source::Extract;
-    else if (rec.useCounter)
-        source = NumberElement::Source::Counter;
-    m_pass.emplace(source, NumberElement::Direction(inspectDirection()), digitsIndex() + 1, startValue());
+        return NumberElement::Source::Extract;
+    if (rec.useCounter)
+        return NumberElement::Source::Counter;
+    return NumberElement::Source::None;
+}
+
+NumberElement &NumberSettingsModel::startPass()
+{
+    m_pass.emplace(numberSource(), NumberElement::Direction(inspectDirection()), digitsIndex() + 1, startValue());
     return *m_pass;
+}
+
+NumberElement NumberSettingsModel::exampleElement(int preceding) const
+{
+    return NumberElement(numberSource(), NumberElement::Direction(inspectDirection()), digitsIndex() + 1,
+                         qint64(startValue()) + preceding);
 }
 
 void NumberSettingsModel::updateCounterAfterRetitle()

@@ -85,6 +85,9 @@ public:
 
     // The number element of a new test pass; its counter starts at the start value.
     NumberElement &startPass();
+    // A number element for one example title, as a pass would number the picture that has
+    // preceding pictures before it; it leaves the pass of the last test alone.
+    NumberElement exampleElement(int preceding) const;
     // After a retitling: with the counter on, the start value becomes the value after the last
     // number used in the last pass (1 with "Reset") and is written to the program-wide settings.
     void updateCounterAfterRetitle();
@@ -97,6 +100,7 @@ private:
     void storeFolder();
     void storeCounter();
     qint32 startValue() const;
+    NumberElement::Source numberSource() const;
 
     Settings::SessionSettings &m_settings;
     Platform::Dialogs &m_dialogs;

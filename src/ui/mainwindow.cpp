@@ -10,6 +10,7 @@
 #include "ui/prefixsuffixpanel.h"
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
+#include "ui/stagecolumn.h"
 #include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
@@ -38,14 +39,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QEvent>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QStatusBar>
 #include <QTableView>
@@ -91,23 +91,17 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_panels = new QWidget;
-    m_panels->setObjectName(u"panelArea"_s);
-    m_panelLayout = new QVBoxLayout(m_panels);
-    auto *panelScroll = new QScrollArea;
-    m_panelScroll = panelScroll;
-    panelScroll->setWidget(m_panels);
-    panelScroll->setWidgetResizable(true);
-    panelScroll->setFrameShape(QFrame::NoFrame);
-    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    createStageColumn();
 
     auto *splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(u"mainSplitter"_s);
+    splitter->setChildrenCollapsible(false);
     splitter->addWidget(m_table);
-    splitter->addWidget(panelScroll);
+    splitter->addWidget(m_stageColumn);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
+    m_splitter = splitter;
     setCentralWidget(splitter);
-
 
     m_statusLabel = new QLabel;
     m_statusLabel->setObjectName(u"statusMessage"_s);
@@ -126,10 +120,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     addStage2Commands(*this, m_application);
     createTitleElementCommands();
     createRetitleCommands();
-    m_panelLayout->addStretch(1);
-    // Panels appear and disappear with the stages; the column takes the room the shown ones need.
-    m_panels->installEventFilter(this);
-    fitPanelColumn();
+    m_stageColumn->finishPages();
     // Some keys belong to the window before the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
 
@@ -144,8 +135,6 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_panels && event->type() == QEvent::LayoutRequest)
-        fitPanelColumn();
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -156,21 +145,27 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             event->accept();
             return true;
         }
+        if (event->type() == QEvent::KeyPress && m_stageColumn->activateAccessKeyOnClosedPage(*key)) {
+            event->accept();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::fitPanelColumn()
+void MainWindow::createStageColumn()
 {
-    const int width = m_panels->minimumSizeHint().width() + m_panelScroll->verticalScrollBar()->sizeHint().width()
-                      + 2 * m_panelScroll->frameWidth();
-    if (width != m_panelScroll->minimumWidth())
-        m_panelScroll->setMinimumWidth(width);
+    m_stageColumn = new StageColumn(m_application.stageGuide(), m_application.titleExample());
 }
 
 void MainWindow::addPanel(QWidget *panel, int stretch)
 {
-    m_panelLayout->addWidget(panel, stretch);
+    addPanel(m_buildingPage, panel, stretch);
+}
+
+void MainWindow::addPanel(Session::StagePage page, QWidget *panel, int stretch)
+{
+    m_stageColumn->addPanel(page, panel, stretch);
 }
 
 void MainWindow::createSelectionCommands()
@@ -178,7 +173,8 @@ void MainWindow::createSelectionCommands()
     Session::Selection &selection = m_application.selection();
     auto *panel = new SelectionPanel(selection);
     connect(panel, &SelectionPanel::maintainStringsRequested, this, &MainWindow::maintainSelectionStrings);
-    addPanel(panel);
+    addPanel(Session::StagePage::SelectPictures, panel);
+    m_buildingPage = Session::StagePage::EditFreeText;
 
     QMenu *menu = menuBar()->addMenu(L10n::text("&Select"));
     const struct
@@ -266,11 +262,13 @@ void MainWindow::createTitleElementCommands()
 {
     Compose::TitleSettingsModel &model = m_application.titleSettings();
     auto *prefixSuffix = new PrefixSuffixPanel(model);
-    addPanel(prefixSuffix);
+    addPanel(Session::StagePage::TitleElements, prefixSuffix);
     addElementPanels();
     auto *finalStage = new FinalStagePanel(model);
     connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this, &MainWindow::testAndPreviewRequested);
-    addPanel(finalStage);
+    addPanel(Session::StagePage::FinalStage, finalStage);
+    // Test & Preview ends every stage: it stays in view below the pages.
+    m_stageColumn->addToActionBar(finalStage->testAndPreviewButton());
 
     QMenu *menu = menuBar()->addMenu(L10n::text("Add title &elements"));
     QAction *prefix = menu->addAction(L10n::text(183, "Prefix"));
@@ -331,7 +329,7 @@ void MainWindow::createTitleElementCommands()
 void MainWindow::addElementPanels()
 {
     auto *number = new NumberPanel(m_application.numberSettings());
-    addPanel(number);
+    addPanel(Session::StagePage::TitleElements, number);
     auto *dateTime = new DateTimePanel(m_application.dateTimeSettings());
     connect(dateTime, &DateTimePanel::dayNameRequested, this, [this] {
         Compose::DayNameModel model(m_application.sessionSettings(), m_application.titleSettings(), QLocale::system(),
@@ -340,7 +338,7 @@ void MainWindow::addElementPanels()
         if (dialog.exec() == QDialog::Accepted)
             m_application.dateTimeSettings().notifyChanged();
     });
-    addPanel(dateTime);
+    addPanel(Session::StagePage::TitleElements, dateTime);
 
     // Like the other panels of the elements group, these rest while stage 2 runs or the folder is
     // being retitled.
@@ -408,10 +406,10 @@ void MainWindow::createRetitleCommands()
     Retitle::Retitler &retitler = m_application.retitler();
     connect(&retitler, &Retitle::Retitler::retitlingStarted, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_panels->setEnabled(false);
+        m_stageColumn->setEnabled(false);
     });
     connect(&retitler, &Retitle::Retitler::retitlingFinished, this, [this] {
-        m_panels->setEnabled(true);
+        m_stageColumn->setEnabled(true);
         QGuiApplication::restoreOverrideCursor();
     });
     connect(&retitler, &Retitle::Retitler::currentRowChanged, this, [this](int row) {
@@ -486,8 +484,12 @@ void MainWindow::showForSession()
     const App::WindowLayout &layout = m_application.windowLayout();
     if (layout.fixedMaximised)
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    if (layout.maximised || layout.fixedMaximised)
+    if (layout.maximised || layout.fixedMaximised) {
+        // Without a window manager a maximised window keeps its size: fill the screen ourselves.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
         showMaximized();
+    }
     else
         show();
 }

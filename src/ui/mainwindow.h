@@ -1,11 +1,13 @@
 #pragma once
 
+#include "session/stageguide.h"
+
 #include <QMainWindow>
 
 class QLabel;
 class QMenu;
 class QVBoxLayout;
-class QScrollArea;
+class QSplitter;
 class QTableView;
 class QTimer;
 
@@ -18,6 +20,8 @@ class PictureTableModel;
 
 namespace Ui {
 
+class StageColumn;
+
 // The main window: the picture table, the panel area beside it where the stages show their
 // controls, and the status line with the selected count.
 class MainWindow final : public QMainWindow
@@ -29,7 +33,9 @@ public:
     ~MainWindow() override;
 
     QTableView *pictureTable() const { return m_table; }
-    // The column beside the table where the stages show their controls, top to bottom.
+    // The column beside the table where the stages show their controls: a panel goes on the page
+    // of its stage, top to bottom; without a page, on the page being built.
+    void addPanel(Session::StagePage page, QWidget *panel, int stretch = 0);
     void addPanel(QWidget *panel, int stretch = 0);
     QString statusText() const;
     QString selectedCountText() const;
@@ -58,14 +64,14 @@ private:
     void maintainSelectionStrings();
     void updateColumns();
     void updateSelectedCount();
-    void fitPanelColumn();
+    void createStageColumn();
 
     App::Application &m_application;
     Session::PictureTableModel *m_model = nullptr;
     QTableView *m_table = nullptr;
-    QWidget *m_panels = nullptr;
-    QScrollArea *m_panelScroll = nullptr;
-    QVBoxLayout *m_panelLayout = nullptr;
+    StageColumn *m_stageColumn = nullptr;
+    QSplitter *m_splitter = nullptr;
+    Session::StagePage m_buildingPage = Session::StagePage::SelectPictures;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;
     QTimer *m_statusTimer = nullptr;

@@ -38,12 +38,12 @@ NumberPanel::NumberPanel(NumberSettingsModel &model, QWidget *parent) : QWidget(
     layout->addWidget(m_extract, 0, 0, 1, 2);
     layout->addWidget(new QLabel(NumberSettingsModel::inspectCaption()), 1, 0);
     layout->addWidget(m_direction, 1, 1);
-    layout->addWidget(m_counter, 2, 0, 1, 2);
+    layout->addWidget(m_counter, 2, 0);
+    layout->addWidget(m_reset, 2, 1, Qt::AlignRight);
     layout->addWidget(new QLabel(NumberSettingsModel::startCaption()), 3, 0);
     layout->addWidget(m_start, 3, 1);
-    layout->addWidget(m_reset, 4, 1);
-    layout->addWidget(new QLabel(NumberSettingsModel::digitsCaption()), 5, 0);
-    layout->addWidget(m_digits, 5, 1);
+    layout->addWidget(new QLabel(NumberSettingsModel::digitsCaption()), 4, 0);
+    layout->addWidget(m_digits, 4, 1);
     layout->setColumnStretch(1, 1);
 
     m_start->installEventFilter(this);

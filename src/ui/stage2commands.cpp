@@ -22,7 +22,7 @@ using Session::FreeTextEditor;
 void addStage2Commands(MainWindow &window, App::Application &application)
 {
     auto *panel = new Stage2Panel(application, window.pictureTable());
-    window.addPanel(panel);
+    window.addPanel(Session::StagePage::EditFreeText, panel);
     FreeTextEditor &editor = application.freeTextEditor();
     Session::StageWorkflow &workflow = application.workflow();
 

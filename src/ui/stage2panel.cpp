@@ -36,9 +36,11 @@ using Session::FreeTextEditor;
 using Session::PictureSession;
 
 Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidget *parent)
-    : QGroupBox(caption(), parent), m_application(application), m_table(table)
+    : QGroupBox(parent), m_application(application), m_table(table)
 {
     setObjectName(u"stage2Panel"_s);
+    // The page it stands on carries the stage's name.
+    setFlat(true);
     FreeTextEditor &editor = application.freeTextEditor();
     auto *layout = new QVBoxLayout(this);
 
@@ -108,10 +110,11 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     m_jump->setObjectName(u"jumpEmpty"_s);
     m_quit = new QPushButton(FreeTextEditor::quitCaption());
     m_quit->setObjectName(u"quitEditing"_s);
-    area->addWidget(m_delete, 3, 0);
-    area->addWidget(m_enter, 3, 1);
-    area->addWidget(m_jump, 3, 2);
-    area->addWidget(m_quit, 3, 3);
+    // Two buttons a row keep the column narrow enough to leave the table room on a small screen.
+    area->addWidget(m_delete, 3, 0, 1, 2);
+    area->addWidget(m_enter, 3, 2, 1, 2);
+    area->addWidget(m_jump, 4, 0, 1, 2);
+    area->addWidget(m_quit, 4, 2, 1, 2);
     layout->addWidget(m_area);
 
     connect(m_editAll, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEditAllClick);
@@ -181,11 +184,6 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     refresh();
-}
-
-QString Stage2Panel::caption()
-{
-    return L10n::text("Stage 2 - Edit free text per picture");
 }
 
 void Stage2Panel::fillDropDown(QComboBox *field, const Compose::PicTextList &list)

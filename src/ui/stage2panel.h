@@ -30,7 +30,6 @@ class Stage2Panel final : public QGroupBox
 public:
     Stage2Panel(App::Application &application, QTableView *table, QWidget *parent = nullptr);
 
-    static QString caption();
     // Opens the dialog "Cut characters" for the selected pictures.
     void cutCharacters();
 

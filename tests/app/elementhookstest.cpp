@@ -1,8 +1,11 @@
 #include "app/application.h"
+#include "app/titleexample.h"
 
 #include "compose/exiftagdatabase.h"
 #include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
+#include "compose/titlesettingsmodel.h"
+#include "session/freetexteditor.h"
 #include "platform/foldermenu.h"
 #include "retitle/testpreview.h"
 #include "session/picturesession.h"
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void tagDialogReadsThePicturesOfTheFolder();
     void counterRunsThroughAPassAndOn();
     void startValueThatDoesNotFitStopsTestAndPreview();
+    void exampleFollowsElementsAndThePicture();
 
 private:
     bool start();
@@ -156,6 +160,34 @@ void ElementHooksTest::startValueThatDoesNotFitStopsTestAndPreview()
     m_application->testPreview().TestPreviewClick([&] { shown = true; });
     QVERIFY(!shown);
     QCOMPARE(m_dialogs.statuses.last().text, u"Number will not fit in 3 digit(s)"_s);
+}
+
+void ElementHooksTest::exampleFollowsElementsAndThePicture()
+{
+    QVERIFY(start());
+    useCounter(u"98"_s, 1);
+    TitleExample &example = m_application->titleExample();
+    Session::PictureSession &pictures = m_application->pictures();
+    const int first = pictures.row(0).currentTitle == u"IMG_0001.jpg"_s ? 0 : 1;
+    m_application->freeTextEditor().setCurrentRow(1 - first);
+    // The second picture is numbered as a pass would number it.
+    QTRY_COMPARE(example.currentTitle(), u"img_0002.JPG"_s);
+    QCOMPARE(example.title(), u"99.JPG"_s);
+
+    Compose::TitleSettingsModel &title = m_application->titleSettings();
+    title.setUsePrefix(true);
+    (void)title.editPrefix(u"Trip"_s, 4);
+    QTRY_VERIFY(example.title().startsWith(u"Trip"_s));
+    QVERIFY(example.title().endsWith(u"99.JPG"_s));
+
+    // Composing the example leaves the counter of a pass alone.
+    example.update();
+    Retitle::TestPreview &preview = m_application->testPreview();
+    preview.TestPreviewClick([&] { preview.runPass(); });
+    QStringList titles;
+    for (const Retitle::Rtitle &made : preview.result().titles)
+        titles.append(made.FinalTitle);
+    QVERIFY2(titles.join(u' ').contains(u"98.jpg"_s), qPrintable(titles.join(u' ')));
 }
 
 QTEST_GUILESS_MAIN(ElementHooksTest)
