@@ -1,5 +1,7 @@
 #include "ui/completionlist.h"
 
+#include "ui/themecolours.h"
+
 #include "dictionary/editline.h"
 
 #include <QKeyEvent>
@@ -22,14 +24,14 @@ CompletionList::CompletionList(EditLine &line, QWidget *parent) : QListWidget(pa
     refresh();
 }
 
-QColor CompletionList::activeColour()
+QColor CompletionList::activeColour(const QPalette &palette)
 {
-    return QColor(Qt::blue);
+    return ThemeColours::text(Tint::ActiveEntry, palette);
 }
 
-QColor CompletionList::staticColour()
+QColor CompletionList::staticColour(const QPalette &palette)
 {
-    return QColor(Qt::black);
+    return palette.color(QPalette::Text);
 }
 
 void CompletionList::refresh()
@@ -43,7 +45,7 @@ void CompletionList::refresh()
     clear();
     for (const Dictionary::CompletionLine &completion : m_shown) {
         auto *item = new QListWidgetItem(completion.text, this);
-        item->setForeground(completion.active ? activeColour() : staticColour());
+        item->setForeground(completion.active ? activeColour(palette()) : staticColour(palette()));
     }
     showHighlight();
 }

@@ -20,8 +20,8 @@ class CompletionList final : public QListWidget
 public:
     explicit CompletionList(Dictionary::EditLine &line, QWidget *parent = nullptr);
 
-    static QColor activeColour();
-    static QColor staticColour();
+    static QColor activeColour(const QPalette &palette);
+    static QColor staticColour(const QPalette &palette);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,5 +1,7 @@
 #include "ui/contextpanel.h"
 
+#include "ui/themecolours.h"
+
 #include "dictionary/editline.h"
 #include "ui/completionlist.h"
 
@@ -45,7 +47,7 @@ public:
             const int at = start.toInt();
             const int left = textRect.left() + metrics.horizontalAdvance(text.left(at));
             const int width = metrics.horizontalAdvance(text.mid(at, keyLength));
-            painter->fillRect(QRect(left, textRect.top(), width, textRect.height()), ContextPanel::occurrenceColour());
+            painter->fillRect(QRect(left, textRect.top(), width, textRect.height()), ContextPanel::occurrenceColour(item.palette));
         }
         painter->setFont(item.font);
         painter->setPen(index.data(Qt::ForegroundRole).value<QBrush>().color());
@@ -108,9 +110,9 @@ QListWidget *ContextPanel::list() const
     return m_list;
 }
 
-QColor ContextPanel::occurrenceColour()
+QColor ContextPanel::occurrenceColour(const QPalette &palette)
 {
-    return QColor(Qt::yellow);
+    return ThemeColours::highlight(Tint::Occurrence, palette);
 }
 
 void ContextPanel::refresh()
@@ -121,7 +123,8 @@ void ContextPanel::refresh()
         m_list->clear();
         for (const Dictionary::ContextLine &contextLine : m_shown) {
             auto *item = new QListWidgetItem(contextLine.text, m_list);
-            item->setForeground(contextLine.active ? CompletionList::activeColour() : CompletionList::staticColour());
+            item->setForeground(contextLine.active ? CompletionList::activeColour(palette())
+                                                : CompletionList::staticColour(palette()));
             QVariantList starts;
             for (int start : contextLine.occurrences)
                 starts.append(start);

@@ -31,7 +31,7 @@ public:
     QListWidget *list() const;
     QLabel *statusField(int field) const { return field == 0 ? m_status0 : m_status1; }
 
-    static QColor occurrenceColour();
+    static QColor occurrenceColour(const QPalette &palette);
 
 protected:
     void leaveEvent(QEvent *event) override;

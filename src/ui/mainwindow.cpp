@@ -11,6 +11,7 @@
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
 #include "ui/stagecolumn.h"
+#include "ui/themecolours.h"
 #include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
@@ -45,6 +46,7 @@
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QEvent>
 #include <QVBoxLayout>
 #include <QStatusBar>
@@ -85,6 +87,8 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
+    // Tab goes on to the next control, as everywhere else in the window.
+    m_table->setTabKeyNavigation(false);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
@@ -249,7 +253,7 @@ void MainWindow::createSelectionCommands()
             selection.toggleRow(index.row(), QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     });
     auto *toggle = new QAction(this);
-    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    toggle->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_Space)});
     toggle->setShortcutContext(Qt::WidgetShortcut);
     m_table->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this, &selection] {
@@ -443,16 +447,16 @@ void MainWindow::updateColumns()
         const bool shown = m_model->headerData(column, Qt::Horizontal, Session::PictureTableModel::ColumnShownRole).toBool();
         m_table->setColumnHidden(column, !shown);
     }
-    const QFontMetrics metrics = m_table->fontMetrics();
-    m_table->setColumnWidth(PictureSession::NumberColumn, metrics.horizontalAdvance(u"000000"_s));
-    m_table->setColumnWidth(PictureSession::MarkerColumn, 36);
-    m_table->setColumnWidth(PictureSession::TitleColumn, metrics.horizontalAdvance(u"M"_s) * 22);
-    m_table->setColumnWidth(PictureSession::PrefixColumn, metrics.horizontalAdvance(u"M"_s) * 8);
-    m_table->setColumnWidth(PictureSession::SuffixColumn, metrics.horizontalAdvance(u"M"_s) * 8);
-    const int freeText = m_application.pictures().freeTextColumn();
-    m_table->setColumnWidth(freeText, metrics.horizontalAdvance(u"M"_s) * 26);
-    header->setStretchLastSection(true);
-    header->setSectionResizeMode(QHeaderView::Interactive);
+    // Every column as wide as what it holds, the free text taking what is left: the current title
+    // is never cut to make room for empty columns.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(PictureSession::MarkerColumn, QHeaderView::Fixed);
+    m_table->setColumnWidth(PictureSession::MarkerColumn, qMax(36, m_table->fontMetrics().horizontalAdvance(
+                                                                       m_model->headerData(PictureSession::MarkerColumn,
+                                                                                           Qt::Horizontal).toString())
+                                                                       + 16));
+    header->setSectionResizeMode(m_application.pictures().freeTextColumn(), QHeaderView::Stretch);
 }
 
 void MainWindow::updateSelectedCount()
@@ -474,17 +478,45 @@ QString MainWindow::selectedCountText() const
 
 void MainWindow::showStatus(const QString &text, bool error, int seconds)
 {
-    m_statusLabel->setStyleSheet(error ? u"color: #c01818; font-weight: bold;"_s : QString());
+    QPalette palette = m_statusLabel->palette();
+    palette.setColor(QPalette::WindowText, error ? ThemeColours::text(Tint::Error, this->palette())
+                                                 : this->palette().color(QPalette::WindowText));
+    m_statusLabel->setPalette(palette);
+    QFont font = m_statusLabel->font();
+    font.setBold(error);
+    m_statusLabel->setFont(font);
     m_statusLabel->setText(text);
     m_statusTimer->start(qMax(1, seconds) * 1000);
+}
+
+QString MainWindow::windowStatePath() const
+{
+    return m_application.workFile(u"Window.ini"_s);
+}
+
+void MainWindow::restoreWindowState()
+{
+    const QSettings stored(windowStatePath(), QSettings::IniFormat);
+    restoreGeometry(stored.value(u"geometry"_s).toByteArray());
+    m_splitter->restoreState(stored.value(u"splitter"_s).toByteArray());
+}
+
+void MainWindow::storeWindowState() const
+{
+    QSettings stored(windowStatePath(), QSettings::IniFormat);
+    stored.setValue(u"geometry"_s, saveGeometry());
+    stored.setValue(u"splitter"_s, m_splitter->saveState());
 }
 
 void MainWindow::showForSession()
 {
     const App::WindowLayout &layout = m_application.windowLayout();
+    // Size, place and splitter as the user left them; a screen that asks for a maximised window
+    // gets one all the same.
+    restoreWindowState();
     if (layout.fixedMaximised)
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    if (layout.maximised || layout.fixedMaximised) {
+    if (layout.fixedMaximised || (layout.maximised && !isMaximized())) {
         // Without a window manager a maximised window keeps its size: fill the screen ourselves.
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             setGeometry(screen->availableGeometry());
@@ -498,6 +530,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
+        storeWindowState();
         m_application.close();
     }
     event->accept();

@@ -65,6 +65,9 @@ private:
     void updateColumns();
     void updateSelectedCount();
     void createStageColumn();
+    QString windowStatePath() const;
+    void restoreWindowState();
+    void storeWindowState() const;
 
     App::Application &m_application;
     Session::PictureTableModel *m_model = nullptr;

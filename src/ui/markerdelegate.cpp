@@ -1,5 +1,7 @@
 #include "ui/markerdelegate.h"
 
+#include "ui/themecolours.h"
+
 #include "session/picturerow.h"
 #include "session/picturetablemodel.h"
 
@@ -19,7 +21,7 @@ void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (marker == Session::Marker::erroneous) {
-        painter->setPen(QPen(QColor(200, 30, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
+        painter->setPen(QPen(ThemeColours::text(Tint::Error, option.palette), 2.4, Qt::SolidLine, Qt::RoundCap));
         painter->drawLine(box.topLeft() + QPointF(2, 2), box.bottomRight() - QPointF(2, 2));
         painter->drawLine(box.topRight() + QPointF(-2, 2), box.bottomLeft() + QPointF(2, -2));
     } else {
@@ -28,7 +30,8 @@ void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.82);
         tick.lineTo(box.left() + side * 0.88, box.top() + side * 0.2);
         const bool correct = marker == Session::Marker::correct;
-        painter->setPen(QPen(correct ? QColor(90, 160, 90) : QColor(20, 140, 40), correct ? 1.6 : 2.6, Qt::SolidLine,
+        const QColor green = ThemeColours::text(Tint::Success, option.palette);
+        painter->setPen(QPen(correct ? green.lighter(130) : green, correct ? 1.6 : 2.6, Qt::SolidLine,
                              Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(tick);
     }

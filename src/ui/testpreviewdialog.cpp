@@ -1,5 +1,7 @@
 #include "ui/testpreviewdialog.h"
 
+#include "ui/themecolours.h"
+
 #include "retitle/previewreport.h"
 #include "retitle/testpreview.h"
 
@@ -8,7 +10,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QTextTable>
 #include <QStackedWidget>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,19 +32,19 @@ using Retitle::ReportLine;
 constexpr qreal titleIndent = 12;
 constexpr qreal columnGap = 24;
 
-QColor colourOf(ReportLine::Colour colour)
+QColor colourOf(ReportLine::Colour colour, const QPalette &palette)
 {
     switch (colour) {
     case ReportLine::Colour::Red:
-        return QColor(0xc0, 0x00, 0x00);
+        return ThemeColours::text(Tint::Error, palette);
     case ReportLine::Colour::Blue:
-        return QColor(0x00, 0x00, 0xc0);
+        return ThemeColours::text(Tint::Information, palette);
     case ReportLine::Colour::Green:
-        return QColor(0x00, 0x80, 0x00);
+        return ThemeColours::text(Tint::Success, palette);
     case ReportLine::Colour::Black:
         break;
     }
-    return QColor(Qt::black);
+    return palette.color(QPalette::Text);
 }
 
 } // namespace
@@ -50,7 +54,6 @@ TestPreviewDialog::TestPreviewDialog(Retitle::TestPreview &preview, QWidget *par
 {
     setWindowTitle(Retitle::TestPreview::windowCaption());
     setModal(true);
-    resize(960, 600);
 
     auto *layout = new QVBoxLayout(this);
     m_pages = new QStackedWidget;
@@ -66,7 +69,7 @@ TestPreviewDialog::TestPreviewDialog(Retitle::TestPreview &preview, QWidget *par
     m_pages->addWidget(progressPage);
     m_report = new QTextEdit;
     m_report->setReadOnly(true);
-    m_report->setLineWrapMode(QTextEdit::NoWrap);
+    m_report->setLineWrapMode(QTextEdit::WidgetWidth);
     m_report->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_pages->addWidget(m_report);
     layout->addWidget(m_pages, 1);
@@ -102,6 +105,8 @@ TestPreviewDialog::TestPreviewDialog(Retitle::TestPreview &preview, QWidget *par
 
 void TestPreviewDialog::showEvent(QShowEvent *event)
 {
+    if (!m_started)
+        fitScreen();
     QDialog::showEvent(event);
     if (m_started)
         return;
@@ -111,6 +116,22 @@ void TestPreviewDialog::showEvent(QShowEvent *event)
         updateButtons();
         m_preview.runPass();
     });
+}
+
+void TestPreviewDialog::fitScreen()
+{
+    // As large as is comfortable, never beyond the screen the window is on: its buttons must show.
+    const QWidget *anchor = parentWidget() ? parentWidget() : this;
+    const QRect available = anchor->screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize size(qMin(1000, available.width() - qMax(frame.width(), 8) - 16),
+                     qMin(700, available.height() - qMax(frame.height(), 32) - 16));
+    resize(size.expandedTo(minimumSizeHint()).boundedTo(available.size()));
+    QRect placed(QPoint(), size);
+    placed.moveCenter(parentWidget() ? parentWidget()->geometry().center() : available.center());
+    placed.moveLeft(qBound(available.left(), placed.left(), available.right() - size.width()));
+    placed.moveTop(qBound(available.top(), placed.top(), available.bottom() - size.height()));
+    move(placed.topLeft());
 }
 
 void TestPreviewDialog::reject()
@@ -130,40 +151,54 @@ void TestPreviewDialog::showProgress(const QString &caption, int percent)
 void TestPreviewDialog::showReport()
 {
     const QList<ReportLine> &lines = m_preview.report();
-    QFont bold = m_report->font();
-    bold.setBold(true);
-    const QFontMetricsF metrics(bold);
-    qreal firstColumn = 0;
-    qreal secondColumn = 0;
-    for (const ReportLine &line : lines) {
-        if (!line.isTitle)
-            continue;
-        const QStringList fields = line.text.split(u'\t');
-        firstColumn = std::max(firstColumn, metrics.horizontalAdvance(fields.at(0)));
-        if (fields.size() > 1)
-            secondColumn = std::max(secondColumn, metrics.horizontalAdvance(fields.at(1)));
-    }
-    QTextBlockFormat titleBlock;
-    titleBlock.setLeftMargin(titleIndent);
-    titleBlock.setTabPositions({QTextOption::Tab(firstColumn + columnGap, QTextOption::LeftTab),
-                                QTextOption::Tab(firstColumn + secondColumn + 2 * columnGap, QTextOption::LeftTab)});
-    const QTextBlockFormat plainBlock;
-
     m_report->clear();
     QTextCursor cursor(m_report->document());
+    // Runs of title lines become tables whose columns size to their content and wrap a title too
+    // long for the window, so the current titles stay in view beside the new ones.
+    QTextTableFormat tableFormat;
+    tableFormat.setBorder(0);
+    tableFormat.setCellPadding(1);
+    tableFormat.setCellSpacing(0);
+    tableFormat.setLeftMargin(titleIndent);
+    QTextTable *table = nullptr;
     bool first = true;
-    for (const ReportLine &line : lines) {
-        const QTextBlockFormat &block = line.isTitle ? titleBlock : plainBlock;
-        if (first)
-            cursor.setBlockFormat(block);
-        else
-            cursor.insertBlock(block);
-        first = false;
+    const auto format = [this](const ReportLine &line) {
         QTextCharFormat characters;
-        characters.setForeground(colourOf(line.colour));
+        characters.setForeground(colourOf(line.colour, palette()));
         characters.setFontWeight(line.style == ReportLine::Style::Bold ? QFont::Bold : QFont::Normal);
         characters.setFontItalic(line.style == ReportLine::Style::Italic);
-        cursor.insertText(line.text, characters);
+        return characters;
+    };
+    for (const ReportLine &line : lines) {
+        if (line.isTitle) {
+            const QStringList fields = line.text.split(u'\t');
+            if (!table || table->columns() < fields.size()) {
+                if (table)
+                    cursor = table->lastCursorPosition(), cursor.movePosition(QTextCursor::NextBlock);
+                table = cursor.insertTable(1, int(fields.size()), tableFormat);
+            } else {
+                table->appendRows(1);
+            }
+            const int row = table->rows() - 1;
+            for (int column = 0; column < fields.size(); ++column) {
+                QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
+                QTextBlockFormat gap;
+                gap.setRightMargin(column + 1 < fields.size() ? columnGap : 0);
+                cell.setBlockFormat(gap);
+                cell.insertText(fields.at(column), format(line));
+            }
+            continue;
+        }
+        if (table) {
+            cursor = table->lastCursorPosition();
+            cursor.movePosition(QTextCursor::NextBlock);
+            table = nullptr;
+            cursor.setBlockFormat(QTextBlockFormat());
+        } else if (!first) {
+            cursor.insertBlock(QTextBlockFormat());
+        }
+        first = false;
+        cursor.insertText(line.text, format(line));
     }
     cursor.movePosition(QTextCursor::Start);
     m_report->setTextCursor(cursor);

@@ -43,6 +43,7 @@ private:
     void showProgress(const QString &caption, int percent);
     void showReport();
     void updateButtons();
+    void fitScreen();
 
     Retitle::TestPreview &m_preview;
     QStackedWidget *m_pages = nullptr;

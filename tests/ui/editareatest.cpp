@@ -1,3 +1,4 @@
+#include "ui/themecolours.h"
 #include "ui/completionlist.h"
 #include "ui/contextpanel.h"
 #include "ui/editarea.h"
@@ -95,9 +96,9 @@ void EditAreaTest::completionListShowsTheModelsLines()
     QTest::keyClicks(m_edit, u"pa"_s);
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->item(0)->text(), u"Paris"_s);
-    QCOMPARE(list->item(0)->foreground().color(), QColor(Qt::blue));
+    QCOMPARE(list->item(0)->foreground().color(), Ui::ThemeColours::text(Ui::Tint::ActiveEntry, list->palette()));
     QCOMPARE(list->item(1)->text(), u"parade"_s);
-    QCOMPARE(list->item(1)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Text));
     QCOMPARE(list->currentRow(), 0);
 
     QTest::keyClicks(m_edit, u"x"_s);
@@ -154,8 +155,8 @@ void EditAreaTest::contextPanelShowsOccurrences()
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->data(Ui::ContextPanel::OccurrencesRole).toList(), (QVariantList{0, 10}));
     QCOMPARE(list->item(0)->data(Ui::ContextPanel::KeyLengthRole).toInt(), 5);
-    QCOMPARE(list->item(0)->foreground().color(), QColor(Qt::blue));
-    QCOMPARE(list->item(1)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(list->item(0)->foreground().color(), Ui::ThemeColours::text(Ui::Tint::ActiveEntry, list->palette()));
+    QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Text));
     QCOMPARE(panel->statusField(0)->text(), u" Context dictionary"_s);
     QCOMPARE(panel->statusField(1)->text(), m_line->contextStatus(panel->width()).at(1));
     // Rendering the marks must not trip over the occurrences.

@@ -1,0 +1,61 @@
+#include "ui/themecolours.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+using namespace Ui;
+
+// The window's own colours on the light Fusion palette and on a dark one, as a dark desktop
+// theme gives it.
+class ThemeColoursTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readableOnLightAndDark_data();
+    void readableOnLightAndDark();
+};
+
+static QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x90, 0x90, 0x90));
+    palette.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    return palette;
+}
+
+void ThemeColoursTest::readableOnLightAndDark_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("fusion light") << QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette() << false;
+    QTest::newRow("dark") << darkPalette() << true;
+}
+
+void ThemeColoursTest::readableOnLightAndDark()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, dark);
+    QCOMPARE(ThemeColours::isDark(palette), dark);
+    const QColor base = palette.color(QPalette::Base);
+    for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success, Tint::ActiveEntry}) {
+        const qreal ratio = ThemeColours::contrast(ThemeColours::text(tint, palette), base);
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("tint %1: %2").arg(int(tint)).arg(ratio)));
+    }
+    const qreal marked = ThemeColours::contrast(palette.color(QPalette::Text),
+                                                ThemeColours::highlight(Tint::Occurrence, palette));
+    QVERIFY2(marked >= 4.5, qPrintable(QString::number(marked)));
+    // The highlight must still stand out from the plain background.
+    QVERIFY(ThemeColours::contrast(ThemeColours::highlight(Tint::Occurrence, palette), base) > 1.3);
+}
+
+QTEST_MAIN(ThemeColoursTest)
+#include "themecolourstest.moc"
