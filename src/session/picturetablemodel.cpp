@@ -1,6 +1,7 @@
 #include "session/picturetablemodel.h"
 
 #include "session/picturesession.h"
+#include "session/voicerecordings.h"
 
 namespace Session {
 
@@ -8,7 +9,10 @@ PictureTableModel::PictureTableModel(PictureSession &session, QObject *parent)
     : QAbstractTableModel(parent), m_session(session)
 {
     connect(&session, &PictureSession::tableAboutToBeRebuilt, this, [this] { beginResetModel(); });
-    connect(&session, &PictureSession::tableRebuilt, this, [this] { endResetModel(); });
+    connect(&session, &PictureSession::tableRebuilt, this, [this] {
+        findVoiceRecordings();
+        endResetModel();
+    });
     connect(&session, &PictureSession::rowsChanged, this, [this](int first, int last) {
         Q_EMIT dataChanged(index(first, 0), index(last, PictureSession::ColumnCount - 1));
     });
@@ -41,6 +45,10 @@ QVariant PictureTableModel::data(const QModelIndex &index, int role) const
         return m_session.cell(index.row(), index.column());
     case MarkerRole:
         return m_session.row(index.row()).marker;
+    case VoiceRole: {
+        const char kind = index.row() < m_voiceKinds.size() ? m_voiceKinds.at(index.row()) : 0;
+        return kind ? QString(QLatin1Char(kind)) : QString();
+    }
     case Qt::TextAlignmentRole:
         if (index.column() == PictureSession::NumberColumn)
             return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -49,6 +57,23 @@ QVariant PictureTableModel::data(const QModelIndex &index, int role) const
         return {};
     default:
         return {};
+    }
+}
+
+void PictureTableModel::findVoiceRecordings()
+{
+    m_voiceKinds.clear();
+    const QString &folder = m_session.pictureFolder();
+    if (m_session.rowCount() == 0 || folder.isEmpty())
+        return;
+    const VoiceRecordings recordings = VoiceRecordings::inFolder(folder);
+    m_voiceKinds.fill(0, m_session.rowCount());
+    if (recordings.isEmpty())
+        return;
+    for (int row = 0; row < m_session.rowCount(); ++row) {
+        const VoiceRecording recording = recordings.find(folder, m_session.row(row).currentTitle);
+        if (recording.available)
+            m_voiceKinds[row] = recording.kind == VoiceKind::Wave ? 'W' : 'Q';
     }
 }
 

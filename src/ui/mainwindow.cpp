@@ -15,6 +15,7 @@
 #include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
+#include "ui/voicebutton.h"
 #include "ui/wheelguard.h"
 
 #include "app/application.h"
@@ -124,6 +125,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     addStage2Commands(*this, m_application);
     createTitleElementCommands();
     createRetitleCommands();
+    createVoiceControl();
     m_stageColumn->finishPages();
     // Some keys belong to the window before the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
@@ -438,6 +440,22 @@ void MainWindow::maintainSelectionStrings()
     SelectionStringsDialog dialog(selection.strings(), this);
     if (dialog.exec() == QDialog::Accepted)
         selection.setStrings(dialog.strings());
+}
+
+void MainWindow::createVoiceControl()
+{
+    auto *voice = new VoiceButton(VoiceButton::findPlayingMeans());
+    statusBar()->insertWidget(0, voice);
+    // The control follows the table's current picture.
+    const auto showCurrent = [this, voice] {
+        const QModelIndex current = m_table->currentIndex();
+        const PictureSession &pictures = m_application.pictures();
+        voice->setPicture(current.isValid() && current.row() < pictures.rowCount()
+                              ? pictures.folderFile(pictures.row(current.row()).currentTitle)
+                              : QString());
+    };
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, voice, showCurrent);
+    connect(m_model, &QAbstractItemModel::modelReset, voice, showCurrent);
 }
 
 void MainWindow::updateColumns()

@@ -60,6 +60,7 @@ private:
     void addElementMenuItems(QMenu *menu);
     void selectExifTags();
     void createRetitleCommands();
+    void createVoiceControl();
     void testAndPreview();
     void maintainSelectionStrings();
     void updateColumns();

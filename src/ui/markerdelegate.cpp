@@ -10,14 +10,48 @@
 
 namespace Ui {
 
+namespace {
+
+constexpr int voiceMarkWidth = 12;
+
+// A small microphone: the picture has a voice recording.
+void paintVoiceMark(QPainter *painter, const QRect &rect, const QColor &colour)
+{
+    const qreal unit = qMin(rect.width() / 5.5, rect.height() / 10.0);
+    const QPointF top(rect.center().x() + 0.5 - unit * 1.5, rect.center().y() + 0.5 - unit * 4);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(colour, qMax(1.0, unit * 0.8), Qt::SolidLine, Qt::RoundCap));
+    painter->setBrush(colour);
+    painter->drawRoundedRect(QRectF(top, QSizeF(unit * 3, unit * 5)), unit * 1.5, unit * 1.5);
+    painter->setBrush(Qt::NoBrush);
+    QPainterPath holder;
+    holder.moveTo(top.x() - unit, top.y() + unit * 3);
+    holder.arcTo(QRectF(top.x() - unit, top.y() + unit * 1, unit * 5, unit * 5), 180, 180);
+    painter->drawPath(holder);
+    painter->drawLine(QPointF(top.x() + unit * 1.5, top.y() + unit * 6), QPointF(top.x() + unit * 1.5, top.y() + unit * 8));
+    painter->restore();
+}
+
+} // namespace
+
 void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
+    // The right end of the cell holds the voice mark; the marker is centred in the rest, on rows
+    // with and without a recording alike.
+    const int markWidth = qMin(voiceMarkWidth, option.rect.width() / 3);
+    const QRect markerRect = option.rect.adjusted(0, 0, -markWidth, 0);
+    if (!index.data(Session::PictureTableModel::VoiceRole).toString().isEmpty()) {
+        const QPalette::ColorRole role = option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        paintVoiceMark(painter, QRect(markerRect.right() + 1, option.rect.top(), markWidth, option.rect.height()),
+                       option.palette.color(role));
+    }
     const QString marker = index.data(Session::PictureTableModel::MarkerRole).toString();
     if (marker.isEmpty())
         return;
-    const int side = qMin(option.rect.height(), option.rect.width()) - 6;
-    const QRectF box(option.rect.center().x() - side / 2.0, option.rect.center().y() - side / 2.0, side, side);
+    const int side = qMin(markerRect.height(), markerRect.width()) - 6;
+    const QRectF box(markerRect.center().x() - side / 2.0, markerRect.center().y() - side / 2.0, side, side);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (marker == Session::Marker::erroneous) {
@@ -41,7 +75,7 @@ void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
 QSize MarkerDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setWidth(qMax(size.width(), 32));
+    size.setWidth(qMax(size.width(), 32 + voiceMarkWidth));
     return size;
 }
 

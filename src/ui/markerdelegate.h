@@ -5,7 +5,8 @@
 namespace Ui {
 
 // Draws the selection marker of a row as an icon: a green tick for a selected picture, a red
-// cross for one whose new title has an error, an open tick for one without error.
+// cross for one whose new title has an error, an open tick for one without error. A small
+// microphone beside it marks a picture with a voice recording.
 class MarkerDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT

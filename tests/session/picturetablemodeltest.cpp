@@ -20,6 +20,7 @@ class PictureTableModelTest : public QObject
 
 private Q_SLOTS:
     void servesTheTable();
+    void marksVoiceRecordings();
 };
 
 void PictureTableModelTest::servesTheTable()
@@ -51,6 +52,30 @@ void PictureTableModelTest::servesTheTable()
     QVERIFY(model.index(0, PictureSession::MarkerColumn).data().toString().isEmpty());
     session.SetSubjSGTitle(true);
     QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), u"Subject"_s);
+}
+
+void PictureTableModelTest::marksVoiceRecordings()
+{
+    QTemporaryDir dir;
+    for (const QString &name : {u"a.jpg"_s, u"a.wav"_s, u"b.JPG"_s, u"b.MOV"_s, u"c.jpg"_s})
+        QVERIFY(writeFile(dir.filePath(name)));
+    FakeDialogs dialogs;
+    NoSubjects subjects;
+    PictureSession session(dialogs, subjects);
+    PictureTableModel model(session);
+    session.InitSGTitle();
+    session.setFolder(dir.path(), u"4.4.0.0"_s);
+    QVERIFY(session.CreateFSGTitle());
+    QVERIFY(session.FillSGTitle(true));
+    QCOMPARE(model.index(0, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString(), u"W"_s);
+    QCOMPARE(model.index(1, PictureSession::TitleColumn).data(PictureTableModel::VoiceRole).toString(), u"Q"_s);
+    QVERIFY(model.index(2, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString().isEmpty());
+
+    // The folder is looked at again when the table is rebuilt, not on every look-up.
+    QVERIFY(QFile::remove(dir.filePath(u"a.wav"_s)));
+    QCOMPARE(model.index(0, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString(), u"W"_s);
+    QVERIFY(session.FillSGTitle(false));
+    QVERIFY(model.index(0, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(PictureTableModelTest)
