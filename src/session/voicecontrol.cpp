@@ -107,6 +107,13 @@ void VoiceControl::play()
         [[maybe_unused]] const bool started = m_players.startMoviePlayer(player, m_recording.path);
         return;
     }
+    if (m_icon == Icon::MicrophoneCrossed && m_playState == PlayState::Idle) {
+        // Without a sound device the built-in player would play into nothing and never end: the
+        // wave goes to the external player that made the control usable.
+        const Platform::MoviePlayer &player = m_means.moviePlayerB ? *m_means.moviePlayerB : *m_means.moviePlayerA;
+        [[maybe_unused]] const bool started = m_players.startMoviePlayer(player, m_recording.path);
+        return;
+    }
     if (m_playState == PlayState::Playing) {
         m_players.closeWave();
         m_playState = PlayState::Idle;

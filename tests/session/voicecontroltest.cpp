@@ -196,6 +196,16 @@ void VoiceControlTest::startsMoviePlayer()
         QCOMPARE(control->icon(), Icon::Movie);
     }
     QVERIFY(players.played.isEmpty());
+
+    // Without a sound device a wave recording goes to the external player instead of playing
+    // into nothing, and the control never waits for an end that cannot come.
+    VoiceControl silent({false, playerA, playerB}, players);
+    silent.ShowRecordingState(wave);
+    players.started.clear();
+    silent.play();
+    QCOMPARE(players.started, (QList<QPair<QString, QString>>{{playerB.name, wave.path}}));
+    QVERIFY(players.played.isEmpty());
+    QCOMPARE(silent.playState(), PlayState::Idle);
 }
 
 QTEST_GUILESS_MAIN(VoiceControlTest)
