@@ -309,8 +309,20 @@ bool Application::InitApplication()
     m_dictionaries->ConvertDic(Dictionary::DicIndex::Static);
 
     const Platform::ScreenInfo &screen = m_machine.screen;
-    if (screen.width < 1024 || screen.height < 600)
-        return fail(prefixed(text(694, "Mirelto requires a minimum screen resolution of 1024x600 pixels")));
+    if (screen.width < 1024 || screen.height < 600) {
+        // Say what was measured: with a scale factor the window gets fewer pixels than the screen has.
+        QString measured = text("This screen offers %1x%2 pixels.").arg(screen.width).arg(screen.height);
+        if (!qFuzzyCompare(screen.scaleFactor, 1.0)) {
+            measured = text("This screen offers %1x%2 pixels: %3x%4 device pixels at a scale factor of %5.")
+                           .arg(screen.width)
+                           .arg(screen.height)
+                           .arg(qRound(screen.width * screen.scaleFactor))
+                           .arg(qRound(screen.height * screen.scaleFactor))
+                           .arg(QLocale::system().toString(screen.scaleFactor));
+        }
+        return fail(prefixed(text(694, "Mirelto requires a minimum screen resolution of 1024x600 pixels") + u'\n'
+                             + measured));
+    }
     if (screen.width == 1024 && screen.height <= 768) {
         if (screen.taskbar == Platform::TaskbarEdge::Left || screen.taskbar == Platform::TaskbarEdge::Right) {
             return fail(prefixed(

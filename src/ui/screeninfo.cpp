@@ -12,7 +12,7 @@ Platform::ScreenInfo primaryScreenInfo()
         return {};
     const QRect full = screen->geometry();
     const QRect available = screen->availableGeometry();
-    Platform::ScreenInfo info{full.width(), full.height(), Platform::TaskbarEdge::None};
+    Platform::ScreenInfo info{full.width(), full.height(), Platform::TaskbarEdge::None, screen->devicePixelRatio()};
     if (available.left() > full.left())
         info.taskbar = Platform::TaskbarEdge::Left;
     else if (available.right() < full.right())

@@ -237,18 +237,28 @@ void ApplicationTest::screenChecks_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<Platform::TaskbarEdge>("taskbar");
+    QTest::addColumn<qreal>("scale");
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("fixed");
     QTest::addColumn<bool>("compact");
     const QString resolution = u"Mirelto: Mirelto requires a minimum screen resolution of 1024x600 pixels"_s;
     const QString taskbar = u"Mirelto: For Mirelto to run, the taskbar needs to be either at the top or the bottom of the screen"_s;
-    QTest::newRow("too narrow") << 1023 << 768 << Platform::TaskbarEdge::Bottom << resolution << false << false;
-    QTest::newRow("too low") << 1280 << 599 << Platform::TaskbarEdge::Bottom << resolution << false << false;
-    QTest::newRow("1024x600, taskbar below") << 1024 << 600 << Platform::TaskbarEdge::Bottom << QString() << true << true;
-    QTest::newRow("1024x600, taskbar left") << 1024 << 600 << Platform::TaskbarEdge::Left << taskbar << false << false;
-    QTest::newRow("1024x768, taskbar right") << 1024 << 768 << Platform::TaskbarEdge::Right << taskbar << false << false;
-    QTest::newRow("1024x769, taskbar left") << 1024 << 769 << Platform::TaskbarEdge::Left << QString() << false << false;
-    QTest::newRow("1280x700") << 1280 << 700 << Platform::TaskbarEdge::Left << QString() << false << true;
+    const auto bottom = Platform::TaskbarEdge::Bottom;
+    QTest::newRow("too narrow") << 1023 << 768 << bottom << 1.0
+                                << resolution + u"\nThis screen offers 1023x768 pixels."_s << false << false;
+    QTest::newRow("too low") << 1280 << 599 << bottom << 1.0
+                             << resolution + u"\nThis screen offers 1280x599 pixels."_s << false << false;
+    // A large screen scaled to twice the size gives the window only half its pixels each way.
+    QTest::newRow("1600x1000 at scale 2")
+        << 800 << 500 << bottom << 2.0
+        << resolution + u"\nThis screen offers 800x500 pixels: 1600x1000 device pixels at a scale factor of 2."_s
+        << false << false;
+    QTest::newRow("2048x1200 at scale 2") << 1024 << 600 << bottom << 2.0 << QString() << true << true;
+    QTest::newRow("1024x600, taskbar below") << 1024 << 600 << bottom << 1.0 << QString() << true << true;
+    QTest::newRow("1024x600, taskbar left") << 1024 << 600 << Platform::TaskbarEdge::Left << 1.0 << taskbar << false << false;
+    QTest::newRow("1024x768, taskbar right") << 1024 << 768 << Platform::TaskbarEdge::Right << 1.0 << taskbar << false << false;
+    QTest::newRow("1024x769, taskbar left") << 1024 << 769 << Platform::TaskbarEdge::Left << 1.0 << QString() << false << false;
+    QTest::newRow("1280x700") << 1280 << 700 << Platform::TaskbarEdge::Left << 1.0 << QString() << false << true;
 }
 
 void ApplicationTest::screenChecks()
@@ -256,8 +266,9 @@ void ApplicationTest::screenChecks()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(Platform::TaskbarEdge, taskbar);
+    QFETCH(qreal, scale);
     QFETCH(QString, error);
-    Application &application = make({width, height, taskbar});
+    Application &application = make({width, height, taskbar, scale});
     QCOMPARE(application.InitApplication(), error.isEmpty());
     QCOMPARE(application.startupError(), error);
     if (error.isEmpty()) {
