@@ -42,6 +42,7 @@ namespace Session {
 class FreeTextEditor;
 class NoSubjects;
 class PictureSession;
+class PicturePreview;
 class DictionaryLine;
 class Selection;
 class StageWorkflow;
@@ -134,6 +135,8 @@ public:
     Dictionary::DictionaryStore &dictionaries() { return *m_dictionaries; }
     Session::StageWorkflow &workflow() { return *m_workflow; }
     Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
+    // The picture shown beside the table and in the viewer.
+    Session::PicturePreview &picturePreview() { return *m_picturePreview; }
     // The free-text edit line of stage 2 with its completions.
     Dictionary::EditLine &editLine() { return *m_editLine; }
     Compose::TitleSettingsModel &titleSettings() { return *m_titleSettings; }
@@ -179,6 +182,7 @@ private:
     std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;
     std::unique_ptr<Session::StageWorkflow> m_workflow;
     std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
+    std::unique_ptr<Session::PicturePreview> m_picturePreview;
     std::unique_ptr<Dictionary::EditLine> m_editLine;
     std::unique_ptr<Session::DictionaryLine> m_dictionaryLine;
     std::unique_ptr<Compose::TitleSettingsModel> m_titleSettings;
