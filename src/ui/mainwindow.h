@@ -54,6 +54,8 @@ private:
     void addElementMenuItems(QMenu *menu);
     void selectExifTags();
     void createRetitleCommands();
+    // The picture beside the table, the View menu and the full-screen viewer.
+    void createPreview();
     void testAndPreview();
     void maintainSelectionStrings();
     void updateColumns();
