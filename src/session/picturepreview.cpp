@@ -42,8 +42,9 @@ PicturePreview::PicturePreview(PictureSession &pictures, FreeTextEditor &editor,
 
 int PicturePreview::wantedRow() const
 {
+    // Entering stage 2 makes the editor active a moment before it names its row.
     if (m_editor.isActive())
-        return m_editor.stage2Row();
+        return m_editor.stage2Row() >= 0 ? m_editor.stage2Row() : m_editor.currentRow();
     if (!showThumb())
         return -1;
     const int row = m_editor.currentRow();

@@ -434,9 +434,13 @@ void MainWindow::createPreview()
         splitter->setStretchFactor(1, 0);
     }
     auto *viewer = new PictureViewer(preview, this);
-    connect(&preview, &Session::PicturePreview::viewerChanged, viewer, [viewer] {
-        if (!viewer->isVisible())
+    connect(&preview, &Session::PicturePreview::viewerChanged, viewer, [this, viewer] {
+        if (!viewer->isVisible()) {
+            // The whole screen of the window, also where no window manager makes it so.
+            if (const QScreen *screen = this->screen())
+                viewer->setGeometry(screen->geometry());
             viewer->showFullScreen();
+        }
         viewer->raise();
         viewer->activateWindow();
     });

@@ -20,6 +20,8 @@ PictureCanvas::PictureCanvas(QWidget *parent) : QWidget(parent), m_decoder(new P
         // A picture smaller than asked for came whole: no larger canvas needs it decoded again.
         m_complete = !image.isNull() && image.width() < m_requested.width() && image.height() < m_requested.height();
         m_scaled = QPixmap();
+        if (m_heightFollowsPicture)
+            updateGeometry();
         placeOverlay();
         update();
         Q_EMIT pictureReady();
@@ -40,6 +42,20 @@ PictureCanvas::~PictureCanvas() = default;
 QSize PictureCanvas::sizeHint() const
 {
     return {320, 240};
+}
+
+void PictureCanvas::setHeightFollowsPicture(bool follows)
+{
+    m_heightFollowsPicture = follows;
+    setSizePolicy(QSizePolicy::Expanding, follows ? QSizePolicy::Preferred : QSizePolicy::Expanding);
+    updateGeometry();
+}
+
+int PictureCanvas::heightForWidth(int width) const
+{
+    if (m_image.isNull() || m_image.width() == 0)
+        return width * 3 / 4;
+    return int(qint64(width) * m_image.height() / m_image.width());
 }
 
 void PictureCanvas::setPicture(const QString &path, const Session::PictureOrientation &orientation)
@@ -71,7 +87,11 @@ void PictureCanvas::requestDecode()
     m_resizeDelay->stop();
     if (m_path.isEmpty() || !isVisible())
         return;
-    m_requested = size() * devicePixelRatioF();
+    QSize bounds = size();
+    // The canvas grows to the picture's height once it is there, up to what its parent has.
+    if (m_heightFollowsPicture && parentWidget())
+        bounds.setHeight(qMax(bounds.height(), parentWidget()->height()));
+    m_requested = bounds * devicePixelRatioF();
     m_decoder->request(m_path, m_orientation, m_requested);
 }
 

@@ -35,7 +35,12 @@ public:
     // A widget kept at the picture's top-left corner; the canvas becomes its parent.
     void setOverlay(QWidget *overlay);
 
+    // Takes only the height the picture needs at the canvas's width, so that what follows the
+    // canvas in a layout sits right under the picture; otherwise the canvas takes all it gets.
+    void setHeightFollowsPicture(bool follows);
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return m_heightFollowsPicture; }
+    int heightForWidth(int width) const override;
 
 Q_SIGNALS:
     // The picture of the last setPicture is drawn (or could not be read).
@@ -61,6 +66,7 @@ private:
     QSize m_requested;
     bool m_failed = false;
     bool m_complete = false;
+    bool m_heightFollowsPicture = false;
     // The picture of path has not been decoded yet.
     bool m_waiting = false;
     QPointer<QWidget> m_overlay;

@@ -18,8 +18,10 @@ PreviewPane::PreviewPane(Session::PicturePreview &preview, QWidget *parent) : QW
     layout->setContentsMargins(4, 4, 4, 4);
     m_canvas = new PictureCanvas;
     m_caption = new PictureCaption(Qt::Vertical);
-    layout->addWidget(m_canvas, 1);
+    m_canvas->setHeightFollowsPicture(true);
+    layout->addWidget(m_canvas);
     layout->addWidget(m_caption);
+    layout->addStretch(1);
     connect(m_canvas, &PictureCanvas::pictureReady, this, &PreviewPane::pictureShown);
     connect(&preview, &Session::PicturePreview::pictureChanged, this, &PreviewPane::follow);
     follow();
