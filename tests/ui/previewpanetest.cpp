@@ -158,6 +158,9 @@ void PreviewPaneTest::paneAndViewerFollowThePreview()
     const QImage image = pane->canvas()->image();
     QVERIFY(image.height() > image.width());
     QVERIFY(pane->canvas()->rect().contains(pane->canvas()->pictureRect()));
+    auto *overlay = new QWidget;
+    pane->setOverlay(overlay);
+    QCOMPARE(overlay->pos(), pane->canvas()->pictureRect().topLeft());
 
     fullScreen->trigger();
     auto *viewer = program.window.findChild<QWidget *>(u"pictureViewer"_s);
