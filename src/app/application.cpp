@@ -32,6 +32,7 @@
 #include "retitle/testpreview.h"
 #include "session/dictionaryline.h"
 #include "session/freetexteditor.h"
+#include "session/picturepreview.h"
 #include "session/pictures.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
@@ -180,6 +181,8 @@ void Application::createStage2()
     connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, this, [this] { m_workflow->endRetitling(); });
     connect(m_testPreview.get(), &Retitle::TestPreview::correctionStarted, this,
             [this] { m_freeTextEditor->BtnEditAllClick(); });
+    m_picturePreview = std::make_unique<Session::PicturePreview>(*m_pictures, *m_freeTextEditor,
+                                                                 *m_programSettings, m_dialogs);
 
     m_stageGuide = std::make_unique<Session::StageGuide>(*m_workflow);
     m_titleExample = std::make_unique<TitleExample>(TitleExample::Sources{

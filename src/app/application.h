@@ -42,6 +42,7 @@ namespace Session {
 class FreeTextEditor;
 class NoSubjects;
 class PictureSession;
+class PicturePreview;
 class DictionaryLine;
 class Selection;
 class StageGuide;
@@ -139,6 +140,8 @@ public:
     Session::StageGuide &stageGuide() { return *m_stageGuide; }
     TitleExample &titleExample() { return *m_titleExample; }
     Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
+    // The picture shown beside the table and in the viewer.
+    Session::PicturePreview &picturePreview() { return *m_picturePreview; }
     // The free-text edit line of stage 2 with its completions.
     Dictionary::EditLine &editLine() { return *m_editLine; }
     Compose::TitleSettingsModel &titleSettings() { return *m_titleSettings; }
@@ -186,6 +189,7 @@ private:
     std::unique_ptr<Session::StageGuide> m_stageGuide;
     std::unique_ptr<TitleExample> m_titleExample;
     std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
+    std::unique_ptr<Session::PicturePreview> m_picturePreview;
     std::unique_ptr<Dictionary::EditLine> m_editLine;
     std::unique_ptr<Session::DictionaryLine> m_dictionaryLine;
     std::unique_ptr<Compose::TitleSettingsModel> m_titleSettings;

@@ -518,7 +518,7 @@ void FreeTextEditor::tableRowClicked(int row, int column)
     };
     if (column == PictureSession::MarkerColumn) {
         // The "Sel" column only shows the picture; the selection stays as it is.
-        Q_EMIT pictureShowRequested(row);
+        Q_EMIT viewerRequested(row);
         backToStage2Row();
         return;
     }

@@ -181,8 +181,10 @@ Q_SIGNALS:
     void stage2Ended();
     // The edit line is to get the input focus.
     void lineFocusRequested();
-    // The picture of row is to be shown (thumbnail or viewer).
+    // The picture of row is to be shown beside the edit area.
     void pictureShowRequested(int row);
+    // The picture of row is to be shown in the viewer: its "Sel" cell was clicked.
+    void viewerRequested(int row);
     void viewerCloseRequested();
     // The guide is to open at its editing topic.
     void editorHelpRequested();

@@ -8,6 +8,8 @@
 #include "ui/folderuniquedialog.h"
 #include "ui/markerdelegate.h"
 #include "ui/prefixsuffixpanel.h"
+#include "ui/pictureviewer.h"
+#include "ui/previewpane.h"
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
 #include "ui/stagecolumn.h"
@@ -31,6 +33,7 @@
 #include "settings/programsettings.h"
 #include "l10n/text.h"
 #include "session/freetexteditor.h"
+#include "session/picturepreview.h"
 #include "session/picturesession.h"
 #include "session/picturetablemodel.h"
 #include "session/selection.h"
@@ -125,6 +128,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     addStage2Commands(*this, m_application);
     createTitleElementCommands();
     createRetitleCommands();
+    createPreview();
     createVoiceControl();
     m_stageColumn->finishPages();
     // Some keys belong to the window before the control with the focus.
@@ -423,6 +427,57 @@ void MainWindow::createRetitleCommands()
     });
     connect(&retitler, &Retitle::Retitler::statusHintChanged, m_statusLabel, &QLabel::setToolTip);
     connect(&retitler, &Retitle::Retitler::pictureFolderEmptied, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::createPreview()
+{
+    Session::PicturePreview &preview = m_application.picturePreview();
+    auto *pane = new PreviewPane(preview);
+    if (auto *splitter = qobject_cast<QSplitter *>(centralWidget())) {
+        splitter->insertWidget(1, pane);
+        splitter->setStretchFactor(1, 0);
+    }
+    auto *viewer = new PictureViewer(preview, this);
+    connect(&preview, &Session::PicturePreview::viewerChanged, viewer, [this, viewer] {
+        if (!viewer->isVisible()) {
+            // The whole screen of the window, also where no window manager makes it so.
+            if (const QScreen *screen = this->screen())
+                viewer->setGeometry(screen->geometry());
+            viewer->showFullScreen();
+        }
+        viewer->raise();
+        viewer->activateWindow();
+    });
+    connect(&preview, &Session::PicturePreview::viewerClosed, this, [this] { activateWindow(); });
+
+    QMenu *view = new QMenu(Session::PicturePreview::viewMenuCaption(), this);
+    QAction *always = view->addAction(Session::PicturePreview::showThumbCaption());
+    always->setObjectName(u"showThumbnailAction"_s);
+    always->setCheckable(true);
+    always->setStatusTip(Session::PicturePreview::showThumbHint());
+    QAction *fullScreen = view->addAction(Session::PicturePreview::fullScreenCaption());
+    fullScreen->setObjectName(u"fullScreenAction"_s);
+    fullScreen->setShortcut(QKeySequence(Session::PicturePreview::fullScreenShortcut()));
+    fullScreen->setShortcutContext(Qt::WindowShortcut);
+    connect(always, &QAction::triggered, this, [&preview] { preview.toggleShowThumb(); });
+    connect(fullScreen, &QAction::triggered, this, [&preview] { preview.showFullScreen(); });
+    const auto update = [this, &preview, always, fullScreen] {
+        always->setChecked(preview.showThumb());
+        always->setEnabled(m_application.workflow().isEnabled(Session::Command::ShowThumbnail));
+        fullScreen->setEnabled(preview.fullScreenEnabled());
+    };
+    connect(view, &QMenu::aboutToShow, this, update);
+    // F2 works with the menu closed, so its state also follows the picture shown.
+    connect(&preview, &Session::PicturePreview::pictureChanged, this, update);
+    update();
+    // The menu goes after "Edit", where the other editing menus are.
+    const QList<QAction *> menus = menuBar()->actions();
+    QAction *before = nullptr;
+    for (qsizetype i = 0; i + 1 < menus.size(); ++i) {
+        if (menus.at(i)->text() == L10n::text("Edit"))
+            before = menus.at(i + 1);
+    }
+    menuBar()->insertMenu(before, view);
 }
 
 void MainWindow::testAndPreview()

@@ -61,6 +61,8 @@ private:
     void selectExifTags();
     void createRetitleCommands();
     void createVoiceControl();
+    // The picture beside the table, the View menu and the full-screen viewer.
+    void createPreview();
     void testAndPreview();
     void maintainSelectionStrings();
     void updateColumns();

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Session {
+class PicturePreview;
+}
+
+namespace Ui {
+
+class PictureCanvas;
+class PictureCaption;
+
+// The picture on the whole screen, as the core's preview has the viewer show it: Left and
+// Right browse the selected pictures, Escape closes. The viewer closes itself when the core
+// closes it.
+class PictureViewer final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureViewer(Session::PicturePreview &preview, QWidget *parent = nullptr);
+
+    PictureCanvas *canvas() const { return m_canvas; }
+    PictureCaption *caption() const { return m_caption; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void follow();
+
+    Session::PicturePreview &m_preview;
+    PictureCanvas *m_canvas = nullptr;
+    PictureCaption *m_caption = nullptr;
+};
+
+} // namespace Ui
