@@ -35,16 +35,8 @@ void QuickStartWindow::showSection(const QString &section, bool activate)
 {
     m_browser->setSource(QUrl(App::QuickStart::url(section)));
     if (!m_placed) {
-        // The first time at the right edge of the screen, beside the main window's panels; from
-        // then on where and as large as the user left it.
         m_placed = true;
-        const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            const QRect available = screen->availableGeometry();
-            const QSize size(qMin(640, available.width() / 2), qMin(720, available.height() * 9 / 10));
-            resize(size);
-            move(available.right() - size.width() - 8, available.top() + (available.height() - size.height()) / 2);
-        }
+        place();
     }
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
@@ -53,6 +45,32 @@ void QuickStartWindow::showSection(const QString &section, bool activate)
         activateWindow();
         m_browser->setFocus();
     }
+}
+
+void QuickStartWindow::place()
+{
+    // The first time beside the main window where the screen has room, else over its picture
+    // list, so the panels where the user works stay in view; from then on where and as large
+    // as the user left it.
+    QWidget *mainWindow = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QSize size(qMin(640, available.width() / 2), qMin(720, available.height() * 9 / 10));
+    int x = available.right() - size.width() - 8;
+    if (mainWindow) {
+        const QRect frame = mainWindow->frameGeometry();
+        const int roomRight = available.right() - frame.right();
+        if (roomRight >= 360) {
+            size.setWidth(qMin(size.width(), roomRight - 8));
+            x = frame.right() + 4;
+        } else {
+            x = qMax(available.left(), frame.left()) + 8;
+        }
+    }
+    resize(size);
+    move(x, available.top() + (available.height() - size.height()) / 2);
 }
 
 } // namespace Ui

@@ -20,6 +20,8 @@ public:
     QTextBrowser *browser() const { return m_browser; }
 
 private:
+    void place();
+
     QTextBrowser *m_browser = nullptr;
     bool m_placed = false;
 };
