@@ -6,6 +6,7 @@
 #include "ui/finalstagepanel.h"
 #include "ui/numberpanel.h"
 #include "ui/folderuniquedialog.h"
+#include "ui/mainmenus.h"
 #include "ui/markerdelegate.h"
 #include "ui/prefixsuffixpanel.h"
 #include "ui/pictureviewer.h"
@@ -76,11 +77,6 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     // while scrolling past. The guard goes with the window.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
 
-    QMenu *fileMenu = menuBar()->addMenu(L10n::text("&File"));
-    QAction *exit = fileMenu->addAction(L10n::text("E&xit"));
-    exit->setShortcut(QKeySequence::Quit);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
     PictureSession &pictures = application.pictures();
     m_model = new Session::PictureTableModel(pictures, this);
     m_table = new QTableView;
@@ -128,8 +124,10 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     addStage2Commands(*this, m_application);
     createTitleElementCommands();
     createRetitleCommands();
+    createMainMenus();
     createPreview();
     createVoiceControl();
+    nameHelpRegions();
     m_stageColumn->finishPages();
     // Some keys belong to the window before the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
@@ -145,13 +143,14 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && m_menus
+        && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);
-        Session::FreeTextEditor &editor = m_application.freeTextEditor();
-        // The override keeps a window shortcut (Ctrl+Q closes the program) from taking the key.
-        if (event->type() == QEvent::ShortcutOverride ? editor.isWindowKey(key->key(), key->modifiers())
-                                                      : editor.windowKey(key->key(), key->modifiers())) {
+        App::MainCommands &commands = m_menus->commands();
+        // The override keeps a shortcut (a menu item's Ctrl+A) from taking the key first.
+        if (event->type() == QEvent::ShortcutOverride ? commands.isWindowKey(key->key(), key->modifiers())
+                                                      : commands.windowKey(key->key(), key->modifiers())) {
             event->accept();
             return true;
         }
@@ -186,68 +185,9 @@ void MainWindow::createSelectionCommands()
     addPanel(Session::StagePage::SelectPictures, panel);
     m_buildingPage = Session::StagePage::EditFreeText;
 
-    QMenu *menu = menuBar()->addMenu(L10n::text("&Select"));
-    const struct
-    {
-        Session::SelectionKind kind;
-        QKeySequence shortcut;
-    } kinds[] = {
-        {Session::SelectionKind::All, QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {Session::SelectionKind::Invert, QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {Session::SelectionKind::AllHavingFreeText, QKeySequence()},
-        {Session::SelectionKind::None, QKeySequence(Qt::CTRL | Qt::Key_N)},
-    };
-    QList<QAction *> kindActions;
-    for (const auto &entry : kinds) {
-        QAction *action = menu->addAction(QString());
-        action->setShortcut(entry.shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        const Session::SelectionKind kind = entry.kind;
-        connect(action, &QAction::triggered, this, [&selection, kind] { selection.BtnSelectClick(kind); });
-        kindActions.append(action);
-    }
-    menu->addSeparator();
-    QAction *startsWith = menu->addAction(QString());
-    QAction *contains = menu->addAction(QString());
-    for (QAction *mode : {startsWith, contains}) {
-        mode->setCheckable(true);
-        connect(mode, &QAction::triggered, this, [&selection] { selection.toggleMode(); });
-    }
-    QAction *byStrings = menu->addAction(QString());
-    connect(byStrings, &QAction::triggered, this, [&selection] { selection.BtnSelectSClick(); });
-    QAction *maintain = menu->addAction(L10n::text("Maintain selection strings..."));
-    connect(maintain, &QAction::triggered, this, &MainWindow::maintainSelectionStrings);
-
-    const auto update = [&selection, kindActions, startsWith, contains, byStrings] {
-        for (int i = 0; i < kindActions.size(); ++i)
-            kindActions.at(i)->setText(selection.menuCaption(Session::SelectionKind(i)));
-        startsWith->setText(selection.modeMenuCaption(true));
-        contains->setText(selection.modeMenuCaption(false));
-        startsWith->setChecked(selection.startsWith());
-        contains->setChecked(!selection.startsWith());
-        startsWith->setEnabled(!selection.startsWith());
-        contains->setEnabled(selection.startsWith());
-        byStrings->setText(selection.selectByStringsMenuCaption());
-        byStrings->setEnabled(selection.selectByStringsEnabled());
-    };
-    connect(&selection, &Session::Selection::captionsChanged, this, update);
-    update();
-
     // The whole selection group is off while stage 2 or the retitling runs.
     Session::StageWorkflow &workflow = m_application.workflow();
-    const auto followSelectionGroup = [&workflow, panel, menu, kindActions, maintain, update] {
-        const bool on = workflow.selectionGroupEnabled();
-        panel->setEnabled(on);
-        menu->setEnabled(on);
-        for (QAction *action : kindActions)
-            action->setEnabled(on);
-        maintain->setEnabled(on);
-        update();
-        if (!on) {
-            for (QAction *action : menu->actions())
-                action->setEnabled(false);
-        }
-    };
+    const auto followSelectionGroup = [&workflow, panel] { panel->setEnabled(workflow.selectionGroupEnabled()); };
     connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followSelectionGroup);
     followSelectionGroup();
 
@@ -280,57 +220,13 @@ void MainWindow::createTitleElementCommands()
     // Test & Preview ends every stage: it stays in view below the pages.
     m_stageColumn->addToActionBar(finalStage->testAndPreviewButton());
 
-    QMenu *menu = menuBar()->addMenu(L10n::text("Add title &elements"));
-    QAction *prefix = menu->addAction(L10n::text(183, "Prefix"));
-    QAction *suffix = menu->addAction(L10n::text(187, "Suffix"));
-    for (QAction *action : {prefix, suffix})
-        action->setCheckable(true);
-    connect(prefix, &QAction::triggered, this, [&model] {
-        model.setUsePrefix(!model.usePrefix());
-        model.store();
-    });
-    connect(suffix, &QAction::triggered, this, [&model] {
-        model.setUseSuffix(!model.useSuffix());
-        model.store();
-    });
-    addElementMenuItems(menu);
-    QMenu *finalMenu = menuBar()->addMenu(L10n::text("&Final stage"));
-    QAction *test = finalMenu->addAction(L10n::text("Test and &Preview newly created picture titles"));
-    connect(test, &QAction::triggered, this, &MainWindow::testAndPreviewRequested);
-    QAction *unique = finalMenu->addAction(
-        L10n::text("Maintain &folder list that will be checked to qualify new picture titles to be unique"));
-    connect(unique, &QAction::triggered, this, [this] {
-        Retitle::FolderUniqueEditor editor(m_application.workFile(u"FolderUnique.dat"_s),
-                                           m_application.programSettings(), m_application.dialogs());
-        if (!editor.load())
-            return;
-        FolderUniqueDialog dialog(editor, this);
-        dialog.exec();
-    });
-    QAction *sync = finalMenu->addAction(L10n::text("Maintain list of Extensions to be synchronized"));
-    connect(sync, &QAction::triggered, this, [this] {
-        Retitle::SyncExtEditor editor(m_application.workFile(u"SyncExt.dat"_s), m_application.dialogs());
-        if (!editor.load())
-            return;
-        SyncExtDialog dialog(editor, this);
-        dialog.exec();
-    });
-    const auto update = [&model, prefix, suffix, test] {
-        prefix->setChecked(model.usePrefix());
-        suffix->setChecked(model.useSuffix());
-        test->setEnabled(model.isTestAndPreviewEnabled());
-    };
-    connect(&model, &Compose::TitleSettingsModel::changed, this, update);
-    update();
-
     // The elements group is off while stage 2 or the retitling runs; within it each control
     // keeps its own condition.
     Session::StageWorkflow &workflow = m_application.workflow();
-    const auto followElementsGroup = [&workflow, prefixSuffix, finalStage, menu, finalMenu] {
+    const auto followElementsGroup = [&workflow, prefixSuffix, finalStage] {
         const bool on = workflow.elementsGroupEnabled();
-        for (QWidget *widget : {static_cast<QWidget *>(prefixSuffix), static_cast<QWidget *>(finalStage),
-                                static_cast<QWidget *>(menu), static_cast<QWidget *>(finalMenu)})
-            widget->setEnabled(on);
+        prefixSuffix->setEnabled(on);
+        finalStage->setEnabled(on);
     };
     connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followElementsGroup);
     followElementsGroup();
@@ -360,43 +256,6 @@ void MainWindow::addElementPanels()
     };
     connect(&workflow, &Session::StageWorkflow::commandsChanged, this, followElementsGroup);
     followElementsGroup();
-}
-
-void MainWindow::addElementMenuItems(QMenu *menu)
-{
-    Compose::NumberSettingsModel &number = m_application.numberSettings();
-    Compose::DateTimeSettingsModel &dateTime = m_application.dateTimeSettings();
-    QMenu *numbering = menu->addMenu(Compose::NumberSettingsModel::menuCaption());
-    numbering->setStatusTip(Compose::NumberSettingsModel::menuHint());
-    numbering->menuAction()->setStatusTip(Compose::NumberSettingsModel::menuHint());
-    QAction *extract = numbering->addAction(Compose::NumberSettingsModel::extractMenuCaption());
-    QAction *counter = numbering->addAction(Compose::NumberSettingsModel::counterMenuCaption());
-    QAction *date = menu->addAction(Compose::DateTimeSettingsModel::dateMenuCaption());
-    date->setStatusTip(Compose::DateTimeSettingsModel::dateMenuHint());
-    QAction *time = menu->addAction(Compose::DateTimeSettingsModel::timeMenuCaption());
-    QAction *exif = menu->addAction(Compose::ExifTagsModel::menuCaption());
-    exif->setStatusTip(Compose::ExifTagsModel::menuHint());
-    for (QAction *action : {extract, counter, date, time})
-        action->setCheckable(true);
-    extract->setObjectName(u"extractNumberAction"_s);
-    counter->setObjectName(u"useCounterAction"_s);
-    date->setObjectName(u"dateAction"_s);
-    time->setObjectName(u"timeAction"_s);
-    exif->setObjectName(u"exifTagsAction"_s);
-    connect(extract, &QAction::triggered, this, [&number] { number.setExtractNumber(!number.extractNumber()); });
-    connect(counter, &QAction::triggered, this, [&number] { number.setUseCounter(!number.useCounter()); });
-    connect(date, &QAction::triggered, this, [&dateTime] { dateTime.setUseDate(!dateTime.useDate()); });
-    connect(time, &QAction::triggered, this, [&dateTime] { dateTime.setUseTime(!dateTime.useTime()); });
-    connect(exif, &QAction::triggered, this, &MainWindow::selectExifTags);
-    const auto update = [&number, &dateTime, extract, counter, date, time] {
-        extract->setChecked(number.extractNumber());
-        counter->setChecked(number.useCounter());
-        date->setChecked(dateTime.useDate());
-        time->setChecked(dateTime.useTime());
-    };
-    connect(&number, &Compose::NumberSettingsModel::changed, this, update);
-    connect(&dateTime, &Compose::DateTimeSettingsModel::changed, this, update);
-    update();
 }
 
 void MainWindow::selectExifTags()
@@ -471,12 +330,7 @@ void MainWindow::createPreview()
     connect(&preview, &Session::PicturePreview::pictureChanged, this, update);
     update();
     // The menu goes after "Edit", where the other editing menus are.
-    const QList<QAction *> menus = menuBar()->actions();
-    QAction *before = nullptr;
-    for (qsizetype i = 0; i + 1 < menus.size(); ++i) {
-        if (menus.at(i)->text() == L10n::text("Edit"))
-            before = menus.at(i + 1);
-    }
+    QAction *before = m_menus->viewMenuPlace();
     menuBar()->insertMenu(before, view);
 }
 

@@ -13,7 +13,9 @@ class QTimer;
 
 namespace App {
 class Application;
-}
+enum class MainCommand;
+enum class WindowRegion;
+} // namespace App
 namespace Session {
 class PictureTableModel;
 }
@@ -21,6 +23,8 @@ class PictureTableModel;
 namespace Ui {
 
 class StageColumn;
+class MainMenus;
+class QuickStartWindow;
 
 // The main window: the picture table, the panel area beside it where the stages show their
 // controls, and the status line with the selected count.
@@ -45,6 +49,17 @@ public:
     // Shows the window as the settings and the screen ask.
     void showForSession();
 
+    // The menu bar built from the command table.
+    MainMenus &menus() const { return *m_menus; }
+    // A command of the table that the window carries out itself: dialogs, focus, closing.
+    void runCommand(App::MainCommand command);
+    // The part of the window at a global position, as the help key tells them apart. A widget
+    // names its part with the property "helpRegion" (an App::WindowRegion); a child takes the
+    // part of the nearest parent that names one.
+    App::WindowRegion regionAt(const QPoint &globalPosition) const;
+    // Opens the quick start at section; activate false keeps the input focus where it is.
+    void showQuickStart(const QString &section, bool activate = true);
+
 Q_SIGNALS:
     // "Test && Preview" was asked for.
     void testAndPreviewRequested();
@@ -57,12 +72,15 @@ private:
     void createSelectionCommands();
     void createTitleElementCommands();
     void addElementPanels();
-    void addElementMenuItems(QMenu *menu);
     void selectExifTags();
     void createRetitleCommands();
     void createVoiceControl();
     // The picture beside the table, the View menu and the full-screen viewer.
     void createPreview();
+    // The menu bar, the window keys and the help, from the command table.
+    void createMainMenus();
+    // Tells F1 which help section each region of the window belongs to.
+    void nameHelpRegions();
     void testAndPreview();
     void maintainSelectionStrings();
     void updateColumns();
@@ -81,6 +99,8 @@ private:
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;
     QTimer *m_statusTimer = nullptr;
+    MainMenus *m_menus = nullptr;
+    QuickStartWindow *m_quickStart = nullptr;
     bool m_closed = false;
 };
 

@@ -8,8 +8,8 @@ namespace Ui {
 
 class MainWindow;
 
-// Stage 2 in the main window: its panel beside the table and the menus "Edit" and "Ex&tra",
-// whose items take their enabled state from the stage workflow each time a menu opens.
+// Stage 2 in the main window: its panel beside the table. Its menu items are in the command
+// table with the others.
 void addStage2Commands(MainWindow &window, App::Application &application);
 
 } // namespace Ui

@@ -1,0 +1,506 @@
+#include "app/maincommands.h"
+
+#include "app/application.h"
+#include "compose/datetimesettingsmodel.h"
+#include "compose/exiftagsmodel.h"
+#include "compose/numbersettingsmodel.h"
+#include "compose/titlesettingsmodel.h"
+#include "l10n/errortext.h"
+#include "l10n/text.h"
+#include "platform/dialogs.h"
+#include "platform/folders.h"
+#include "session/freetexteditor.h"
+#include "session/selection.h"
+#include "session/stageworkflow.h"
+#include "settings/sessionsettings.h"
+
+using namespace Qt::StringLiterals;
+
+namespace App {
+
+using L10n::text;
+using Session::Command;
+
+MainCommands::MainCommands(Application &application, QObject *parent) : QObject(parent), m_application(application)
+{
+}
+
+QList<MainMenu> MainCommands::menus()
+{
+    // The thumbnail commands have a menu of their own between "&Edit" and "Ex&tra".
+    return {MainMenu::File, MainMenu::Edit, MainMenu::Extra, MainMenu::AddTitleElements, MainMenu::Retitle,
+            MainMenu::Help};
+}
+
+QString MainCommands::menuCaption(MainMenu menu)
+{
+    switch (menu) {
+    case MainMenu::File:
+        return text("&File");
+    case MainMenu::Edit:
+        return text("&Edit");
+    case MainMenu::Extra:
+        return text("Ex&tra");
+    case MainMenu::AddTitleElements:
+        return text("&Add title elements");
+    case MainMenu::Retitle:
+        return text("&Retitle");
+    case MainMenu::Help:
+        return text("&Help");
+    }
+    return {};
+}
+
+QList<MenuEntry> MainCommands::entries(MainMenu menu)
+{
+    using C = MainCommand;
+    switch (menu) {
+    case MainMenu::File:
+        return {{C::SelectPictures, false, {C::SelectAll, C::SelectInvert, C::SelectHavingFreeText, C::SelectNone}},
+                {C::SelectByStrings, false, {}},
+                {C::ToggleStringMode, false, {C::ModeStartsWith, C::ModeContains}},
+                {C::MaintainStrings, false, {}},
+                {C::Close, true, {}}};
+    case MainMenu::Edit:
+        return {{C::EditAll, false, {}}, {C::EditOne, false, {}}, {C::JumpToEmpty, false, {}},
+                {C::EraseFreeText, true, {}}};
+    case MainMenu::Extra:
+        return {{C::CopyCurrentTitle, false, {}}, {C::CutCharacters, false, {}}};
+    case MainMenu::AddTitleElements:
+        return {{C::Prefix, false, {}},
+                {C::Suffix, false, {}},
+                {C::Numbering, false, {C::ExtractNumber, C::UseCounter}},
+                {C::Date, false, {}},
+                {C::Time, false, {}},
+                {C::ExifTags, false, {}},
+                {C::SaveElementSettings, true, {}}};
+    case MainMenu::Retitle:
+        return {{C::ChangeOrder, false, {}},        {C::ForceUnique, false, {}},
+                {C::KeepVoice, false, {}},          {C::MaintainExtensions, false, {}},
+                {C::MaintainFolderList, false, {}}, {C::TestAndPreview, true, {}}};
+    case MainMenu::Help:
+        return {{C::QuickStart, false, {}}, {C::About, true, {}}};
+    }
+    return {};
+}
+
+CommandInfo MainCommands::info(MainCommand command)
+{
+    using C = MainCommand;
+    const QString selectHint = text("Select pictures to retitle in the list beneath");
+    const QString modeHint = text("Do not forget to check the desired strings");
+    const QString describeHint =
+        text("Supply a description per picture (in free text element) with the help of the dictionary");
+    switch (command) {
+    case C::SelectPictures:
+    case C::SelectAll:
+    case C::SelectInvert:
+    case C::SelectNone: {
+        const QString key = command == C::SelectAll      ? u"Ctrl+A"_s
+                            : command == C::SelectInvert ? u"Ctrl+I"_s
+                            : command == C::SelectNone   ? u"Ctrl+N"_s
+                                                         : QString();
+        return {key, selectHint};
+    }
+    case C::SelectHavingFreeText:
+        return {{}, text("Note: found pictures will be added to the current selection")};
+    case C::SelectByStrings:
+        return {{}, text("Select pictures based on the occurrence of one or more strings in its current title")};
+    case C::ToggleStringMode:
+        return {{}, modeHint};
+    case C::ModeStartsWith:
+    case C::ModeContains:
+        return {{}, modeHint, true, true};
+    case C::MaintainStrings:
+        return {{},
+                text("Add new strings you want to use for selection, remove selection strings and change selection "
+                     "strings")};
+    case C::Close:
+        return {{}, text("Your work is automatically saved! You can resume the session for this folder at any time")};
+    case C::EditAll:
+    case C::EditOne:
+    case C::JumpToEmpty:
+        return {{}, describeHint};
+    case C::EraseFreeText:
+        return {{}, text("Erase all provided descriptions in the free text element. (Caution: step is irreversable!)")};
+    case C::CopyCurrentTitle:
+        return {{}, text("Copy the current title to free text of all selected pictures")};
+    case C::CutCharacters:
+        return {{},
+                text("Trim leading/trailing strings from free text of all selected pictures (Caution: step is "
+                     "irreversable!)")};
+    case C::Prefix:
+        return {{}, text("Define a Prefix to be added to all new titles"), true};
+    case C::Suffix:
+    case C::Time:
+        return {{}, {}, true};
+    case C::Numbering:
+        return {{}, Compose::NumberSettingsModel::menuHint()};
+    case C::ExtractNumber:
+    case C::UseCounter:
+        return {{}, Compose::NumberSettingsModel::menuHint(), true};
+    case C::Date:
+        return {{}, Compose::DateTimeSettingsModel::dateMenuHint(), true};
+    case C::ExifTags:
+        return {{}, Compose::ExifTagsModel::menuHint()};
+    case C::SaveElementSettings:
+        return {{}, text("Save the elements settings and Final stage settings for future sessions of other folders")};
+    case C::ChangeOrder:
+        return {{}, text("Change the order of elements within the created title. (See Final Stage)")};
+    case C::ForceUnique:
+        return {{}, text("Add a sequence number to the new picture title should the picture title already exists"), true};
+    case C::KeepVoice:
+        return {{}, text("If a voice file is found for a picture to retitle, also rename the voice file"), true};
+    case C::MaintainExtensions:
+        return {{}, text("If a file is found with any of the defined extensions, this file will also be renamed")};
+    case C::MaintainFolderList:
+        return {{}, text("Maintain folders that will be checked to qualify picture titles to be unique")};
+    case C::TestAndPreview:
+        return {{}, text("Start making the new picture titles. The result can be previewed in a new window")};
+    case C::QuickStart:
+    case C::About:
+        return {};
+    }
+    return {};
+}
+
+QString MainCommands::caption(MainCommand command) const
+{
+    using C = MainCommand;
+    const Session::Selection &selection = m_application.selection();
+    switch (command) {
+    case C::SelectPictures:
+        return text("&Select pictures to retitle");
+    case C::SelectAll:
+        return selection.menuCaption(Session::SelectionKind::All);
+    case C::SelectInvert:
+        return selection.menuCaption(Session::SelectionKind::Invert);
+    case C::SelectHavingFreeText:
+        return selection.menuCaption(Session::SelectionKind::AllHavingFreeText);
+    case C::SelectNone:
+        return selection.menuCaption(Session::SelectionKind::None);
+    case C::SelectByStrings:
+        return selection.selectByStringsMenuCaption();
+    case C::ToggleStringMode:
+        return text("&Toggle string selection mode");
+    case C::ModeStartsWith:
+        return selection.modeMenuCaption(true);
+    case C::ModeContains:
+        return selection.modeMenuCaption(false);
+    case C::MaintainStrings:
+        return text("&Maintain selection strings");
+    case C::Close:
+        return text("&Close Mirelto");
+    case C::EditAll:
+        return Session::FreeTextEditor::editAllMenuCaption();
+    case C::EditOne:
+        return m_application.freeTextEditor().editOneMenuCaption();
+    case C::JumpToEmpty:
+        return Session::FreeTextEditor::jumpMenuCaption();
+    case C::EraseFreeText:
+        return Session::FreeTextEditor::eraseMenuCaption();
+    case C::CopyCurrentTitle:
+        return Session::FreeTextEditor::copyOldMenuCaption();
+    case C::CutCharacters:
+        return Session::FreeTextEditor::stripMenuCaption();
+    case C::Prefix:
+        return text("&Prefix");
+    case C::Suffix:
+        return text("&Suffix");
+    case C::Numbering:
+        return Compose::NumberSettingsModel::menuCaption();
+    case C::ExtractNumber:
+        return Compose::NumberSettingsModel::extractMenuCaption();
+    case C::UseCounter:
+        return Compose::NumberSettingsModel::counterMenuCaption();
+    case C::Date:
+        return Compose::DateTimeSettingsModel::dateMenuCaption();
+    case C::Time:
+        return Compose::DateTimeSettingsModel::timeMenuCaption();
+    case C::ExifTags:
+        return Compose::ExifTagsModel::menuCaption();
+    case C::SaveElementSettings:
+        return text("Save elements settings/Final stage settings for future sessions");
+    case C::ChangeOrder:
+        return text("&Change order of elements within created title");
+    case C::ForceUnique:
+        return text("Force new picture titles to be uni&que");
+    case C::KeepVoice:
+        return text("&Keep Voice files synchronized");
+    case C::MaintainExtensions:
+        return text("Maintain list of Extensions to be synchronized");
+    case C::MaintainFolderList:
+        return text("Maintain &folder list that will be checked to qualify new picture titles to be unique");
+    case C::TestAndPreview:
+        return text("Test and &Preview newly created picture titles");
+    case C::QuickStart:
+        return text("&Quick start reference");
+    case C::About:
+        return text("&About");
+    }
+    return {};
+}
+
+bool MainCommands::isEnabled(MainCommand command) const
+{
+    using C = MainCommand;
+    const Session::StageWorkflow &workflow = m_application.workflow();
+    const bool byStrings = m_application.selection().selectByStringsEnabled();
+    switch (command) {
+    case C::SelectPictures:
+    case C::SelectAll:
+    case C::SelectInvert:
+    case C::SelectHavingFreeText:
+    case C::SelectNone:
+        return workflow.isEnabled(Command::SelectKind);
+    case C::SelectByStrings:
+        return workflow.isEnabled(Command::SelectByStrings) && byStrings;
+    case C::ToggleStringMode:
+    case C::ModeStartsWith:
+    case C::ModeContains:
+        return workflow.isEnabled(Command::ToggleStringMode) && byStrings;
+    case C::MaintainStrings:
+        return workflow.isEnabled(Command::MaintainStrings);
+    case C::EditAll:
+        return workflow.isEnabled(Command::EditAll);
+    case C::EditOne:
+        return workflow.isEnabled(Command::EditOne);
+    case C::JumpToEmpty:
+        return workflow.isEnabled(Command::JumpToEmpty);
+    case C::EraseFreeText:
+        return workflow.isEnabled(Command::EraseFreeText);
+    case C::CopyCurrentTitle:
+        return workflow.isEnabled(Command::CopyCurrentTitle);
+    case C::CutCharacters:
+        return workflow.isEnabled(Command::CutCharacters);
+    case C::Prefix:
+    case C::Suffix:
+    case C::Numbering:
+    case C::ExtractNumber:
+    case C::UseCounter:
+    case C::Date:
+    case C::Time:
+    case C::ExifTags:
+        return workflow.isEnabled(Command::ElementPanels);
+    case C::SaveElementSettings:
+        return workflow.isEnabled(Command::SaveElementSettings);
+    case C::ChangeOrder:
+    case C::MaintainExtensions:
+    case C::MaintainFolderList:
+        return workflow.isEnabled(Command::ElementOrder);
+    case C::ForceUnique:
+        return workflow.isEnabled(Command::ForceUniqueness);
+    case C::KeepVoice:
+        return workflow.isEnabled(Command::KeepVoiceSynchronized);
+    case C::TestAndPreview:
+        return workflow.isEnabled(Command::TestAndPreview);
+    case C::Close:
+    case C::QuickStart:
+    case C::About:
+        return true;
+    }
+    return false;
+}
+
+bool MainCommands::isChecked(MainCommand command) const
+{
+    using C = MainCommand;
+    const Compose::TitleSettingsModel &title = m_application.titleSettings();
+    switch (command) {
+    case C::ModeStartsWith:
+        return m_application.selection().startsWith();
+    case C::ModeContains:
+        return !m_application.selection().startsWith();
+    case C::Prefix:
+        return title.usePrefix();
+    case C::Suffix:
+        return title.useSuffix();
+    case C::ExtractNumber:
+        return m_application.numberSettings().extractNumber();
+    case C::UseCounter:
+        return m_application.numberSettings().useCounter();
+    case C::Date:
+        return m_application.dateTimeSettings().useDate();
+    case C::Time:
+        return m_application.dateTimeSettings().useTime();
+    case C::ForceUnique:
+        return title.forceUniqueness();
+    case C::KeepVoice:
+        return title.keepVoiceSynchronized();
+    default:
+        return false;
+    }
+}
+
+CommandState MainCommands::state(MainCommand command) const
+{
+    return {caption(command), isEnabled(command), isChecked(command)};
+}
+
+void MainCommands::run(MainCommand command)
+{
+    using C = MainCommand;
+    if (!isEnabled(command))
+        return;
+    Session::Selection &selection = m_application.selection();
+    Session::FreeTextEditor &editor = m_application.freeTextEditor();
+    Compose::TitleSettingsModel &title = m_application.titleSettings();
+    Compose::NumberSettingsModel &number = m_application.numberSettings();
+    Compose::DateTimeSettingsModel &dateTime = m_application.dateTimeSettings();
+    switch (command) {
+    case C::SelectAll:
+        selection.BtnSelectClick(Session::SelectionKind::All);
+        return;
+    case C::SelectInvert:
+        selection.BtnSelectClick(Session::SelectionKind::Invert);
+        return;
+    case C::SelectHavingFreeText:
+        selection.BtnSelectClick(Session::SelectionKind::AllHavingFreeText);
+        return;
+    case C::SelectNone:
+        selection.BtnSelectClick(Session::SelectionKind::None);
+        return;
+    case C::SelectByStrings:
+        selection.BtnSelectSClick();
+        return;
+    case C::ModeStartsWith:
+    case C::ModeContains:
+        if ((command == C::ModeStartsWith) != selection.startsWith())
+            selection.toggleMode();
+        return;
+    case C::EditAll:
+        editor.BtnEditAllClick();
+        return;
+    case C::EditOne:
+        editor.BtnEditOneClick();
+        return;
+    case C::JumpToEmpty:
+        editor.BtnJumpEmptyClick();
+        return;
+    case C::EraseFreeText:
+        editor.SBUndoClick();
+        return;
+    case C::CopyCurrentTitle:
+        editor.BtnCopyOldClick();
+        return;
+    case C::Prefix:
+        title.setUsePrefix(!title.usePrefix());
+        title.store();
+        return;
+    case C::Suffix:
+        title.setUseSuffix(!title.useSuffix());
+        title.store();
+        return;
+    case C::ExtractNumber:
+        number.setExtractNumber(!number.extractNumber());
+        return;
+    case C::UseCounter:
+        number.setUseCounter(!number.useCounter());
+        return;
+    case C::Date:
+        dateTime.setUseDate(!dateTime.useDate());
+        return;
+    case C::Time:
+        dateTime.setUseTime(!dateTime.useTime());
+        return;
+    case C::SaveElementSettings:
+        saveElementSettings();
+        return;
+    case C::ForceUnique:
+        title.setForceUniqueness(!title.forceUniqueness());
+        title.store();
+        return;
+    case C::KeepVoice:
+        title.setKeepVoiceSynchronized(!title.keepVoiceSynchronized());
+        title.store();
+        return;
+    case C::QuickStart:
+        Q_EMIT helpRequested(QuickStart::section(WindowRegion::Other));
+        return;
+    case C::About:
+        m_application.dialogs().inform({aboutCaption(), aboutText(), Platform::Severity::Information});
+        return;
+    case C::SelectPictures:
+    case C::ToggleStringMode:
+    case C::Numbering:
+        // Submenus carry no command of their own.
+        return;
+    case C::MaintainStrings:
+    case C::Close:
+    case C::CutCharacters:
+    case C::ExifTags:
+    case C::ChangeOrder:
+    case C::MaintainExtensions:
+    case C::MaintainFolderList:
+    case C::TestAndPreview:
+        Q_EMIT shellCommandRequested(command);
+        return;
+    }
+}
+
+void MainCommands::saveElementSettings()
+{
+    Platform::Dialogs &dialogs = m_application.dialogs();
+    if (auto saved = m_application.sessionSettings().UpdateFSession(m_application.storageSetup()); !saved) {
+        dialogs.status({L10n::describe(saved.error()), true, 10, Platform::Sound::Error});
+        return;
+    }
+    dialogs.status({text(319, "Settings of stage 3 and the final stage saved as default settings"), false, 5});
+}
+
+MainCommands::SelectKey MainCommands::selectKey(int key, Qt::KeyboardModifiers modifiers) const
+{
+    // Ctrl with the letter in either case: Shift (or Caps Lock) may be down as well.
+    const Qt::KeyboardModifiers held = modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (held != Qt::ControlModifier)
+        return SelectKey::None;
+    switch (key) {
+    case Qt::Key_A:
+        return SelectKey::All;
+    case Qt::Key_I:
+        return SelectKey::Invert;
+    case Qt::Key_N:
+        return SelectKey::Nothing;
+    default:
+        return SelectKey::None;
+    }
+}
+
+bool MainCommands::isWindowKey(int key, Qt::KeyboardModifiers modifiers) const
+{
+    if (key == Qt::Key_F1 && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier)
+        return true;
+    if (selectKey(key, modifiers) != SelectKey::None)
+        return m_application.workflow().isEnabled(Command::SelectKind);
+    return m_application.freeTextEditor().isWindowKey(key, modifiers);
+}
+
+bool MainCommands::windowKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_F1 && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Q_EMIT helpRequested(QuickStart::section(m_regionUnderPointer ? m_regionUnderPointer() : WindowRegion::Other));
+        return true;
+    }
+    if (const SelectKey select = selectKey(key, modifiers); select != SelectKey::None) {
+        if (!m_application.workflow().isEnabled(Command::SelectKind))
+            return false;
+        run(select == SelectKey::All      ? MainCommand::SelectAll
+            : select == SelectKey::Invert ? MainCommand::SelectInvert
+                                          : MainCommand::SelectNone);
+        return true;
+    }
+    return m_application.freeTextEditor().windowKey(key, modifiers);
+}
+
+QString MainCommands::aboutCaption()
+{
+    return text("About Mirelto");
+}
+
+QString MainCommands::aboutText()
+{
+    return L10n::title() + u' ' + Platform::programVersion() + u"\n\n"_s
+           + text("Gives the pictures of a folder new, meaningful titles in three stages.");
+}
+
+} // namespace App

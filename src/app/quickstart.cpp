@@ -1,0 +1,68 @@
+#include "app/quickstart.h"
+
+#include "l10n/text.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+static void initHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+namespace App {
+
+QString QuickStart::url(const QString &section)
+{
+    initHelpResources();
+    return u"qrc:/help/quickstart.html"_s + (section.isEmpty() ? QString() : u'#' + section);
+}
+
+QString QuickStart::document()
+{
+    initHelpResources();
+    QFile file(u":/help/quickstart.html"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString QuickStart::section(WindowRegion region)
+{
+    switch (region) {
+    case WindowRegion::Table:
+        return u"list"_s;
+    case WindowRegion::SelectionPanel:
+        return u"stage1"_s;
+    case WindowRegion::Stage2Panel:
+        return editingSection();
+    case WindowRegion::ElementPanels:
+        return u"stage3"_s;
+    case WindowRegion::FinalStage:
+        return u"final"_s;
+    case WindowRegion::Preview:
+        return u"preview"_s;
+    case WindowRegion::Other:
+        break;
+    }
+    return u"start"_s;
+}
+
+QString QuickStart::editingSection()
+{
+    return u"stage2"_s;
+}
+
+QStringList QuickStart::sections()
+{
+    return {u"start"_s, u"list"_s,  u"stage1"_s,     u"stage2"_s, u"stage3"_s,
+            u"final"_s, u"preview"_s, u"companions"_s, u"saving"_s};
+}
+
+QString QuickStart::windowCaption()
+{
+    return L10n::text("Quick start reference");
+}
+
+} // namespace App

@@ -1,0 +1,147 @@
+// The main window's side of the command table: the commands it carries out itself, the help
+// key's regions and the quick start window.
+#include "ui/mainwindow.h"
+
+#include "ui/datetimepanel.h"
+#include "ui/elementorderview.h"
+#include "ui/finalstagepanel.h"
+#include "ui/folderuniquedialog.h"
+#include "ui/mainmenus.h"
+#include "ui/numberpanel.h"
+#include "ui/prefixsuffixpanel.h"
+#include "ui/previewpane.h"
+#include "ui/quickstartwindow.h"
+#include "ui/selectionpanel.h"
+#include "ui/stage2panel.h"
+#include "ui/syncextdialog.h"
+
+#include "app/application.h"
+#include "app/maincommands.h"
+#include "app/quickstart.h"
+#include "retitle/folderuniqueeditor.h"
+#include "retitle/syncexteditor.h"
+#include "session/freetexteditor.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace Ui {
+
+using App::MainCommand;
+using App::WindowRegion;
+
+namespace {
+
+constexpr const char *helpRegionProperty = "helpRegion";
+
+void nameRegion(QWidget *widget, WindowRegion region)
+{
+    if (widget)
+        widget->setProperty(helpRegionProperty, int(region));
+}
+
+} // namespace
+
+void MainWindow::createMainMenus()
+{
+    m_menus = new MainMenus(menuBar(), m_application, this);
+    App::MainCommands &commands = m_menus->commands();
+    connect(&commands, &App::MainCommands::shellCommandRequested, this, &MainWindow::runCommand);
+    connect(&commands, &App::MainCommands::helpRequested, this,
+            [this](const QString &section) { showQuickStart(section); });
+    commands.setRegionUnderPointer([this] { return regionAt(QCursor::pos()); });
+
+    // The question on first entering the edit line speaks of the help beside the window: the
+    // quick start at its stage-2 section, opened without taking the focus from the line.
+    connect(&m_application.freeTextEditor(), &Session::FreeTextEditor::editorHelpRequested, this, [this] {
+        if (!m_quickStart || !m_quickStart->isVisible())
+            showQuickStart(App::QuickStart::editingSection(), false);
+    });
+}
+
+void MainWindow::nameHelpRegions()
+{
+    nameRegion(m_table, WindowRegion::Table);
+    nameRegion(findChild<SelectionPanel *>(), WindowRegion::SelectionPanel);
+    nameRegion(findChild<Stage2Panel *>(), WindowRegion::Stage2Panel);
+    nameRegion(findChild<PrefixSuffixPanel *>(), WindowRegion::ElementPanels);
+    nameRegion(findChild<NumberPanel *>(), WindowRegion::ElementPanels);
+    nameRegion(findChild<DateTimePanel *>(), WindowRegion::ElementPanels);
+    nameRegion(findChild<FinalStagePanel *>(), WindowRegion::FinalStage);
+    nameRegion(findChild<PreviewPane *>(), WindowRegion::Preview);
+}
+
+void MainWindow::runCommand(MainCommand command)
+{
+    switch (command) {
+    case MainCommand::MaintainStrings:
+        maintainSelectionStrings();
+        return;
+    case MainCommand::Close:
+        close();
+        return;
+    case MainCommand::CutCharacters:
+        if (auto *panel = findChild<Stage2Panel *>())
+            panel->cutCharacters();
+        return;
+    case MainCommand::ExifTags:
+        selectExifTags();
+        return;
+    case MainCommand::ChangeOrder:
+        if (auto *order = findChild<ElementOrderView *>()) {
+            m_application.stageGuide().setCurrentPage(Session::StagePage::FinalStage);
+            order->setFocus(Qt::ShortcutFocusReason);
+        }
+        return;
+    case MainCommand::MaintainFolderList: {
+        Retitle::FolderUniqueEditor editor(m_application.workFile(u"FolderUnique.dat"_s),
+                                           m_application.programSettings(), m_application.dialogs());
+        if (!editor.load())
+            return;
+        FolderUniqueDialog dialog(editor, this);
+        dialog.exec();
+        return;
+    }
+    case MainCommand::MaintainExtensions: {
+        Retitle::SyncExtEditor editor(m_application.workFile(u"SyncExt.dat"_s), m_application.dialogs());
+        if (!editor.load())
+            return;
+        SyncExtDialog dialog(editor, this);
+        dialog.exec();
+        return;
+    }
+    case MainCommand::TestAndPreview:
+        Q_EMIT testAndPreviewRequested();
+        return;
+    default:
+        // The core carries out the others.
+        m_menus->commands().run(command);
+        return;
+    }
+}
+
+WindowRegion MainWindow::regionAt(const QPoint &globalPosition) const
+{
+    for (const QWidget *widget = QApplication::widgetAt(globalPosition); widget; widget = widget->parentWidget()) {
+        const QVariant region = widget->property(helpRegionProperty);
+        if (region.isValid())
+            return WindowRegion(region.toInt());
+        if (widget == this)
+            break;
+    }
+    return WindowRegion::Other;
+}
+
+void MainWindow::showQuickStart(const QString &section, bool activate)
+{
+    if (!m_quickStart)
+        m_quickStart = new QuickStartWindow(this);
+    m_quickStart->showSection(section, activate);
+}
+
+} // namespace Ui
