@@ -119,7 +119,7 @@ void PicturePreview::toggleShowThumb()
 
 QString PicturePreview::viewMenuCaption()
 {
-    return L10n::text("View");
+    return L10n::text("&View");
 }
 
 QString PicturePreview::showThumbCaption()

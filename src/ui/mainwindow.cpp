@@ -9,6 +9,7 @@
 #include "ui/mainmenus.h"
 #include "ui/markerdelegate.h"
 #include "ui/prefixsuffixpanel.h"
+#include "ui/picturecanvas.h"
 #include "ui/pictureviewer.h"
 #include "ui/previewpane.h"
 #include "ui/selectionpanel.h"
@@ -292,11 +293,26 @@ void MainWindow::createPreview()
 {
     Session::PicturePreview &preview = m_application.picturePreview();
     auto *pane = new PreviewPane(preview);
-    if (auto *splitter = qobject_cast<QSplitter *>(centralWidget())) {
-        splitter->insertWidget(1, pane);
-        splitter->setStretchFactor(1, 0);
+    m_previewPane = pane;
+    // A wide screen has room for the picture between the table and the stages; elsewhere it goes
+    // below the table, which keeps the width the titles need.
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary && primary->availableGeometry().width() >= 1600) {
+        m_splitter->insertWidget(1, pane);
+        m_splitter->setStretchFactor(1, 1);
+    } else {
+        m_tableSplitter = new QSplitter(Qt::Vertical);
+        m_tableSplitter->setObjectName(u"tableSplitter"_s);
+        m_tableSplitter->setChildrenCollapsible(false);
+        m_splitter->replaceWidget(0, m_tableSplitter);
+        m_tableSplitter->addWidget(m_table);
+        m_tableSplitter->addWidget(pane);
+        m_tableSplitter->setStretchFactor(0, 3);
+        m_tableSplitter->setStretchFactor(1, 2);
+        m_splitter->setStretchFactor(0, 1);
     }
     auto *viewer = new PictureViewer(preview, this);
+    m_viewer = viewer;
     connect(&preview, &Session::PicturePreview::viewerChanged, viewer, [this, viewer] {
         if (!viewer->isVisible()) {
             // The whole screen of the window, also where no window manager makes it so.
@@ -353,18 +369,21 @@ void MainWindow::maintainSelectionStrings()
 
 void MainWindow::createVoiceControl()
 {
-    auto *voice = new VoiceButton(VoiceButton::findPlayingMeans());
-    statusBar()->insertWidget(0, voice);
-    // The control follows the table's current picture.
-    const auto showCurrent = [this, voice] {
-        const QModelIndex current = m_table->currentIndex();
-        const PictureSession &pictures = m_application.pictures();
-        voice->setPicture(current.isValid() && current.row() < pictures.rowCount()
-                              ? pictures.folderFile(pictures.row(current.row()).currentTitle)
-                              : QString());
-    };
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, voice, showCurrent);
-    connect(m_model, &QAbstractItemModel::modelReset, voice, showCurrent);
+    // The play control sits on the picture it plays, in the pane and in the viewer alike.
+    const Session::PlayingMeans means = VoiceButton::findPlayingMeans();
+    Session::PicturePreview &preview = m_application.picturePreview();
+    auto *paneVoice = new VoiceButton(means);
+    paneVoice->setObjectName(u"paneVoice"_s);
+    m_previewPane->setOverlay(paneVoice);
+    const auto showPane = [paneVoice, &preview] { paneVoice->setPicture(preview.shown().path); };
+    connect(&preview, &Session::PicturePreview::pictureChanged, paneVoice, showPane);
+    showPane();
+    auto *viewerVoice = new VoiceButton(means);
+    viewerVoice->setObjectName(u"viewerVoice"_s);
+    m_viewer->canvas()->setOverlay(viewerVoice);
+    const auto showViewer = [viewerVoice, &preview] { viewerVoice->setPicture(preview.viewerPicture().path); };
+    connect(&preview, &Session::PicturePreview::viewerChanged, viewerVoice, showViewer);
+    showViewer();
 }
 
 void MainWindow::updateColumns()
@@ -421,18 +440,28 @@ QString MainWindow::windowStatePath() const
     return m_application.workFile(u"Window.ini"_s);
 }
 
+QString MainWindow::splitterKey() const
+{
+    // The two arrangements of the picture have their own splitter positions.
+    return m_tableSplitter ? u"splitter"_s : u"wideSplitter"_s;
+}
+
 void MainWindow::restoreWindowState()
 {
     const QSettings stored(windowStatePath(), QSettings::IniFormat);
     restoreGeometry(stored.value(u"geometry"_s).toByteArray());
-    m_splitter->restoreState(stored.value(u"splitter"_s).toByteArray());
+    m_splitter->restoreState(stored.value(splitterKey()).toByteArray());
+    if (m_tableSplitter)
+        m_tableSplitter->restoreState(stored.value(u"tableSplitter"_s).toByteArray());
 }
 
 void MainWindow::storeWindowState() const
 {
     QSettings stored(windowStatePath(), QSettings::IniFormat);
     stored.setValue(u"geometry"_s, saveGeometry());
-    stored.setValue(u"splitter"_s, m_splitter->saveState());
+    stored.setValue(splitterKey(), m_splitter->saveState());
+    if (m_tableSplitter)
+        stored.setValue(u"tableSplitter"_s, m_tableSplitter->saveState());
 }
 
 void MainWindow::showForSession()
@@ -441,6 +470,9 @@ void MainWindow::showForSession()
     // Size, place and splitter as the user left them; a screen that asks for a maximised window
     // gets one all the same.
     restoreWindowState();
+    // The keyboard starts in the table, where the pictures are chosen, unless stage 2 goes on.
+    if (m_application.workflow().stage() != Session::Stage::Editing)
+        m_table->setFocus(Qt::ActiveWindowFocusReason);
     if (layout.fixedMaximised)
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     if (layout.fixedMaximised || (layout.maximised && !isMaximized())) {

@@ -22,6 +22,8 @@ class PictureTableModel;
 
 namespace Ui {
 
+class PictureViewer;
+class PreviewPane;
 class StageColumn;
 class MainMenus;
 class QuickStartWindow;
@@ -87,6 +89,7 @@ private:
     void updateSelectedCount();
     void createStageColumn();
     QString windowStatePath() const;
+    QString splitterKey() const;
     void restoreWindowState();
     void storeWindowState() const;
 
@@ -95,6 +98,10 @@ private:
     QTableView *m_table = nullptr;
     StageColumn *m_stageColumn = nullptr;
     QSplitter *m_splitter = nullptr;
+    // The table and the picture below it; null where the picture stands beside the table.
+    QSplitter *m_tableSplitter = nullptr;
+    PreviewPane *m_previewPane = nullptr;
+    PictureViewer *m_viewer = nullptr;
     Session::StagePage m_buildingPage = Session::StagePage::SelectPictures;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;

@@ -134,6 +134,8 @@ void VoiceButton::showControl()
     setIcon(iconOf(m_control->icon(), palette()));
     setToolTip(m_control->hint());
     setEnabled(m_control->isEnabled());
+    // Shown on its picture only while the picture has a recording; never as a window of its own.
+    setVisible(parentWidget() && m_control->audioPanelVisible());
 }
 
 } // namespace Ui
