@@ -332,6 +332,19 @@ bool MainCommands::isChecked(MainCommand command) const
     }
 }
 
+bool MainCommands::isMenuEnabled(MainMenu menu) const
+{
+    for (const MenuEntry &entry : entries(menu)) {
+        if (state(entry.command).enabled)
+            return true;
+        for (const MainCommand item : entry.items) {
+            if (state(item).enabled)
+                return true;
+        }
+    }
+    return false;
+}
+
 CommandState MainCommands::state(MainCommand command) const
 {
     return {caption(command), isEnabled(command), isChecked(command)};

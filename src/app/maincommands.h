@@ -104,6 +104,9 @@ public:
     static CommandInfo info(MainCommand command);
 
     CommandState state(MainCommand command) const;
+    // A menu opens while one of its commands can run; a closed menu also leaves its access key to
+    // the controls of the running stage.
+    bool isMenuEnabled(MainMenu menu) const;
     // Carries out command when it is enabled; a command of the window itself is passed on to
     // shellCommandRequested(). A disabled command does nothing.
     void run(MainCommand command);

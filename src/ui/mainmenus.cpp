@@ -129,9 +129,10 @@ void MainMenus::refreshMenu(QMenu *menu)
 
 void MainMenus::refresh()
 {
-    for (QMenu *menu : std::as_const(m_menus)) {
-        refreshMenu(menu);
-        for (QAction *action : menu->actions()) {
+    for (auto menu = m_menus.cbegin(); menu != m_menus.cend(); ++menu) {
+        menu.value()->menuAction()->setEnabled(m_commands.isMenuEnabled(menu.key()));
+        refreshMenu(menu.value());
+        for (QAction *action : menu.value()->actions()) {
             if (action->menu())
                 refreshMenu(action->menu());
         }

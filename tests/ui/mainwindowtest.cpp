@@ -2,14 +2,22 @@
 #include "ui/messagedialog.h"
 
 #include "app/application.h"
+#include "session/freetexteditor.h"
 #include "session/picturesession.h"
+#include "session/selection.h"
+#include "session/stageworkflow.h"
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/openwindow.h"
 #include "support/programfolders.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +38,8 @@ private Q_SLOTS:
     void showsTheFolderSession();
     void statusMessagesClearThemselves();
     void messageDialogAnswers();
+    void accessKeysAreDistinct();
+    void stagesFitTheSmallestScreen();
 
 private:
     QTemporaryDir m_root;
@@ -101,6 +111,68 @@ void MainWindowTest::messageDialogAnswers()
     Ui::MessageDialog escaped(question);
     QTest::keyClick(&escaped, Qt::Key_Escape);
     QCOMPARE(escaped.answer().button, 0);
+}
+
+// Every access key of the window, from the menu bar and from the controls of all stage pages,
+// open or not: at any moment Alt with a letter means one thing, while selecting and while editing.
+void MainWindowTest::accessKeysAreDistinct()
+{
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    Ui::MainWindow &window = program.window;
+    window.show();
+    const auto clashes = [&window] {
+        QMultiMap<QString, QString> owners;
+        const auto add = [&owners](const QString &text, bool enabled) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (enabled && !key.isEmpty())
+                owners.insert(key.toString(), text);
+        };
+        for (const QAction *menu : window.menuBar()->actions())
+            add(menu->text(), menu->isEnabled());
+        for (const QAbstractButton *button : window.centralWidget()->findChildren<QAbstractButton *>())
+            add(button->text(), button->isEnabledTo(&window));
+        for (const QLabel *label : window.centralWidget()->findChildren<QLabel *>()) {
+            if (label->buddy())
+                add(label->text(), label->buddy()->isEnabledTo(&window));
+        }
+        QStringList found;
+        for (const QString &key : owners.uniqueKeys()) {
+            if (owners.count(key) > 1)
+                found.append(key + u": "_s + QStringList(owners.values(key)).join(u" | "_s));
+        }
+        return std::make_pair(found, owners.size());
+    };
+    program.application.selection().BtnSelectClick(Session::SelectionKind::All);
+    const auto selecting = clashes();
+    QVERIFY2(selecting.first.isEmpty(), qPrintable(selecting.first.join(u'\n')));
+    QVERIFY(selecting.second > 8);
+    program.application.freeTextEditor().BtnEditAllClick();
+    QCOMPARE(program.application.workflow().stage(), Session::Stage::Editing);
+    const auto editing = clashes();
+    QVERIFY2(editing.first.isEmpty(), qPrintable(editing.first.join(u'\n')));
+    window.close();
+}
+
+// On a 1024x600 screen every stage page shows all its controls without scrolling.
+void MainWindowTest::stagesFitTheSmallestScreen()
+{
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    Ui::MainWindow &window = program.window;
+    window.resize(1024, 600 - 30);
+    window.show();
+    auto *pages = window.findChild<QToolBox *>(u"stagePages"_s);
+    QVERIFY(pages);
+    for (int index = 0; index < pages->count(); ++index) {
+        pages->setCurrentIndex(index);
+        QTest::qWait(20);
+        auto *scroll = qobject_cast<QScrollArea *>(pages->widget(index));
+        QVERIFY(scroll);
+        QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
+    }
+    QVERIFY(window.findChild<QPushButton *>(u"testAndPreview"_s)->isVisible());
+    window.close();
 }
 
 QTEST_MAIN(MainWindowTest)
