@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/themechoice.h"
 #include "app/titleexample.h"
 
 #include "app/infomessages.h"
@@ -185,6 +186,7 @@ void Application::createStage2()
                                                                  *m_programSettings, m_dialogs);
 
     m_stageGuide = std::make_unique<Session::StageGuide>(*m_workflow);
+    m_themeChoice = std::make_unique<ThemeChoice>(*m_programSettings, m_dialogs);
     m_titleExample = std::make_unique<TitleExample>(TitleExample::Sources{
         *m_sessionSettings, *m_numberSettings, *m_pictures, *m_freeTextEditor, *m_editLine, *m_exifTags});
     TitleExample *example = m_titleExample.get();

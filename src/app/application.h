@@ -55,6 +55,7 @@ class EditLine;
 
 namespace App {
 
+class ThemeChoice;
 class TitleExample;
 
 // Where the program finds its folders.
@@ -139,6 +140,7 @@ public:
     Session::StageWorkflow &workflow() { return *m_workflow; }
     Session::StageGuide &stageGuide() { return *m_stageGuide; }
     TitleExample &titleExample() { return *m_titleExample; }
+    ThemeChoice &themeChoice() { return *m_themeChoice; }
     Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
     // The picture shown beside the table and in the viewer.
     Session::PicturePreview &picturePreview() { return *m_picturePreview; }
@@ -188,6 +190,7 @@ private:
     std::unique_ptr<Session::StageWorkflow> m_workflow;
     std::unique_ptr<Session::StageGuide> m_stageGuide;
     std::unique_ptr<TitleExample> m_titleExample;
+    std::unique_ptr<ThemeChoice> m_themeChoice;
     std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
     std::unique_ptr<Session::PicturePreview> m_picturePreview;
     std::unique_ptr<Dictionary::EditLine> m_editLine;

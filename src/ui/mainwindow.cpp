@@ -16,6 +16,7 @@
 #include "ui/selectionstringsdialog.h"
 #include "ui/stagecolumn.h"
 #include "ui/themecolours.h"
+#include "ui/themepalette.h"
 #include "ui/stage2commands.h"
 #include "ui/syncextdialog.h"
 #include "ui/testpreviewdialog.h"
@@ -23,6 +24,7 @@
 #include "ui/wheelguard.h"
 
 #include "app/application.h"
+#include "app/themechoice.h"
 #include "compose/datetimesettingsmodel.h"
 #include "compose/daynamemodel.h"
 #include "compose/exiftagsmodel.h"
@@ -50,6 +52,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QActionGroup>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -348,6 +351,7 @@ void MainWindow::createPreview()
     // The menu goes after "Edit", where the other editing menus are.
     QAction *before = m_menus->viewMenuPlace();
     menuBar()->insertMenu(before, view);
+    addThemeMenu(view);
 }
 
 void MainWindow::testAndPreview()
@@ -365,6 +369,28 @@ void MainWindow::maintainSelectionStrings()
     SelectionStringsDialog dialog(selection.strings(), this);
     if (dialog.exec() == QDialog::Accepted)
         selection.setStrings(dialog.strings());
+}
+
+void MainWindow::addThemeMenu(QMenu *view)
+{
+    App::ThemeChoice &themes = m_application.themeChoice();
+    QMenu *menu = view->addMenu(App::ThemeChoice::menuCaption());
+    menu->setObjectName(u"themeMenu"_s);
+    auto *group = new QActionGroup(menu);
+    const QStringList captions = App::ThemeChoice::captions();
+    for (int theme = 0; theme < captions.size(); ++theme) {
+        QAction *action = menu->addAction(captions.at(theme));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [&themes, theme] { themes.choose(theme); });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [menu, &themes] { menu->actions().at(themes.current())->setChecked(true); });
+    // The desktop's palette as it was before any theme, to go back to "Familiar".
+    const QPalette desktop = QApplication::palette();
+    const auto apply = [desktop](int theme) { QApplication::setPalette(themePalette(theme, desktop)); };
+    connect(&themes, &App::ThemeChoice::themeChanged, this, apply);
+    if (themes.current() != 0)
+        apply(themes.current());
 }
 
 void MainWindow::createVoiceControl()

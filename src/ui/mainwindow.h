@@ -77,6 +77,7 @@ private:
     void selectExifTags();
     void createRetitleCommands();
     void createVoiceControl();
+    void addThemeMenu(QMenu *view);
     // The picture beside the table, the View menu and the full-screen viewer.
     void createPreview();
     // The menu bar, the window keys and the help, from the command table.

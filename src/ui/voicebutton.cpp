@@ -89,7 +89,7 @@ VoiceButton::VoiceButton(const Session::PlayingMeans &means, QWidget *parent)
 {
     setObjectName(u"voiceButton"_s);
     setAutoRaise(true);
-    setIconSize(QSize(16, 16));
+    setIconSize(QSize(22, 22));
     connect(this, &QToolButton::clicked, m_control, &Session::VoiceControl::play);
     connect(m_players, &QtVoicePlayers::waveEnded, m_control, &Session::VoiceControl::playEnded);
     connect(m_control, &Session::VoiceControl::changed, this, &VoiceButton::showControl);
@@ -120,6 +120,20 @@ QIcon VoiceButton::iconOf(Icon icon, const QPalette &palette)
 void VoiceButton::setPicture(const QString &picturePath)
 {
     m_control->showPicture(picturePath);
+}
+
+void VoiceButton::paintEvent(QPaintEvent *event)
+{
+    // It sits on a photograph: a plate in the window colour keeps it visible on any picture.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor plate = palette().color(QPalette::Window);
+    plate.setAlpha(210);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(plate);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+    painter.end();
+    QToolButton::paintEvent(event);
 }
 
 void VoiceButton::changeEvent(QEvent *event)

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/themechoice.h"
 #include "app/titleexample.h"
 
 #include "compose/exiftagdatabase.h"
@@ -11,6 +12,8 @@
 #include "session/picturesession.h"
 #include "session/selection.h"
 #include "settings/overallsettingsrec.h"
+#include "settings/programsettings.h"
+#include "settings/programsettingsrec.h"
 #include "settings/sessionsettings.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void counterRunsThroughAPassAndOn();
     void startValueThatDoesNotFitStopsTestAndPreview();
     void exampleFollowsElementsAndThePicture();
+    void themeIsStoredAtOnce();
 
 private:
     bool start();
@@ -188,6 +192,22 @@ void ElementHooksTest::exampleFollowsElementsAndThePicture()
     for (const Retitle::Rtitle &made : preview.result().titles)
         titles.append(made.FinalTitle);
     QVERIFY2(titles.join(u' ').contains(u"98.jpg"_s), qPrintable(titles.join(u' ')));
+}
+
+void ElementHooksTest::themeIsStoredAtOnce()
+{
+    QVERIFY(start());
+    ThemeChoice &themes = m_application->themeChoice();
+    QCOMPARE(ThemeChoice::captions().size(), ThemeChoice::count);
+    QCOMPARE(themes.current(), 0);
+    themes.choose(5);
+    QCOMPARE(themes.current(), 5);
+    QCOMPARE(Settings::ProgramSettingsRec::fromBytes(readFile(m_work + u"PSMSet.dat"_s)).PSTheme, 5);
+    // A stored value out of range is the desktop's own theme.
+    themes.choose(ThemeChoice::count);
+    QCOMPARE(themes.current(), 5);
+    m_application->programSettings().rec().PSTheme = 42;
+    QCOMPARE(themes.current(), 0);
 }
 
 QTEST_GUILESS_MAIN(ElementHooksTest)

@@ -1,4 +1,5 @@
 #include "ui/themecolours.h"
+#include "ui/themepalette.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -17,6 +18,7 @@ class ThemeColoursTest : public QObject
 private Q_SLOTS:
     void readableOnLightAndDark_data();
     void readableOnLightAndDark();
+    void themesAreReadable();
 };
 
 static QPalette darkPalette()
@@ -55,6 +57,31 @@ void ThemeColoursTest::readableOnLightAndDark()
     QVERIFY2(marked >= 4.5, qPrintable(QString::number(marked)));
     // The highlight must still stand out from the plain background.
     QVERIFY(ThemeColours::contrast(ThemeColours::highlight(Tint::Occurrence, palette), base) > 1.3);
+}
+
+// Every theme keeps its text readable, and the window's own colours readable on it.
+void ThemeColoursTest::themesAreReadable()
+{
+    const QPalette desktop = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    QCOMPARE(themePalette(0, desktop), desktop);
+    bool someDark = false;
+    for (int theme = 1; theme < 7; ++theme) {
+        const QPalette palette = themePalette(theme, desktop);
+        const QString name = QString::number(theme);
+        QVERIFY2(palette != desktop, qPrintable(name));
+        QVERIFY2(ThemeColours::contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 7,
+                 qPrintable(name));
+        QVERIFY2(ThemeColours::contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >= 7,
+                 qPrintable(name));
+        QVERIFY2(ThemeColours::contrast(palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight))
+                     >= 4.5,
+                 qPrintable(name));
+        for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success})
+            QVERIFY2(ThemeColours::contrast(ThemeColours::text(tint, palette), palette.color(QPalette::Base)) >= 4.5,
+                     qPrintable(name + u'/' + QString::number(int(tint))));
+        someDark = someDark || ThemeColours::isDark(palette);
+    }
+    QVERIFY(someDark);
 }
 
 QTEST_MAIN(ThemeColoursTest)
