@@ -386,11 +386,9 @@ void MainWindow::addThemeMenu(QMenu *view)
     }
     connect(menu, &QMenu::aboutToShow, this, [menu, &themes] { menu->actions().at(themes.current())->setChecked(true); });
     // The desktop's palette as it was before any theme, to go back to "Familiar".
-    const QPalette desktop = QApplication::palette();
-    const auto apply = [desktop](int theme) { QApplication::setPalette(themePalette(theme, desktop)); };
-    connect(&themes, &App::ThemeChoice::themeChanged, this, apply);
-    if (themes.current() != 0)
-        apply(themes.current());
+    m_desktopPalette = QApplication::palette();
+    connect(&themes, &App::ThemeChoice::themeChanged, this,
+            [this](int theme) { QApplication::setPalette(themePalette(theme, m_desktopPalette)); });
 }
 
 void MainWindow::createVoiceControl()
@@ -476,7 +474,12 @@ void MainWindow::restoreWindowState()
 {
     const QSettings stored(windowStatePath(), QSettings::IniFormat);
     restoreGeometry(stored.value(u"geometry"_s).toByteArray());
-    m_splitter->restoreState(stored.value(splitterKey()).toByteArray());
+    if (!m_splitter->restoreState(stored.value(splitterKey()).toByteArray()) && !m_tableSplitter) {
+        // First time on a wide screen: the titles and the picture share what the stages leave.
+        const int stages = m_stageColumn->minimumSizeHint().width();
+        const int rest = qMax(0, width() - stages);
+        m_splitter->setSizes({rest * 11 / 20, rest * 9 / 20, stages});
+    }
     if (m_tableSplitter)
         m_tableSplitter->restoreState(stored.value(u"tableSplitter"_s).toByteArray());
 }
@@ -493,6 +496,9 @@ void MainWindow::storeWindowState() const
 void MainWindow::showForSession()
 {
     const App::WindowLayout &layout = m_application.windowLayout();
+    // The settings are read by now: the window takes the stored theme.
+    if (const int theme = m_application.themeChoice().current(); theme != 0)
+        QApplication::setPalette(themePalette(theme, m_desktopPalette));
     // Size, place and splitter as the user left them; a screen that asks for a maximised window
     // gets one all the same.
     restoreWindowState();

@@ -3,6 +3,7 @@
 #include "session/stageguide.h"
 
 #include <QMainWindow>
+#include <QPalette>
 
 class QLabel;
 class QMenu;
@@ -109,6 +110,7 @@ private:
     QTimer *m_statusTimer = nullptr;
     MainMenus *m_menus = nullptr;
     QuickStartWindow *m_quickStart = nullptr;
+    QPalette m_desktopPalette;
     bool m_closed = false;
 };
 

@@ -19,6 +19,8 @@ PreviewPane::PreviewPane(Session::PicturePreview &preview, QWidget *parent) : QW
     m_canvas = new PictureCanvas;
     m_caption = new PictureCaption(Qt::Vertical);
     m_canvas->setHeightFollowsPicture(true);
+    // The picture and its caption stand together in the middle of the room the pane gets.
+    layout->addStretch(1);
     layout->addWidget(m_canvas);
     layout->addWidget(m_caption);
     layout->addStretch(1);
