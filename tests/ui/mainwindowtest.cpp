@@ -40,6 +40,7 @@ private Q_SLOTS:
     void messageDialogAnswers();
     void accessKeysAreDistinct();
     void stagesFitTheSmallestScreen();
+    void tableKeys();
 
 private:
     QTemporaryDir m_root;
@@ -151,6 +152,8 @@ void MainWindowTest::accessKeysAreDistinct()
     QCOMPARE(program.application.workflow().stage(), Session::Stage::Editing);
     const auto editing = clashes();
     QVERIFY2(editing.first.isEmpty(), qPrintable(editing.first.join(u'\n')));
+    // The next test starts in stage 1.
+    program.application.freeTextEditor().ImStopEditClick();
     window.close();
 }
 
@@ -172,6 +175,28 @@ void MainWindowTest::stagesFitTheSmallestScreen()
         QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
     }
     QVERIFY(window.findChild<QPushButton *>(u"testAndPreview"_s)->isVisible());
+    window.close();
+}
+
+// Space toggles the current picture in stage 1 and Tab leaves the table for the next control.
+void MainWindowTest::tableKeys()
+{
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    Ui::MainWindow &window = program.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTableView *table = window.pictureTable();
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(1, 2));
+    const bool before = program.application.pictures().row(1).isSelected();
+    QTest::keyClick(table, Qt::Key_Space);
+    QCOMPARE(program.application.pictures().row(1).isSelected(), !before);
+    QTest::keyClick(table, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(program.application.pictures().row(1).isSelected(), before);
+    QTest::keyClick(table, Qt::Key_Tab);
+    QVERIFY(!table->hasFocus());
+    QCOMPARE(table->currentIndex().row(), 1);
     window.close();
 }
 
