@@ -100,7 +100,12 @@ void ExifWriter::setUndefined(Directory directory, quint16 tag, QByteArrayView b
     entries(directory)[tag] = {undefinedType, quint32(bytes.size()), bytes.toByteArray()};
 }
 
-void ExifWriter::appendDirectory(QByteArray *tiff, const Entries &directory) const
+void ExifWriter::setThumbnail(QByteArrayView jpeg)
+{
+    m_thumbnail = jpeg.toByteArray();
+}
+
+void ExifWriter::appendDirectory(QByteArray *tiff, const Entries &directory, quint32 next) const
 {
     // Offsets count from the byte-order mark, which is where the TIFF structure begins.
     qsizetype dataOffset = tiff->size() + 2 + qsizetype(directory.size()) * entrySize + 4;
@@ -118,7 +123,7 @@ void ExifWriter::appendDirectory(QByteArray *tiff, const Entries &directory) con
             tiff->append(4 - entry.value.size(), '\0');
         }
     }
-    append32(tiff, 0);
+    append32(tiff, next);
     for (const auto &[tag, entry] : directory) {
         if (entry.value.size() > 4) {
             tiff->append(entry.value);
@@ -145,15 +150,29 @@ QByteArray ExifWriter::tiff() const
         main[ExifTag::exifOffset].value = longValue(quint32(exifStart));
     if (!gps.empty())
         main[ExifTag::gpsOffset].value = longValue(quint32(gpsStart));
+    Entries thumbnail;
+    const qsizetype thumbnailStart = gpsStart + (gps.empty() ? 0 : blockSize(gps));
+    if (!m_thumbnail.isEmpty()) {
+        QByteArray jpegCompression;
+        append16(&jpegCompression, 6);
+        thumbnail[ExifTag::compression] = {shortType, 1, jpegCompression};
+        thumbnail[ExifTag::thumbnailOffset] = {longType, 1, longValue(0)};
+        thumbnail[ExifTag::thumbnailLength] = {longType, 1, longValue(quint32(m_thumbnail.size()))};
+        thumbnail[ExifTag::thumbnailOffset].value = longValue(quint32(thumbnailStart + blockSize(thumbnail)));
+    }
 
     QByteArray bytes = m_byteOrder == ByteOrder::LittleEndian ? QByteArrayLiteral("II") : QByteArrayLiteral("MM");
     append16(&bytes, 42);
     append32(&bytes, quint32(tiffHeaderSize));
-    appendDirectory(&bytes, main);
+    appendDirectory(&bytes, main, thumbnail.empty() ? 0 : quint32(thumbnailStart));
     if (!exif.empty())
         appendDirectory(&bytes, exif);
     if (!gps.empty())
         appendDirectory(&bytes, gps);
+    if (!thumbnail.empty()) {
+        appendDirectory(&bytes, thumbnail);
+        bytes.append(m_thumbnail);
+    }
     return bytes;
 }
 

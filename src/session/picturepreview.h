@@ -34,8 +34,11 @@ class PicturePreview final : public QObject
 
 public:
     enum class Step { Previous, Next };
-    // The delay between a change and the picture being taken, in milliseconds.
-    static constexpr int delay = 40;
+    // The delay between a change and the picture being taken, in milliseconds: changes that
+    // come quicker than this, as a rebuilt table or a held key sends them, are taken as one.
+    // It is kept short so that the camera's thumbnail follows a step through the table at once;
+    // the display drops the pictures that were passed by before they were decoded.
+    static constexpr int delay = 20;
 
     PicturePreview(PictureSession &pictures, FreeTextEditor &editor, Settings::ProgramSettings &programSettings,
                    Platform::Dialogs &dialogs, QObject *parent = nullptr);

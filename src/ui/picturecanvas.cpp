@@ -13,17 +13,19 @@ PictureCanvas::PictureCanvas(QWidget *parent) : QWidget(parent), m_decoder(new P
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(80, 60);
+    connect(m_decoder, &PictureDecoder::thumbnailDecoded, this, [this](quint64, const QImage &image) {
+        if (!m_waiting)
+            return;
+        m_showsThumbnail = true;
+        display(image);
+        Q_EMIT thumbnailReady();
+    });
     connect(m_decoder, &PictureDecoder::decoded, this, [this](quint64, const QImage &image) {
         m_waiting = false;
-        m_image = image;
-        m_failed = image.isNull();
+        m_showsThumbnail = false;
         // A picture smaller than asked for came whole: no larger canvas needs it decoded again.
         m_complete = !image.isNull() && image.width() < m_requested.width() && image.height() < m_requested.height();
-        m_scaled = QPixmap();
-        if (m_heightFollowsPicture)
-            updateGeometry();
-        placeOverlay();
-        update();
+        display(image);
         Q_EMIT pictureReady();
     });
     // Dragging a splitter resizes the canvas many times: decode again once it rests.
@@ -73,12 +75,24 @@ void PictureCanvas::setPicture(const QString &path, const Session::PictureOrient
         m_image = QImage();
         m_scaled = QPixmap();
         m_failed = false;
+        m_showsThumbnail = false;
         placeOverlay();
         update();
         return;
     }
     // A pane that has just appeared gets its size from layout events still queued.
     m_settled->start();
+}
+
+void PictureCanvas::display(const QImage &image)
+{
+    m_image = image;
+    m_failed = image.isNull();
+    m_scaled = QPixmap();
+    if (m_heightFollowsPicture)
+        updateGeometry();
+    placeOverlay();
+    update();
 }
 
 void PictureCanvas::requestDecode()
@@ -92,7 +106,9 @@ void PictureCanvas::requestDecode()
     if (m_heightFollowsPicture && parentWidget())
         bounds.setHeight(qMax(bounds.height(), parentWidget()->height()));
     m_requested = bounds * devicePixelRatioF();
-    m_decoder->request(m_path, m_orientation, m_requested);
+    // A canvas that only grew needs no thumbnail over the picture it has.
+    m_decoder->request(m_path, m_orientation, m_requested,
+                       m_waiting ? PictureDecoder::Thumbnail::First : PictureDecoder::Thumbnail::Skip);
 }
 
 QRect PictureCanvas::pictureRect() const

@@ -15,7 +15,8 @@ class PictureDecoder;
 
 // An area that shows one picture, decoded off the user interface's thread at the size the area
 // needs, scaled to fit and centred with its proportions kept. The picture shown stays until the
-// next one is ready, so moving on does not flash an empty area.
+// next one is ready, so moving on does not flash an empty area; a new picture's embedded
+// thumbnail, scaled up, stands in for it until the picture itself is decoded.
 class PictureCanvas final : public QWidget
 {
     Q_OBJECT
@@ -27,9 +28,12 @@ public:
     // Shows the picture of path (empty: none), turned as orientation says.
     void setPicture(const QString &path, const Session::PictureOrientation &orientation);
     const QString &path() const { return m_path; }
-    // The decoded picture; null while none is ready or the file could not be read.
+    // The decoded picture, or the thumbnail standing in for it; null while none is ready or the
+    // file could not be read.
     const QImage &image() const { return m_image; }
     bool failed() const { return m_failed; }
+    // image() is the thumbnail, not yet the decoded picture.
+    bool showsThumbnail() const { return m_showsThumbnail; }
     // Where the picture is drawn, in the canvas.
     QRect pictureRect() const;
     // A widget kept at the picture's top-left corner; the canvas becomes its parent.
@@ -43,6 +47,8 @@ public:
     int heightForWidth(int width) const override;
 
 Q_SIGNALS:
+    // The thumbnail of the last setPicture's picture is drawn; pictureReady() follows.
+    void thumbnailReady();
     // The picture of the last setPicture is drawn (or could not be read).
     void pictureReady();
 
@@ -53,6 +59,7 @@ protected:
 
 private:
     void requestDecode();
+    void display(const QImage &image);
     void placeOverlay();
 
     PictureDecoder *m_decoder = nullptr;
@@ -65,6 +72,7 @@ private:
     QPixmap m_scaled;
     QSize m_requested;
     bool m_failed = false;
+    bool m_showsThumbnail = false;
     bool m_complete = false;
     bool m_heightFollowsPicture = false;
     // The picture of path has not been decoded yet.

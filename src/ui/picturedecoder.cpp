@@ -1,7 +1,9 @@
 #include "ui/picturedecoder.h"
 
+#include "metadata/exifthumbnail.h"
 #include "session/pictureorientation.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QPointer>
 #include <QRunnable>
@@ -9,43 +11,98 @@
 
 namespace Ui {
 
+namespace {
+
+// The one place where decoded pictures, thumbnails included, are stood upright.
+QImage turned(QImage image, const Session::PictureOrientation &orientation)
+{
+    if (image.isNull())
+        return image;
+    if (orientation.mirrored)
+        image = image.mirrored(true, false);
+    if (orientation.rotation != 0)
+        image = image.transformed(QTransform().rotate(orientation.rotation));
+    return image;
+}
+
+// Whether everything of image outside kept is dark, as the bars are with which cameras fill
+// out a thumbnail of other proportions; a little light is allowed for compression noise.
+bool onlyBarsOutside(const QImage &image, const QRect &kept)
+{
+    int light = 0;
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (kept.contains(x, y))
+                continue;
+            ++outside;
+            if (qGray(image.pixel(x, y)) > 40)
+                ++light;
+        }
+    }
+    return light * 50 <= outside;
+}
+
+} // namespace
+
 PictureDecoder::PictureDecoder(QObject *parent)
     : QObject(parent), m_latest(std::make_shared<std::atomic<quint64>>(0))
 {
     // One picture at a time: a superseded request that has not started is skipped, and the
     // one under way is the only work that can delay the next.
     m_pool.setMaxThreadCount(1);
+    m_thumbnailPool.setMaxThreadCount(1);
 }
 
 PictureDecoder::~PictureDecoder()
 {
     cancel();
     m_pool.clear();
+    m_thumbnailPool.clear();
     m_pool.waitForDone();
+    m_thumbnailPool.waitForDone();
 }
 
 quint64 PictureDecoder::request(const QString &path, const Session::PictureOrientation &orientation,
-                                const QSize &bounds)
+                                const QSize &bounds, Thumbnail thumbnail)
 {
     const quint64 id = ++m_next;
     m_latest->store(id);
     m_pool.clear();
+    m_thumbnailPool.clear();
     const std::shared_ptr<std::atomic<quint64>> latest = m_latest;
     const QPointer<PictureDecoder> self(this);
-    m_pool.start(QRunnable::create([self, latest, id, path, orientation, bounds] {
+    // The decoder lives until the pools have finished, so self is valid while queuing.
+    const auto deliver = [self, latest, id](const QImage &image, bool whole) {
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, latest, id, image, whole] {
+                if (!self || latest->load() != id)
+                    return;
+                if (whole) {
+                    self->m_delivered = id;
+                    Q_EMIT self->decoded(id, image);
+                } else if (self->m_delivered != id) {
+                    Q_EMIT self->thumbnailDecoded(id, image);
+                }
+            },
+            Qt::QueuedConnection);
+    };
+    if (thumbnail == Thumbnail::First) {
+        m_thumbnailPool.start(QRunnable::create([latest, id, path, orientation, deliver] {
+            if (latest->load() != id)
+                return;
+            const QImage image = decodeThumbnail(path, orientation);
+            if (!image.isNull() && latest->load() == id)
+                deliver(image, false);
+        }));
+    }
+    m_pool.start(QRunnable::create([latest, id, path, orientation, bounds, deliver] {
         if (latest->load() != id)
             return;
         const QImage image = decode(path, orientation, bounds);
-        if (latest->load() != id)
-            return;
-        // The decoder lives until the pool has finished, so self is valid while queuing.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, latest, id, image] {
-                if (self && latest->load() == id)
-                    Q_EMIT self->decoded(id, image);
-            },
-            Qt::QueuedConnection);
+        if (latest->load() == id)
+            deliver(image, true);
     }));
     return id;
 }
@@ -70,14 +127,39 @@ QImage PictureDecoder::decode(const QString &path, const Session::PictureOrienta
             reader.setScaledSize(stored.scaled(storedBounds, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
         }
     }
-    QImage image = reader.read();
+    return turned(reader.read(), orientation);
+}
+
+QImage PictureDecoder::decodeThumbnail(const QString &path, const Session::PictureOrientation &orientation)
+{
+    QByteArray bytes = Metadata::ExifThumbnail::read(path);
+    if (bytes.isEmpty())
+        return {};
+    QBuffer buffer(&bytes);
+    QImageReader thumbnailReader(&buffer, "jpeg");
+    thumbnailReader.setAutoTransform(false);
+    QImage image = thumbnailReader.read();
     if (image.isNull())
         return image;
-    if (orientation.mirrored)
-        image = image.mirrored(true, false);
-    if (orientation.rotation != 0)
-        image = image.transformed(QTransform().rotate(orientation.rotation));
-    return image;
+    // Only the picture's header is read for its size.
+    const QSize stored = QImageReader(path).size();
+    if (stored.isValid()) {
+        // A thumbnail upright where the picture lies, or the other way round, shows the picture
+        // as it was before an editor turned or cut it and left the thumbnail.
+        if ((stored.width() > stored.height() && image.width() < image.height())
+            || (stored.width() < stored.height() && image.width() > image.height()))
+            return {};
+        QRect kept(QPoint(), stored.scaled(image.size(), Qt::KeepAspectRatio));
+        kept.moveCenter(image.rect().center());
+        // A pixel or two off is rounding. Otherwise the camera either filled out the thumbnail
+        // with bars, which are cut off, or squeezed the whole picture into it.
+        if (image.width() - kept.width() > 2 || image.height() - kept.height() > 2) {
+            image = onlyBarsOutside(image, kept)
+                ? image.copy(kept)
+                : image.scaled(kept.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+    }
+    return turned(image, orientation);
 }
 
 } // namespace Ui

@@ -24,6 +24,7 @@ PreviewPane::PreviewPane(Session::PicturePreview &preview, QWidget *parent) : QW
     layout->addWidget(m_canvas);
     layout->addWidget(m_caption);
     layout->addStretch(1);
+    connect(m_canvas, &PictureCanvas::thumbnailReady, this, &PreviewPane::thumbnailShown);
     connect(m_canvas, &PictureCanvas::pictureReady, this, &PreviewPane::pictureShown);
     connect(&preview, &Session::PicturePreview::pictureChanged, this, &PreviewPane::follow);
     follow();

@@ -26,6 +26,8 @@ public:
     PictureCaption *caption() const { return m_caption; }
 
 Q_SIGNALS:
+    // The picture's thumbnail stands in for it until pictureShown().
+    void thumbnailShown();
     // The picture is drawn at the size the pane needs.
     void pictureShown();
 

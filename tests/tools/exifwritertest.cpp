@@ -86,6 +86,8 @@ private Q_SLOTS:
     void layout();
     void onlyDirectoriesWithEntries();
     void segmentAndInsertion();
+    void thumbnailInIfd1_data();
+    void thumbnailInIfd1();
 };
 
 void ExifWriterTest::layout_data()
@@ -190,6 +192,41 @@ void ExifWriterTest::segmentAndInsertion()
     huge.setUndefined(ExifWriter::Directory::Exif, 0x927C, QByteArray(0xFFFF, 'x'));
     QVERIFY(!huge.app1Segment());
     QVERIFY(!huge.insertInto(jpeg));
+}
+
+void ExifWriterTest::thumbnailInIfd1_data()
+{
+    QTest::addColumn<bool>("withGps");
+    QTest::newRow("after IFD0") << false;
+    QTest::newRow("after the GPS IFD") << true;
+}
+
+void ExifWriterTest::thumbnailInIfd1()
+{
+    QFETCH(bool, withGps);
+    const QByteArray jpeg("\xFF\xD8\xFF\xDB\x01\x02\x03\xFF\xD9", 9);
+    ExifWriter writer(ExifWriter::ByteOrder::BigEndian);
+    writer.setShort(ExifWriter::Directory::Main, ExifTag::orientation, 8);
+    if (withGps)
+        writer.setAscii(ExifWriter::Directory::Gps, 0x0001, "N");
+    writer.setThumbnail(jpeg);
+    const QByteArray tiff = writer.tiff();
+    const TiffReader reader(tiff);
+    quint32 next = 0;
+    auto main = reader.directory(8, &next);
+    QCOMPARE(main.size(), size_t(withGps ? 2 : 1));
+    QVERIFY(next > 8);
+    quint32 after = 1;
+    auto ifd1 = reader.directory(next, &after);
+    QCOMPARE(after, 0u);
+    QCOMPARE(ifd1.size(), size_t(3));
+    QCOMPARE(reader.u16(ifd1[ExifTag::compression].value.constData()), quint16(6));
+    const quint32 offset = reader.u32(ifd1[ExifTag::thumbnailOffset].value.constData());
+    QCOMPARE(reader.u32(ifd1[ExifTag::thumbnailLength].value.constData()), quint32(jpeg.size()));
+    QCOMPARE(tiff.mid(offset), jpeg);
+
+    writer.setThumbnail({});
+    QVERIFY(!writer.tiff().contains(jpeg));
 }
 
 QTEST_GUILESS_MAIN(ExifWriterTest)

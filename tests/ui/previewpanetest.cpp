@@ -51,6 +51,9 @@ private Q_SLOTS:
     void picturesStandUpright_data();
     void picturesStandUpright();
     void aNewRequestSupersedesTheLast();
+    void thumbnailMatchesThePicture_data();
+    void thumbnailMatchesThePicture();
+    void thumbnailNeverFollowsThePicture();
     void paneAndViewerFollowThePreview();
 
 private:
@@ -74,6 +77,17 @@ void PreviewPaneTest::initTestCase()
     exif.setRationals(ExifWriter::Directory::Gps, 2, {{52, 1}, {22, 1}, {1234, 100}});
     exif.setAscii(ExifWriter::Directory::Gps, 3, "E");
     exif.setRationals(ExifWriter::Directory::Gps, 4, {{4, 1}, {53, 1}, {40, 1}});
+    // Its thumbnail fills out 2:1 to 160x120 with black bars.
+    QImage thumbnail(160, 120, QImage::Format_RGB32);
+    thumbnail.fill(Qt::black);
+    for (int y = 20; y < 100; ++y) {
+        for (int x = 0; x < 160; ++x)
+            thumbnail.setPixel(x, y, x < 80 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    }
+    QByteArray thumbnailBytes;
+    QBuffer thumbnailBuffer(&thumbnailBytes);
+    QVERIFY(thumbnailBuffer.open(QIODevice::WriteOnly) && thumbnail.save(&thumbnailBuffer, "JPG", 95));
+    exif.setThumbnail(thumbnailBytes);
     QVERIFY(writeFile(m_root.filePath(u"pics/b.jpg"_s), exif.insertInto(bytes).value_or(QByteArray())));
     QVERIFY(wide.save(m_root.filePath(u"pics/a.jpg"_s)));
 }
@@ -128,6 +142,84 @@ void PreviewPaneTest::aNewRequestSupersedesTheLast()
     QCOMPARE(decoded.count(), 1);
     QCOMPARE(decoded.at(0).at(0).value<quint64>(), last);
     QCOMPARE(decoded.at(0).at(1).value<QImage>().size(), QSize(50, 100));
+}
+
+void PreviewPaneTest::thumbnailMatchesThePicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("3:2 squeezed into 160x120") << u"ianare-exif-org-ricoh-rdc5300.jpg"_s << QSize(160, 107);
+    QTest::newRow("16:9 between bars") << u"ianare-tests-45-gps_ifd.jpg"_s << QSize(160, 90);
+    QTest::newRow("4:3, turned right") << u"ianare-hdr-canon_hdr_NO.jpg"_s << QSize(120, 160);
+    QTest::newRow("stored standing") << u"ianare-tests-28-hex_value.jpg"_s << QSize(120, 160);
+    // Edited: the picture was cut to stand, the thumbnail still lies.
+    QTest::newRow("left behind by an editor") << u"mdx-Sony_Cybershot_3.jpg"_s << QSize(0, 0);
+}
+
+// Camera thumbnails, cut to the picture's proportions and turned the same way, must look like
+// the picture itself, and better than when turned upside down.
+void PreviewPaneTest::thumbnailMatchesThePicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    const QString path = qEnvironmentVariable("MIRELTO_SOURCE_DIR") + u"/../shared/exif-corpus/files/"_s + file;
+    if (!QFile::exists(path))
+        QSKIP("The EXIF corpus is not beside the clone");
+    const auto orientation = Session::PictureOrientation::fromExif(
+        Metadata::readPictureMetadata(path, Metadata::MetadataItem::Orientation));
+    const QImage thumbnail = Ui::PictureDecoder::decodeThumbnail(path, orientation);
+    QCOMPARE(thumbnail.size(), size);
+    if (thumbnail.isNull())
+        return;
+    const QImage picture = Ui::PictureDecoder::decode(path, orientation, size);
+    const QImage upsideDown =
+        Ui::PictureDecoder::decode(path, {(orientation.rotation + 180) % 360, orientation.mirrored}, size);
+    // Compared in coarse blocks, which a pixel's shift between the two does not upset.
+    const auto coarse = [&size](const QImage &image) {
+        return image.scaled(size / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const double given = difference(coarse(picture), coarse(thumbnail));
+    const double off = difference(coarse(upsideDown), coarse(thumbnail));
+    QVERIFY2(given * 2 < off, qPrintable(u"%1 against %2"_s.arg(given).arg(off)));
+}
+
+// b.jpg's thumbnail comes, if at all, before its picture, without its bars and stood up; a
+// canvas that only grows asks for none.
+void PreviewPaneTest::thumbnailNeverFollowsThePicture()
+{
+    Ui::PictureDecoder decoder;
+    QList<std::pair<char, quint64>> results;
+    QImage thumbnail;
+    connect(&decoder, &Ui::PictureDecoder::thumbnailDecoded, this, [&](quint64 id, const QImage &image) {
+        results.append({'t', id});
+        thumbnail = image;
+    });
+    connect(&decoder, &Ui::PictureDecoder::decoded, this, [&](quint64 id, const QImage &) {
+        results.append({'p', id});
+    });
+    const QString b = m_root.filePath(u"pics/b.jpg"_s);
+    const auto first = Ui::PictureDecoder::Thumbnail::First;
+    decoder.request(b, {}, QSize(100, 100), first);
+    const quint64 id = decoder.request(b, {90, false}, QSize(100, 100), first);
+    QTRY_VERIFY(!results.isEmpty() && results.last().first == 'p');
+    QTest::qWait(50);
+    QCOMPARE(results.last(), std::make_pair('p', id));
+    QVERIFY(results.size() == 1 || results.first() == std::make_pair('t', id));
+
+    const QImage direct = Ui::PictureDecoder::decodeThumbnail(b, {90, false});
+    QCOMPARE(direct.size(), QSize(80, 160));
+    // Red was left, so it is now on top; no black bar remains at either end.
+    QVERIFY(direct.pixelColor(40, 5).red() > 200 && direct.pixelColor(40, 5).blue() < 60);
+    QVERIFY(direct.pixelColor(40, 155).blue() > 200 && direct.pixelColor(40, 155).red() < 60);
+    if (!thumbnail.isNull())
+        QCOMPARE(thumbnail, direct);
+
+    results.clear();
+    decoder.request(b, {}, QSize(100, 100), Ui::PictureDecoder::Thumbnail::Skip);
+    QTRY_COMPARE(results.size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first().first, 'p');
 }
 
 void PreviewPaneTest::paneAndViewerFollowThePreview()
