@@ -314,6 +314,18 @@ void MainWindow::createPreview()
         m_tableSplitter->setStretchFactor(1, 2);
         m_splitter->setStretchFactor(0, 1);
     }
+    // A pane that was hidden when the splitter was last laid out comes back at a useful size.
+    connect(&preview, &Session::PicturePreview::pictureChanged, this, [this, pane] {
+        QSplitter *splitter = m_tableSplitter ? m_tableSplitter : m_splitter;
+        const int index = splitter->indexOf(pane);
+        QList<int> sizes = splitter->sizes();
+        if (!pane->isVisible() || index < 0 || sizes.value(index) >= 120)
+            return;
+        const int total = sizes.value(0) + sizes.value(index);
+        sizes[0] = total * 3 / 5;
+        sizes[index] = total - sizes[0];
+        splitter->setSizes(sizes);
+    });
     auto *viewer = new PictureViewer(preview, this);
     m_viewer = viewer;
     connect(&preview, &Session::PicturePreview::viewerChanged, viewer, [this, viewer] {
