@@ -57,7 +57,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QEvent>
-#include <QVBoxLayout>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -171,11 +170,6 @@ void MainWindow::createStageColumn()
     m_stageColumn = new StageColumn(m_application.stageGuide(), m_application.titleExample());
 }
 
-void MainWindow::addPanel(QWidget *panel, int stretch)
-{
-    addPanel(m_buildingPage, panel, stretch);
-}
-
 void MainWindow::addPanel(Session::StagePage page, QWidget *panel, int stretch)
 {
     m_stageColumn->addPanel(page, panel, stretch);
@@ -187,7 +181,6 @@ void MainWindow::createSelectionCommands()
     auto *panel = new SelectionPanel(selection);
     connect(panel, &SelectionPanel::maintainStringsRequested, this, &MainWindow::maintainSelectionStrings);
     addPanel(Session::StagePage::SelectPictures, panel);
-    m_buildingPage = Session::StagePage::EditFreeText;
 
     // The whole selection group is off while stage 2 or the retitling runs.
     Session::StageWorkflow &workflow = m_application.workflow();

@@ -7,7 +7,6 @@
 
 class QLabel;
 class QMenu;
-class QVBoxLayout;
 class QSplitter;
 class QTableView;
 class QTimer;
@@ -41,9 +40,8 @@ public:
 
     QTableView *pictureTable() const { return m_table; }
     // The column beside the table where the stages show their controls: a panel goes on the page
-    // of its stage, top to bottom; without a page, on the page being built.
+    // of its stage, top to bottom.
     void addPanel(Session::StagePage page, QWidget *panel, int stretch = 0);
-    void addPanel(QWidget *panel, int stretch = 0);
     QString statusText() const;
     QString selectedCountText() const;
 
@@ -104,7 +102,6 @@ private:
     QSplitter *m_tableSplitter = nullptr;
     PreviewPane *m_previewPane = nullptr;
     PictureViewer *m_viewer = nullptr;
-    Session::StagePage m_buildingPage = Session::StagePage::SelectPictures;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;
     QTimer *m_statusTimer = nullptr;

@@ -25,7 +25,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
