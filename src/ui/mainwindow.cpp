@@ -427,10 +427,10 @@ void MainWindow::updateColumns()
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(PictureSession::MarkerColumn, QHeaderView::Fixed);
-    m_table->setColumnWidth(PictureSession::MarkerColumn, qMax(36, m_table->fontMetrics().horizontalAdvance(
-                                                                       m_model->headerData(PictureSession::MarkerColumn,
-                                                                                           Qt::Horizontal).toString())
-                                                                       + 16));
+    // Room for the mark and the voice note's microphone, or the caption if it is wider.
+    const QString markerCaption = m_model->headerData(PictureSession::MarkerColumn, Qt::Horizontal).toString();
+    m_table->setColumnWidth(PictureSession::MarkerColumn,
+                            qMax(40, m_table->fontMetrics().horizontalAdvance(markerCaption) + 16));
     header->setSectionResizeMode(m_application.pictures().freeTextColumn(), QHeaderView::Stretch);
 }
 
