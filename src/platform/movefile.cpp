@@ -1,5 +1,6 @@
 #include "platform/movefile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -92,9 +93,12 @@ int writeAll(int descriptor, const char *data, ssize_t size)
 }
 
 // Copies the regular file source into the new file target (opened by the caller) with its mode and
-// time stamps, and makes the copy durable; 0 or the errno of the failure.
-int copyContents(int source, const struct stat &sourceInfo, int target)
+// time stamps, and makes the copy durable; 0 or the errno of the failure. *digest gets the hash of
+// the bytes read, to check the copy against.
+int copyContents(int source, const struct stat &sourceInfo, int target, QByteArray *digest)
 {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 copied = 0;
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
         const ssize_t read = ::read(source, buffer.data(), size_t(buffer.size()));
@@ -105,9 +109,15 @@ int copyContents(int source, const struct stat &sourceInfo, int target)
         }
         if (read == 0)
             break;
+        hash.addData(QByteArrayView(buffer.constData(), read));
+        copied += read;
         if (const int error = writeAll(target, buffer.constData(), read))
             return error;
     }
+    // A source that changed size while it was read is not the file that was asked to move.
+    if (copied != qint64(sourceInfo.st_size))
+        return EIO;
+    *digest = hash.result();
     if (::fchmod(target, sourceInfo.st_mode & 07777) != 0)
         return errno;
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
@@ -116,6 +126,37 @@ int copyContents(int source, const struct stat &sourceInfo, int target)
     if (::fsync(target) != 0)
         return errno;
     return 0;
+}
+
+// Reads the copy back and compares it with what was written: the size and the hash. A file
+// system that lost or changed bytes on the way (a full or failing medium, a network share) must not
+// be trusted with the only copy. 0, EIO on a difference, or the errno of the failure.
+int verifyCopy(const QByteArray &path, qint64 size, const QByteArray &digest)
+{
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (descriptor < 0)
+        return errno;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 total = 0;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    int error = 0;
+    for (;;) {
+        const ssize_t read = ::read(descriptor, buffer.data(), size_t(buffer.size()));
+        if (read < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            break;
+        }
+        if (read == 0)
+            break;
+        hash.addData(QByteArrayView(buffer.constData(), read));
+        total += read;
+    }
+    ::close(descriptor);
+    if (error != 0)
+        return error;
+    return total == size && hash.result() == digest ? 0 : EIO;
 }
 
 void syncFolderOf(const QByteArray &path)
@@ -166,10 +207,13 @@ int moveAcross(const QByteArray &from, const QByteArray &to)
         return error;
     }
 
-    int error = copyContents(source, sourceInfo, target);
+    QByteArray digest;
+    int error = copyContents(source, sourceInfo, target, &digest);
     ::close(source);
     if (::close(target) != 0 && error == 0)
         error = errno;
+    if (error == 0)
+        error = verifyCopy(temporary, qint64(sourceInfo.st_size), digest);
     if (error == 0)
         error = placeWithoutReplacing(temporary, to);
     if (error != 0) {

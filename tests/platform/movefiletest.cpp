@@ -1,6 +1,7 @@
 #include "platform/movefile.h"
 
 #include "support/files.h"
+#include "support/smallfilesystem.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void onlyRegularFilesMove_data();
     void onlyRegularFilesMove();
     void nulNeverCutsAName();
+    void fullTargetKeepsTheSource();
 
 private:
     QString targetFolder(bool acrossFileSystems);
@@ -224,6 +226,24 @@ void MoveFileTest::nulNeverCutsAName()
     QVERIFY(!Platform::entryExists(m_dir->filePath(u"abc"_s)));
     QVERIFY(!moveWithoutReplacing(from + QChar(0) + u"x"_s, m_dir->filePath(u"new.jpg"_s)));
     QCOMPARE(readFile(from), QByteArray("picture"));
+}
+
+// A copy to another file system that does not fit fails before the source is touched, and leaves
+// no partial file behind.
+void MoveFileTest::fullTargetKeepsTheSource()
+{
+    const QString target = m_dir->filePath(u"small"_s);
+    QVERIFY(QDir().mkpath(target));
+    SmallFileSystem disk(target, 256);
+    if (!disk.isMounted())
+        QSKIP("this process may not mount a file system");
+    const QString source = m_dir->filePath(u"big.jpg"_s);
+    const QByteArray content(512 * 1024, 'x');
+    QVERIFY(writeFile(source, content));
+    const auto moved = Platform::moveWithoutReplacing(source, target + u"/big.jpg"_s);
+    QVERIFY(!moved);
+    QCOMPARE(readFile(source), content);
+    QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_GUILESS_MAIN(MoveFileTest)
