@@ -18,6 +18,7 @@ private Q_SLOTS:
     void missingFileIsCreatedEmpty();
     void writtenBytesAreTheRecordAndReadBack();
     void shortFileFails();
+    void symbolicLinkIsNeverWrittenThrough();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -53,6 +54,19 @@ void MainFolderFileTest::shortFileFails()
     QVERIFY(writeFile(path(), QByteArray(100, '\0')));
     MainFolderFile file(path());
     QVERIFY(!file.InitFMainFolder());
+}
+
+void MainFolderFileTest::symbolicLinkIsNeverWrittenThrough()
+{
+    const QString target = m_dir->filePath(u"elsewhere"_s);
+    QVERIFY(writeFile(target, "keep"));
+    QVERIFY(QFile::link(target, path()));
+    MainFolderFile file(path());
+    file.setMainFolder(u"/pics"_s);
+    const auto written = file.UpdateFMainFolder();
+    QVERIFY(!written);
+    QCOMPARE(written.error().code, Records::FileError::Code::SymbolicLink);
+    QCOMPARE(readFile(target), QByteArray("keep"));
 }
 
 QTEST_GUILESS_MAIN(MainFolderFileTest)
