@@ -1,6 +1,7 @@
 #include "storage/foldername.h"
 
 #include "storage/subjectpath.h"
+#include "storage/subjecttext.h"
 
 #include "l10n/text.h"
 #include "records/textcodec.h"
@@ -65,7 +66,7 @@ std::optional<QString> CreateFolderName(const FolderNameRequest &request, const 
     for (const QChar letter : request.scheme) {
         switch (letter.unicode()) {
         case u'S':
-            for (const QString &level : subjectLevels(request.subject))
+            for (const QString &level : SubjectText::folderLevels(request.subject))
                 path += u'/' + level;
             break;
         case u'Y':

@@ -1,7 +1,6 @@
 #include "storage/subjectpath.h"
 
 #include "records/textcodec.h"
-#include "records/titletext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,24 +8,10 @@ namespace Storage {
 
 namespace {
 
-// The longest file-name component Linux file systems take, in bytes.
-constexpr int maxNameBytes = 255;
 // A subject path taken from a destination is cut as the subject field holds it.
 constexpr int maxSubjectPath = 255;
 
 } // namespace
-
-QStringList subjectLevels(const QString &subject)
-{
-    QStringList levels;
-    for (const QString &part : subject.split(u';')) {
-        const QString level = Records::TextCodec::fitted(Records::cleanTitleText(part).trimmed(), maxNameBytes).trimmed();
-        if (level.isEmpty() || level == u"."_s || level == u".."_s)
-            continue;
-        levels << level;
-    }
-    return levels;
-}
 
 QString mainFolderBase(const QString &mainFolder)
 {

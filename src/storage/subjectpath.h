@@ -5,13 +5,6 @@
 
 namespace Storage {
 
-// The folder levels of a subject text whose categories are separated by ';'. The text is typed
-// by the user, so each level loses the characters no folder name may hold and its surrounding
-// spaces, and is cut to the longest name a folder may have (255 bytes); levels that are left
-// empty, "." or ".." are dropped, so a subject never adds an empty level nor climbs out of the
-// storage folders.
-QStringList subjectLevels(const QString &subject);
-
 // The subject part of path, a destination built by scheme below mainFolder: the levels left when
 // those of the letters after 'S' are taken from the end and those before 'S' from the front,
 // joined by '/'. Empty when the scheme has no subject level, the path lies outside the main
