@@ -1,7 +1,5 @@
 #include "storage/subjectpath.h"
 
-#include "records/textcodec.h"
-
 using namespace Qt::StringLiterals;
 
 namespace Storage {
