@@ -395,7 +395,8 @@ bool StorageSetupModel::mayClose()
     question.lines = {first, text(534, "Are you sure to want to quit this procedure?")};
     question.buttons = {L10n::standard(L10n::Standard::Yes), L10n::standard(L10n::Standard::No)};
     question.defaultButton = 1;
-    question.escapeButton = 1;
+    // Closing the box quits the setup, which writes nothing; so does a program that is ending.
+    question.escapeButton = 0;
     question.severity = Platform::Severity::Warning;
     return m_dialogs.ask(question).button == 0;
 }

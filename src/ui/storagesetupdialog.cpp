@@ -35,9 +35,8 @@ QTreeWidget *newExampleTree()
 }
 
 // A check box whose long caption wraps beside it.
-QHBoxLayout *wrappedCheckBox(QCheckBox *box, const QString &caption)
+QHBoxLayout *wrappedCheckBox(QCheckBox *box, QLabel *label)
 {
-    auto *label = new QLabel(caption);
     label->setWordWrap(true);
     label->setBuddy(box);
     auto *row = new QHBoxLayout;
@@ -145,7 +144,9 @@ QWidget *StorageSetupDialog::createSchemePage()
         column.subject->addItems(StorageSetupModel::subjectChoices(levels));
         column.subject->setToolTip(StorageSetupModel::subjectQuestion());
         column.optional = new QCheckBox;
+        column.optionalLabel = new QLabel(StorageSetupModel::optionalCaption());
         column.warning = new QCheckBox;
+        column.warningLabel = new QLabel(StorageSetupModel::warningCaption());
         column.example = newExampleTree();
         auto *box = new QVBoxLayout;
         box->addWidget(column.header);
@@ -153,8 +154,8 @@ QWidget *StorageSetupDialog::createSchemePage()
         question->setWordWrap(true);
         box->addWidget(question);
         box->addWidget(column.subject);
-        box->addLayout(wrappedCheckBox(column.optional, StorageSetupModel::optionalCaption()));
-        box->addLayout(wrappedCheckBox(column.warning, StorageSetupModel::warningCaption()));
+        box->addLayout(wrappedCheckBox(column.optional, column.optionalLabel));
+        box->addLayout(wrappedCheckBox(column.warning, column.warningLabel));
         box->addWidget(column.example, 1);
         layout->addLayout(box, 1);
 
@@ -232,9 +233,11 @@ void StorageSetupDialog::refresh()
         column.subject->setEnabled(m_model.isSchemeEnabled(levels));
         column.optional->setChecked(m_model.subjectOptional(levels));
         column.optional->setEnabled(m_model.isOptionalEnabled(levels));
+        column.optionalLabel->setEnabled(m_model.isOptionalEnabled(levels));
         column.optional->setToolTip(m_model.optionalHint(levels));
         column.warning->setChecked(m_model.subjectWarning(levels));
         column.warning->setEnabled(m_model.isWarningEnabled(levels));
+        column.warningLabel->setEnabled(m_model.isWarningEnabled(levels));
         showExample(column.example, m_model.example(levels));
         column.example->setEnabled(m_model.isSchemeEnabled(levels));
     }

@@ -30,6 +30,7 @@ public:
     QPushButton *nextButton() const { return m_next; }
     QPushButton *previousButton() const { return m_previous; }
     QPushButton *finishButton() const { return m_finish; }
+    QPushButton *schemeButton(int levels) const { return m_schemes.at(levels - 1).header; }
 
     void reject() override;
 
@@ -39,7 +40,9 @@ private:
         QPushButton *header = nullptr;
         QComboBox *subject = nullptr;
         QCheckBox *optional = nullptr;
+        QLabel *optionalLabel = nullptr;
         QCheckBox *warning = nullptr;
+        QLabel *warningLabel = nullptr;
         QTreeWidget *example = nullptr;
     };
 
