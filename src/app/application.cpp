@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
 
@@ -95,6 +96,8 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
       m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects)),
       m_selection(std::make_unique<Session::Selection>(*m_pictures, *m_programSettings, dialogs))
 {
+    m_storage = std::make_unique<StorageManagement>(*m_programSettings, *m_sessionSettings, m_machine.drives, dialogs,
+                                                    workFile(u"MainFolder.dat"_s));
     m_titleSettings =
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
     connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
@@ -267,9 +270,7 @@ bool Application::refuseSymbolicLinks(const QStringList &paths)
 
 Settings::StorageSetup Application::storageSetup() const
 {
-    const Settings::ProgramSettingsRec &rec = m_programSettings->rec();
-    // The storage main folder arrives with storage management; until then it never exists.
-    return {rec.PSLevels, rec.PSSubjPosition, false};
+    return m_storage->sessionSetup();
 }
 
 bool Application::prepareWorkFolder()
@@ -375,6 +376,8 @@ bool Application::InitApplication()
     m_layout.maximised = m_programSettings->rec().PSMaximise;
     m_selection->reloadStrings();
 
+    if (!m_storage->InitFMainFolder())
+        return fail(prefixed(m_storage->mainFolderFile() + initialisationError));
     if (!loadRememberedTexts())
         return false;
     if (!m_dictionaries->InitContextDic(Dictionary::DicIndex::Static, false, false, -1))
@@ -460,6 +463,7 @@ bool Application::InitSession(const QString &chosenFolder)
         return fail(prefixed(sessionPath + text(653, " initialization error, can not run program")));
     }
     m_titleSettings->reload();
+    m_storage->restore();
 
     if (!createEmptyWhenMissing(folderFile(u"PicNewFolder.dat"_s), picNewFolderRecord))
         return false;

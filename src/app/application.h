@@ -55,6 +55,7 @@ class EditLine;
 
 namespace App {
 
+class StorageManagement;
 class ThemeChoice;
 class TitleExample;
 
@@ -159,6 +160,8 @@ public:
     Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
+    // The main folder, the setup and the session's storage switches.
+    StorageManagement &storage() { return *m_storage; }
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
@@ -183,6 +186,7 @@ private:
     std::unique_ptr<L10n::LanguageSwitch> m_language;
     std::unique_ptr<Settings::ProgramSettings> m_programSettings;
     std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
+    std::unique_ptr<StorageManagement> m_storage;
     std::unique_ptr<Session::NoSubjects> m_subjects;
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
