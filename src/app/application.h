@@ -23,8 +23,11 @@ class ProgramSettings;
 class SessionSettings;
 struct StorageSetup;
 } // namespace Settings
+namespace Storage {
+class StoragePlanner;
+struct StoragePlanSettings;
+} // namespace Storage
 namespace Retitle {
-class PictureFolderDestinations;
 class Retitler;
 class TestPreview;
 } // namespace Retitle
@@ -159,6 +162,8 @@ public:
     Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
+    // What storage management plans destinations with, read afresh for every Test & Preview.
+    Storage::StoragePlanSettings storagePlanSettings() const;
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
@@ -203,7 +208,7 @@ private:
     std::unique_ptr<Compose::ExifTagDatabase> m_exifTags;
     std::unique_ptr<Compose::ExifTagElement> m_exifElement;
     std::unique_ptr<Platform::SystemFileSystem> m_files;
-    std::unique_ptr<Retitle::PictureFolderDestinations> m_destinations;
+    std::unique_ptr<Storage::StoragePlanner> m_destinations;
     std::unique_ptr<Retitle::Retitler> m_retitler;
     std::unique_ptr<Retitle::TestPreview> m_testPreview;
     Settings::OverallSettingsRec m_overall;
