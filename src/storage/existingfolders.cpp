@@ -4,8 +4,11 @@ namespace Storage {
 
 bool groupTakes(const ExistingFolders &group, const QDateTime &date, const QString &lowerSubject)
 {
-    return group.ExSubject.toLower() == lowerSubject && group.ExDateFrom.date().startOfDay() <= date
-           && date <= group.ExDateTo.date().addDays(1).startOfDay();
+    // Compared as calendar days and clock time: local times need no time-zone lookup then.
+    const QDate day = date.date();
+    const QDate last = group.ExDateTo.date();
+    return group.ExSubject.toLower() == lowerSubject && group.ExDateFrom.date() <= day
+           && (day <= last || (day == last.addDays(1) && date.time() == QTime(0, 0)));
 }
 
 int FindStorageFolder(const QList<ExistingFolders> &list, FolderList which, const QString &text, qsizetype length,

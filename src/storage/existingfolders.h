@@ -14,9 +14,9 @@ struct ExistingFolders
     // The full path in lower case, without any description appended later: pictures are matched
     // to the folder by it.
     QString ExFolderL;
-    // A date-taken folder: its day twice; a group folder: its first and last day (both at the
-    // start of the day); a planned folder: the storage date of the picture that first asked for
-    // it, twice.
+    // As the clock reads them (StorageClock): a date-taken folder: its day twice; a group folder:
+    // its first and last day (both at the start of the day); a planned folder: the storage date
+    // of the picture that first asked for it, twice.
     QDateTime ExDateFrom;
     QDateTime ExDateTo;
     // A group folder: its subject levels joined by '/'; a planned folder: the subject of the

@@ -41,6 +41,12 @@ QString withoutTrailingNonDigits(const QString &path)
     return path.left(end);
 }
 
+// Dates of folder names as the planning clock reads them (see StorageClock).
+QDateTime dayStart(const QDate &day)
+{
+    return QDateTime(day, QTime(0, 0), Qt::UTC);
+}
+
 QString scanCaption()
 {
     return text("Building folder list for Picture Storage Management:");
@@ -192,11 +198,11 @@ bool StoragePlanner::BuildDateTakenFolderList()
             const StorageFolder kind = ClassifyStorageFolder(entry.name);
             switch (kind.kind) {
             case FolderKind::DateTaken:
-                m_scanned.appendDateTaken({path, path.toLower(), kind.first.startOfDay(), kind.last.startOfDay(), QString()});
+                m_scanned.appendDateTaken({path, path.toLower(), dayStart(kind.first), dayStart(kind.last), QString()});
                 break;
             case FolderKind::Group:
                 m_scanned.appendGroup(
-                    {path, path.toLower(), kind.first.startOfDay(), kind.last.startOfDay(),
+                    {path, path.toLower(), dayStart(kind.first), dayStart(kind.last),
                      SubjectOfPath(m_scheme, mainFolder, path)});
                 queue.append(path);
                 break;
@@ -259,8 +265,12 @@ QDateTime StoragePlanner::storageDate(const QString &picturePath, int shiftMidni
     const QString taken = m_inputs.dateTaken
                               ? m_inputs.dateTaken(picturePath)
                               : Metadata::readPictureMetadata(picturePath, Metadata::MetadataItem::DateTaken);
+    const QDateTime fromTaken = StorageClock(taken, QDateTime(), shiftMidnight);
+    if (fromTaken.isValid())
+        return fromTaken;
+    // Only a picture without a readable date taken needs its file looked at.
     const QDateTime fileDate = m_inputs.fileDate ? m_inputs.fileDate(picturePath) : Metadata::fileDate(picturePath);
-    return StorageDate(taken, fileDate, shiftMidnight);
+    return StorageClock(QString(), fileDate, shiftMidnight);
 }
 
 bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlanner::Progress &progress)

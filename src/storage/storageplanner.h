@@ -81,7 +81,8 @@ public:
     // looking into date-taken folders, and empties the new-folder list. False (the user told)
     // when the main folder is not defined or no longer exists.
     bool BuildDateTakenFolderList();
-    // The destination of a picture whose folder by the scheme is folder; may plan a new folder.
+    // The destination of a picture whose folder by the scheme is folder, with its storage date as
+    // StorageClock gives it; may plan a new folder.
     QString DetermineDestinationFolder(const QString &folder, const QDateTime &storageDate);
     // Sorts the new-folder list by its lower-case paths.
     void SortNewFolders();

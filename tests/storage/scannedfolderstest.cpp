@@ -27,10 +27,10 @@ void ScannedFoldersTest::answersAsTheListsDo()
                              + QStringList{QString(), u" Friday"_s, u" party"_s, u"b"_s}.at(random.bounded(4));
         const QString path = u"/m/"_s + QString::number(random.bounded(3)) + u'/' + name;
         if (random.bounded(5) == 0) {
-            scanned.appendGroup({path, path.toLower(), day.startOfDay(), day.addDays(random.bounded(5)).startOfDay(),
+            scanned.appendGroup({path, path.toLower(), QDateTime(day, QTime(0, 0), Qt::UTC), QDateTime(day.addDays(random.bounded(5)), QTime(0, 0), Qt::UTC),
                                  subjects.at(random.bounded(subjects.size()))});
         } else {
-            scanned.appendDateTaken({path, path.toLower(), day.startOfDay(), day.startOfDay(), QString()});
+            scanned.appendDateTaken({path, path.toLower(), QDateTime(day, QTime(0, 0), Qt::UTC), QDateTime(day, QTime(0, 0), Qt::UTC), QString()});
         }
     }
     for (int i = 0; i < 2000; ++i) {
@@ -39,7 +39,8 @@ void ScannedFoldersTest::answersAsTheListsDo()
         const QString prefix = path.left(5 + random.bounded(12));
         QCOMPARE(scanned.findDateTaken(prefix),
                  FindStorageFolder(scanned.dateTaken(), FolderList::DateTaken, prefix, prefix.size(), {}, {}));
-        const QDateTime date = day.startOfDay().addSecs(random.bounded(86400));
+        const QDateTime date = QDateTime(day, QTime(0, 0), Qt::UTC)
+                                   .addSecs(random.bounded(4) == 0 ? 0 : random.bounded(86400));
         const QString subject = subjects.at(random.bounded(subjects.size())).toLower();
         QCOMPARE(scanned.findGroup(date, subject),
                  FindStorageFolder(scanned.groups(), FolderList::Group, {}, 0, date, subject));
