@@ -73,8 +73,7 @@ QString StoragePlanner::schemeCode(const StoragePlanSettings &settings)
 
 bool StoragePlanner::isActive() const
 {
-    const StoragePlanSettings current = settings();
-    return !schemeCode(current).isEmpty() && !current.mainFolder.isEmpty();
+    return !schemeCode(settings()).isEmpty();
 }
 
 bool StoragePlanner::isAvailable() const
@@ -281,7 +280,7 @@ bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlan
     m_scanned.clear();
     m_planned.clear();
     m_plannedByPath.clear();
-    if (m_scheme.isEmpty() || m_settings.mainFolder.isEmpty())
+    if (m_scheme.isEmpty())
         return true;
 
     if (!m_settings.onlySubject) {

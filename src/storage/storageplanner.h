@@ -79,7 +79,8 @@ public:
 
     // Fills the date-taken and group folder lists from the main folder, breadth first without
     // looking into date-taken folders, and empties the new-folder list. False (the user told)
-    // when the main folder is not defined or no longer exists.
+    // when the main folder is not defined or no longer exists: the planning cannot go on then,
+    // and Test & Preview stops rather than leave pictures where they are.
     bool BuildDateTakenFolderList();
     // The destination of a picture whose folder by the scheme is folder, with its storage date as
     // StorageClock gives it; may plan a new folder.

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void destinations();
     void samePlannedFolderOnce();
     void storageOff();
+    void mainFolderGone();
     void pictureFolderBelowMainFolder();
     void mainFolderBelowPictureFolder();
     void checkOnPSMConflict_data();
@@ -224,6 +225,18 @@ void StoragePlannerTest::storageOff()
     QCOMPARE(m_planner->destination(0), m_pictureFolder);
     QVERIFY(m_planner->newFolders().isEmpty());
     QVERIFY(m_planner->createNewFolders());
+}
+
+void StoragePlannerTest::mainFolderGone()
+{
+    QVERIFY(QDir(m_settings.mainFolder).removeRecursively());
+    m_rows = {picture(u"a.jpg"_s)};
+    QVERIFY(planner().isActive());
+    QVERIFY(!m_planner->isAvailable());
+    QVERIFY(!m_planner->plan(allRows(), {}));
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"This should not occur, BuildDateTaken "_s + m_settings.mainFolder + u" does not exist"_s);
 }
 
 void StoragePlannerTest::pictureFolderBelowMainFolder()
