@@ -43,6 +43,8 @@
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
+#include "storage/mainfolderfile.h"
+#include "storage/storageplanner.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -104,7 +106,12 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
             [this] { m_titleSettings->setTestAndPreviewEnabled(m_pictures->selectionCommandsEnabled()); });
 
     m_files = std::make_unique<Platform::SystemFileSystem>();
-    m_destinations = std::make_unique<Retitle::PictureFolderDestinations>([this] { return m_pictures->pictureFolder(); });
+    Storage::StoragePlanInputs planInputs;
+    planInputs.settings = [this] { return storagePlanSettings(); };
+    planInputs.pictureFolder = [this] { return m_pictures->pictureFolder(); };
+    planInputs.rows = [this]() -> const QList<Session::PictureRow> & { return m_pictures->rows(); };
+    planInputs.yield = [] { QCoreApplication::processEvents(); };
+    m_destinations = std::make_unique<Storage::StoragePlanner>(std::move(planInputs), dialogs, *m_files);
     m_retitler = std::make_unique<Retitle::Retitler>(*m_pictures, *m_programSettings, dialogs, *m_files,
                                                      m_locations.workFolder + u"Logs/"_s);
     m_testPreview = std::make_unique<Retitle::TestPreview>(*m_pictures, *m_selection, *m_sessionSettings, dialogs, *m_files,
@@ -271,6 +278,26 @@ bool Application::refuseSymbolicLinks(const QStringList &paths)
 Settings::StorageSetup Application::storageSetup() const
 {
     return m_storage->sessionSetup();
+}
+
+Storage::StoragePlanSettings Application::storagePlanSettings() const
+{
+    const Settings::ProgramSettingsRec &program = m_programSettings->rec();
+    const Settings::SessionSettingsRec &session = m_sessionSettings->folderRec();
+    Storage::StoragePlanSettings settings;
+    settings.useStorage = session.useStorageManagement;
+    settings.onlySubject = session.onlyUseSubject;
+    settings.levels = program.PSLevels;
+    settings.subjectPosition = program.PSSubjPosition;
+    settings.addNameDay = program.PSAddNameDay;
+    settings.abbrNameDay = program.PSAbbrNameDay;
+    settings.shiftMidnight = program.PSShiftMidnight;
+    settings.subjectOptional = program.PSSubjOptional;
+    settings.subjectWarn = program.PSSubjWarn;
+    // A main folder counts only once storage management has been set up.
+    if (settings.levels > 0)
+        settings.mainFolder = m_storage->mainFolder();
+    return settings;
 }
 
 bool Application::prepareWorkFolder()

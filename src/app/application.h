@@ -23,8 +23,11 @@ class ProgramSettings;
 class SessionSettings;
 struct StorageSetup;
 } // namespace Settings
+namespace Storage {
+class StoragePlanner;
+struct StoragePlanSettings;
+} // namespace Storage
 namespace Retitle {
-class PictureFolderDestinations;
 class Retitler;
 class TestPreview;
 } // namespace Retitle
@@ -162,6 +165,8 @@ public:
     Settings::StorageSetup storageSetup() const;
     // The main folder, the setup and the session's storage switches.
     StorageManagement &storage() { return *m_storage; }
+    // What storage management plans destinations with, read afresh for every Test & Preview.
+    Storage::StoragePlanSettings storagePlanSettings() const;
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
@@ -207,7 +212,7 @@ private:
     std::unique_ptr<Compose::ExifTagDatabase> m_exifTags;
     std::unique_ptr<Compose::ExifTagElement> m_exifElement;
     std::unique_ptr<Platform::SystemFileSystem> m_files;
-    std::unique_ptr<Retitle::PictureFolderDestinations> m_destinations;
+    std::unique_ptr<Storage::StoragePlanner> m_destinations;
     std::unique_ptr<Retitle::Retitler> m_retitler;
     std::unique_ptr<Retitle::TestPreview> m_testPreview;
     Settings::OverallSettingsRec m_overall;

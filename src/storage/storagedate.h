@@ -13,4 +13,9 @@ namespace Storage {
 // another day; the result is a local date-time whose date() is the storage date.
 QDateTime StorageDate(const QString &dateTaken, const QDateTime &fileDate, int shiftMidnight);
 
+// The same day and time as a UTC date-time that reads as the clock does: comparing and taking
+// the date of it needs no time-zone lookup, which counts when thousands of pictures are
+// planned. Invalid when neither date is.
+QDateTime StorageClock(const QString &dateTaken, const QDateTime &fileDate, int shiftMidnight);
+
 } // namespace Storage

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
 
@@ -15,6 +16,7 @@
 #include "settings/programsettings.h"
 #include "settings/programsettingsrec.h"
 #include "settings/sessionsettings.h"
+#include "storage/mainfolderfile.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 
@@ -30,7 +32,8 @@ using namespace Qt::StringLiterals;
 using namespace App;
 
 // The number element as the running program wires it: the check before Test & Preview, the
-// counter of a pass and its next start value after the retitling.
+// counter of a pass and its next start value after the retitling; and the destinations of the
+// pass once storage management is on.
 class ElementHooksTest : public QObject
 {
     Q_OBJECT
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void startValueThatDoesNotFitStopsTestAndPreview();
     void exampleFollowsElementsAndThePicture();
     void themeIsStoredAtOnce();
+    void storageMovesPicturesBelowTheMainFolder();
 
 private:
     bool start();
@@ -208,6 +212,36 @@ void ElementHooksTest::themeIsStoredAtOnce()
     QCOMPARE(themes.current(), 5);
     m_application->programSettings().rec().PSTheme = 42;
     QCOMPARE(themes.current(), 0);
+}
+
+void ElementHooksTest::storageMovesPicturesBelowTheMainFolder()
+{
+    QVERIFY(start());
+    // The main folder as the setup leaves it, read as at start.
+    const QString main = m_root->filePath(u"main"_s);
+    QVERIFY(QDir().mkpath(main));
+    Storage::MainFolderFile mainFolder(m_work + u"MainFolder.dat"_s);
+    mainFolder.setMainFolder(main);
+    QVERIFY(mainFolder.UpdateFMainFolder());
+    QVERIFY(m_application->storage().InitFMainFolder());
+    m_application->programSettings().rec().PSLevels = 3;
+    m_application->sessionSettings().folderRec().useStorageManagement = true;
+    useCounter(u"98"_s, 1);
+    // Pictures without a date taken are stored by their file date.
+    const QDate day = QFileInfo(m_pictureDir->filePath(u"IMG_0001.jpg"_s)).lastModified().date();
+
+    const QString folder = main + day.toString(u"/yyyy/yyyy-MM/yyyy-MM-dd"_s);
+    Retitle::TestPreview &preview = m_application->testPreview();
+    QStringList planned;
+    preview.TestPreviewClick([&] {
+        preview.runPass();
+        planned = preview.result().newFolders;
+        QVERIFY(preview.retitleEnabled());
+        preview.retitleNow();
+    });
+    QCOMPARE(planned, QStringList{folder});
+    QVERIFY(QFileInfo::exists(folder + u"/98.jpg"_s) || QFileInfo::exists(folder + u"/99.jpg"_s));
+    QVERIFY(!QFileInfo::exists(m_pictureDir->filePath(u"IMG_0001.jpg"_s)));
 }
 
 QTEST_GUILESS_MAIN(ElementHooksTest)

@@ -28,6 +28,9 @@ void StorageDateTest::shiftOfMidnight_data()
     QTest::newRow("shift beyond a day counts as one") << u"2007-09-03 12:00:00"_s << 100 << QDate(2007, 9, 2);
     QTest::newRow("no date taken: file date") << QString() << 3 << QDate(2010, 4, 30);
     QTest::newRow("unreadable date taken: file date") << u"2007-13-01 10:00:00"_s << 3 << QDate(2010, 4, 30);
+    QTest::newRow("letter in the day: file date") << u"2007-09-0x 10:00:00"_s << 3 << QDate(2010, 4, 30);
+    QTest::newRow("hour 24: file date") << u"2007-09-01 24:00:00"_s << 0 << QDate(2010, 5, 1);
+    QTest::newRow("EXIF separators: file date") << u"2007:09:01 10:00:00"_s << 3 << QDate(2010, 4, 30);
 }
 
 void StorageDateTest::shiftOfMidnight()
@@ -37,6 +40,7 @@ void StorageDateTest::shiftOfMidnight()
     QFETCH(QDate, expected);
     const QDateTime fileDate(QDate(2010, 5, 1), QTime(1, 30));
     QCOMPARE(StorageDate(dateTaken, fileDate, shift).date(), expected);
+    QCOMPARE(StorageClock(dateTaken, fileDate, shift).date(), expected);
 }
 
 QTEST_GUILESS_MAIN(StorageDateTest)
