@@ -40,7 +40,6 @@ class TitleSettingsModel;
 } // namespace Compose
 namespace Session {
 class FreeTextEditor;
-class NoSubjects;
 class PictureSession;
 class PicturePreview;
 class DictionaryLine;
@@ -48,6 +47,10 @@ class Selection;
 class StageGuide;
 class StageWorkflow;
 } // namespace Session
+namespace Storage {
+class SubjectCommands;
+class SubjectStore;
+} // namespace Storage
 namespace Dictionary {
 class DictionaryStore;
 class EditLine;
@@ -159,9 +162,19 @@ public:
     Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
+    // The subjects of Subjects.dat and the commands on the pictures' subjects.
+    Storage::SubjectStore &subjects() { return *m_subjects; }
+    Storage::SubjectCommands &subjectCommands() { return *m_subjectCommands; }
+    // Subjects are in use while the session uses storage management and its scheme has a subject
+    // level: the subject column, lists, buttons and menu are shown only then.
+    bool subjectsInUse() const;
+    // Follows a change of the settings that decide subjectsInUse(): moves the subject column and
+    // tells the views; also takes over whether subjects are optional.
+    void updateSubjectsInUse();
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
+    void subjectsInUseChanged(bool inUse);
 
 private:
     bool fail(const QString &message);
@@ -183,7 +196,9 @@ private:
     std::unique_ptr<L10n::LanguageSwitch> m_language;
     std::unique_ptr<Settings::ProgramSettings> m_programSettings;
     std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
-    std::unique_ptr<Session::NoSubjects> m_subjects;
+    std::unique_ptr<Storage::SubjectStore> m_subjects;
+    std::unique_ptr<Storage::SubjectCommands> m_subjectCommands;
+    bool m_subjectsInUse = false;
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
     std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;

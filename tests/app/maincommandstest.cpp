@@ -6,13 +6,17 @@
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
+#include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
+#include "storage/subjectcommands.h"
+#include "storage/subjectstore.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/programfolders.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -63,6 +67,7 @@ private Q_SLOTS:
     void windowKeys();
     void helpKeyOpensTheSectionUnderThePointer();
     void newFolderStartsFromSavedSettings();
+    void subjectsMenuFollowsStorage();
 
 private:
     App::Application &start(const QString &folder);
@@ -309,6 +314,54 @@ void MainCommandsTest::helpKeyOpensTheSectionUnderThePointer()
     QCOMPARE(App::QuickStart::editingSection(), App::QuickStart::section(App::WindowRegion::Stage2Panel));
     m_commands->run(MainCommand::QuickStart);
     QCOMPARE(help.takeFirst().first().toString(), u"start"_s);
+}
+
+void MainCommandsTest::subjectsMenuFollowsStorage()
+{
+    App::Application &application = *m_application;
+    QVERIFY(QFileInfo::exists(m_root->filePath(u"work/Subjects.dat"_s)));
+    QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QVERIFY(!m_commands->isMenuEnabled(App::MainMenu::Subjects));
+    QCOMPARE(application.pictures().subjectColumn(), 4);
+
+    // Storage management on for the session, with a subject level in the scheme.
+    QSignalSpy inUse(&application, &App::Application::subjectsInUseChanged);
+    application.programSettings().rec().PSLevels = 2;
+    application.programSettings().rec().PSSubjPosition = 1;
+    application.sessionSettings().folderRec().useStorageManagement = true;
+    application.updateSubjectsInUse();
+    QCOMPARE(inUse.count(), 1);
+    QVERIFY(m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QCOMPARE(application.pictures().subjectColumn(), 3);
+    QVERIFY(state(MainCommand::MaintainSubjects).enabled);
+    QVERIFY(!state(MainCommand::EraseSubject).enabled);
+
+    // Assigning needs pictures and a chosen subject.
+    QVERIFY(application.subjects().AddOrActivateSubject(u"Holiday"_s, -1));
+    m_commands->run(MainCommand::SelectAll);
+    QVERIFY(state(MainCommand::EraseSubject).enabled);
+    QVERIFY(!state(MainCommand::AssignSubject).enabled);
+    application.subjectCommands().choose(0);
+    m_commands->run(MainCommand::AssignSubject);
+    QCOMPARE(application.pictures().row(2).subject, u"Holiday"_s);
+    QSignalSpy shell(m_commands.get(), &MainCommands::shellCommandRequested);
+    m_commands->run(MainCommand::MaintainSubjects);
+    QCOMPARE(shell.count(), 1);
+
+    // Stage 2 shows the picture's subject and keeps a picture without one in the editor.
+    m_commands->run(MainCommand::EditAll);
+    Storage::SubjectCommands &subjects = application.subjectCommands();
+    QCOMPARE(subjects.entries().value(subjects.stage2Chosen()), u"Holiday"_s);
+    subjects.chooseStage2(-1);
+    application.freeTextEditor().ConfirmAndAdvance();
+    QCOMPARE(m_dialogs.informed.last().text, u"Please supply a subject for this picture"_s);
+    QCOMPARE(application.freeTextEditor().currentRow(), 0);
+    application.freeTextEditor().ImStopEditClick();
+
+    application.sessionSettings().folderRec().useStorageManagement = false;
+    application.updateSubjectsInUse();
+    QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QVERIFY(!state(MainCommand::AssignSubject).enabled);
 }
 
 void MainCommandsTest::newFolderStartsFromSavedSettings()
