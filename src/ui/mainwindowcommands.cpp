@@ -13,6 +13,7 @@
 #include "ui/quickstartwindow.h"
 #include "ui/selectionpanel.h"
 #include "ui/stage2panel.h"
+#include "ui/subjectpanel.h"
 #include "ui/syncextdialog.h"
 
 #include "app/application.h"
@@ -83,6 +84,9 @@ void MainWindow::runCommand(MainCommand command)
         return;
     case MainCommand::Close:
         close();
+        return;
+    case MainCommand::MaintainSubjects:
+        maintainSubjects(m_application, this);
         return;
     case MainCommand::CutCharacters:
         if (auto *panel = findChild<Stage2Panel *>())

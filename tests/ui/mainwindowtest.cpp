@@ -6,6 +6,8 @@
 #include "session/picturesession.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
+#include "settings/programsettings.h"
+#include "settings/sessionsettings.h"
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -152,8 +154,24 @@ void MainWindowTest::accessKeysAreDistinct()
     QCOMPARE(program.application.workflow().stage(), Session::Stage::Editing);
     const auto editing = clashes();
     QVERIFY2(editing.first.isEmpty(), qPrintable(editing.first.join(u'\n')));
-    // The next test starts in stage 1.
     program.application.freeTextEditor().ImStopEditClick();
+
+    // With subjects in use their controls and their menu join in.
+    App::Application &application = program.application;
+    QVERIFY(!window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
+    application.programSettings().rec().PSLevels = 2;
+    application.programSettings().rec().PSSubjPosition = 1;
+    application.sessionSettings().folderRec().useStorageManagement = true;
+    application.updateSubjectsInUse();
+    QVERIFY(window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
+    const auto withSubjects = clashes();
+    QVERIFY2(withSubjects.first.isEmpty(), qPrintable(withSubjects.first.join(u'\n')));
+    QVERIFY(withSubjects.second > selecting.second);
+    application.freeTextEditor().BtnEditAllClick();
+    const auto editingWithSubjects = clashes();
+    QVERIFY2(editingWithSubjects.first.isEmpty(), qPrintable(editingWithSubjects.first.join(u'\n')));
+    // The next test starts in stage 1.
+    application.freeTextEditor().ImStopEditClick();
     window.close();
 }
 
