@@ -67,7 +67,7 @@ SubjectsDialog::SubjectsDialog(SubjectMaintenance &model, QWidget *parent) : QDi
 
     connect(m_edit, &QLineEdit::textEdited, this,
             [this](const QString &typed) { m_model.setEditText(typed, m_edit->cursorPosition()); });
-    connect(m_edit, &QLineEdit::returnPressed, this, [this] { m_model.addOrOk(); });
+    // Enter in the field reaches the default button, "&Add" or "&OK".
     connect(m_addOrOk, &QPushButton::clicked, this, [this] { m_model.addOrOk(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_model.cancel(); });
     connect(m_editButton, &QPushButton::clicked, this, [this] { m_model.startEdit(chosenRow()); });
@@ -103,7 +103,7 @@ void SubjectsDialog::refresh()
         m_list->clear();
         m_list->addItems(subjects);
         const int match = m_model.rowOfEditText();
-        m_list->setCurrentRow(match >= 0 ? match : qMin(current, int(subjects.size()) - 1));
+        m_list->setCurrentRow(match >= 0 ? match : qBound(0, current, int(subjects.size()) - 1));
     }
     m_list->setEnabled(!m_model.listLocked());
     m_editLabel->setText(m_model.editLabel());

@@ -185,12 +185,20 @@ void MainWindowTest::stagesFitTheSmallestScreen()
     window.show();
     auto *pages = window.findChild<QToolBox *>(u"stagePages"_s);
     QVERIFY(pages);
-    for (int index = 0; index < pages->count(); ++index) {
-        pages->setCurrentIndex(index);
-        QTest::qWait(20);
-        auto *scroll = qobject_cast<QScrollArea *>(pages->widget(index));
-        QVERIFY(scroll);
-        QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
+    // Also with the subject controls of stages 1 and 2 shown.
+    App::Application &application = program.application;
+    for (const bool subjects : {false, true}) {
+        application.programSettings().rec().PSLevels = subjects ? 2 : 0;
+        application.programSettings().rec().PSSubjPosition = subjects ? 1 : 0;
+        application.sessionSettings().folderRec().useStorageManagement = subjects;
+        application.updateSubjectsInUse();
+        for (int index = 0; index < pages->count(); ++index) {
+            pages->setCurrentIndex(index);
+            QTest::qWait(20);
+            auto *scroll = qobject_cast<QScrollArea *>(pages->widget(index));
+            QVERIFY(scroll);
+            QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
+        }
     }
     QVERIFY(window.findChild<QPushButton *>(u"testAndPreview"_s)->isVisible());
     window.close();

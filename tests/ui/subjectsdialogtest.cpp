@@ -51,6 +51,8 @@ void SubjectsDialogTest::typingAndAdding()
     QCOMPARE(edit->text(), u"Trips"_s);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), QString());
+    // Enter adds once: nothing is left to refuse as empty.
+    QVERIFY(program.dialogs.informed.isEmpty());
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), u"Trips"_s);
     QCOMPARE(close->text(), u"D&one"_s);
