@@ -1,12 +1,15 @@
 #include "storage/subjectmaintenance.h"
 
 #include "storage/subjectcommands.h"
+#include "storage/subjectfolders.h"
 #include "storage/subjectstore.h"
 #include "storage/subjecttext.h"
 
 #include "compose/inputrules.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -218,6 +221,67 @@ void SubjectMaintenance::copyIntoEditArea(int row)
     m_editText = list.at(row).subject;
     m_caret = int(m_editText.size());
     Q_EMIT changed();
+}
+
+QStringList SubjectMaintenance::suggestions() const
+{
+    return m_pictureFolder.isEmpty() ? QStringList() : SubjectFolders::suggestions(m_pictureFolder);
+}
+
+void SubjectMaintenance::takeSuggestion(const QString &suggestion)
+{
+    if (m_store.IndexOfSubj(suggestion) >= 0) {
+        error(text(549, "Subject is already listed!"));
+        return;
+    }
+    setEditText(suggestion, int(suggestion.size()));
+}
+
+bool SubjectMaintenance::recreateEnabled() const
+{
+    return m_mode == Mode::Add && !m_mainFolder.isEmpty() && QFileInfo(m_mainFolder).isDir();
+}
+
+QString SubjectMaintenance::recreateCaption()
+{
+    return text(821, "Recr&eate subjects from main folder");
+}
+
+void SubjectMaintenance::recreateFromMainFolder()
+{
+    if (!recreateEnabled())
+        return;
+    int added = 0;
+    int failed = 0;
+    for (const QString &candidate : SubjectFolders::candidates(m_mainFolder)) {
+        if (m_store.IndexOfSubj(candidate) >= 0)
+            continue;
+        Platform::Question question;
+        question.caption = L10n::standard(L10n::Standard::Confirm);
+        question.lines = {text(825, "Add subject '") + candidate + u"'?"_s};
+        question.buttons = {L10n::standard(L10n::Standard::Yes), L10n::standard(L10n::Standard::No),
+                            L10n::standard(L10n::Standard::Cancel)};
+        question.escapeButton = 2;
+        const int answer = m_dialogs.ask(question).button;
+        if (answer == 2)
+            break;
+        if (answer != 0)
+            continue;
+        if (m_store.AddOrActivateSubject(candidate, -1))
+            ++added;
+        else
+            ++failed;
+    }
+    if (added > 0) {
+        m_changedAny = true;
+        Q_EMIT changed();
+    }
+    const QString result = added == 0 ? text(823, "No subjects added")
+                                      : QString(text(822, "Number of subjects added: ") + QString::number(added));
+    m_dialogs.inform({L10n::standard(L10n::Standard::Information), result, Platform::Severity::Information});
+    if (failed > 0) {
+        error(text(824, "Number of subjects that could not be added: ") + QString::number(failed));
+    }
 }
 
 } // namespace Storage

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace Platform {
 class Dialogs;
@@ -67,6 +68,19 @@ public:
     // "Co&py subject into edit area".
     void copyIntoEditArea(int row);
 
+    // "&Get subject from source folder": the subjects the picture folder's path suggests.
+    void setPictureFolder(const QString &pictureFolder) { m_pictureFolder = pictureFolder; }
+    QStringList suggestions() const;
+    // A suggestion goes into the field unless it is listed already.
+    void takeSuggestion(const QString &suggestion);
+
+    // "Recr&eate subjects from main folder": offers each subject that the folders below the
+    // storage main folder hold and the list lacks, one question at a time.
+    void setMainFolder(const QString &mainFolder) { m_mainFolder = mainFolder; }
+    bool recreateEnabled() const;
+    static QString recreateCaption();
+    void recreateFromMainFolder();
+
     // A subject was added, edited or removed since the dialog opened.
     bool changedAny() const { return m_changedAny; }
 
@@ -86,6 +100,8 @@ private:
     bool m_inStage2 = false;
     Mode m_mode = Mode::Add;
     int m_editedRecord = -1;
+    QString m_pictureFolder;
+    QString m_mainFolder;
     QString m_editText;
     int m_caret = 0;
     bool m_changedAny = false;

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void maintenanceAddAndEdit();
     void maintenanceRemovesSubjectInUse();
     void maintenanceInputRule();
+    void maintenanceFolderSubjects();
 
 private:
     // Row subjects as "index:text" for a compact comparison.
@@ -328,6 +329,31 @@ void SubjectCommandsTest::maintenanceInputRule()
     // A record keeps 255 bytes: a two-byte character that would cross the limit is left out.
     model.setEditText(QString(254, u'x') + u"éé"_s, 256);
     QCOMPARE(model.editText(), QString(254, u'x'));
+}
+
+void SubjectCommandsTest::maintenanceFolderSubjects()
+{
+    SubjectMaintenance model(*m_store, *m_commands, m_dialogs, false);
+    model.setPictureFolder(u"/Pics/Cars"_s);
+    model.takeSuggestion(model.suggestions().first());
+    QCOMPARE(m_dialogs.informed.last().text, u"Subject is already listed!"_s);
+    model.takeSuggestion(model.suggestions().last());
+    QCOMPARE(model.editText(), u"Pics;Cars"_s);
+
+    QVERIFY(!model.recreateEnabled());
+    const QString main = m_dir->filePath(u"main"_s);
+    for (const QString &path : {u"Holiday/2024"_s, u"Zoo"_s, u"Wild"_s, u"Trip"_s})
+        QVERIFY(QDir().mkpath(main + u'/' + path));
+    model.setMainFolder(main);
+    QVERIFY(model.recreateEnabled());
+    // Holiday is listed; Trip is added, Wild skipped, and Cancel stops before Zoo.
+    m_dialogs.answers.append({{0, true}, {1, true}, {2, true}});
+    model.recreateFromMainFolder();
+    QCOMPARE(m_dialogs.asked.size(), 3);
+    QCOMPARE(m_dialogs.asked.first().lines.first(), u"Add subject 'Trip'?"_s);
+    QCOMPARE(m_store->subjectList(), (QStringList{u"Cars"_s, u"Holiday"_s, u"Trip"_s}));
+    QCOMPARE(m_dialogs.informed.last().text, u"Number of subjects added: 1"_s);
+    QCOMPARE(model.closeCaption(), u"D&one"_s);
 }
 
 QTEST_GUILESS_MAIN(SubjectCommandsTest)
