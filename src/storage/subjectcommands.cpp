@@ -46,10 +46,11 @@ SubjectCommands::SubjectCommands(SubjectStore &store, Session::PictureSession &p
     : QObject(parent), m_store(store), m_pictures(pictures), m_selection(selection), m_workflow(workflow),
       m_dialogs(dialogs)
 {
-    // A refilled list loses its choice, as the stored subjects may have moved.
+    // A refilled list keeps the subjects chosen in it, wherever they moved; one that is gone
+    // leaves no choice.
     connect(&m_store, &SubjectStore::subjectsChanged, this, [this] {
-        m_chosen = -1;
-        m_stage2Chosen = -1;
+        m_chosen = m_chosen >= 0 ? m_store.IndexOfCBSubject(m_chosenText) : -1;
+        m_stage2Chosen = m_stage2Chosen >= 0 ? m_store.IndexOfCBSubject(m_stage2ChosenText) : -1;
         Q_EMIT changed();
     });
     connect(&m_workflow, &Session::StageWorkflow::commandsChanged, this, &SubjectCommands::changed);
@@ -66,6 +67,7 @@ void SubjectCommands::choose(int index)
     if (chosen == m_chosen)
         return;
     m_chosen = chosen;
+    m_chosenText = entries().value(chosen);
     Q_EMIT changed();
 }
 
@@ -244,6 +246,7 @@ void SubjectCommands::chooseStage2(int index)
     if (chosen == m_stage2Chosen)
         return;
     m_stage2Chosen = chosen;
+    m_stage2ChosenText = entries().value(chosen);
     Q_EMIT changed();
 }
 

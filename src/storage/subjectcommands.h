@@ -91,6 +91,8 @@ private:
     Platform::Dialogs &m_dialogs;
     int m_chosen = -1;
     int m_stage2Chosen = -1;
+    QString m_chosenText;
+    QString m_stage2ChosenText;
     bool m_inUse = false;
 };
 

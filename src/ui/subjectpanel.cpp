@@ -5,11 +5,13 @@
 #include "app/application.h"
 #include "l10n/text.h"
 #include "session/stageworkflow.h"
+#include "storage/mainfolderfile.h"
 #include "storage/subjectcommands.h"
 #include "storage/subjectmaintenance.h"
 #include "storage/subjectstore.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -113,6 +115,11 @@ void maintainSubjects(App::Application &application, QWidget *parent)
     const bool inStage2 = application.workflow().editingGroupEnabled();
     Storage::SubjectMaintenance model(application.subjects(), application.subjectCommands(), application.dialogs(),
                                       inStage2);
+    model.setPictureFolder(application.pictureFolder());
+    // The main folder as the storage setup left it; none while storage management was never set up.
+    Storage::MainFolderFile mainFolder(application.workFile(u"MainFolder.dat"_s));
+    if (QFileInfo::exists(mainFolder.path()) && mainFolder.InitFMainFolder())
+        model.setMainFolder(mainFolder.mainFolder());
     SubjectsDialog dialog(model, parent);
     dialog.exec();
 }

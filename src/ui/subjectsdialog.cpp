@@ -3,11 +3,12 @@
 #include "l10n/text.h"
 #include "storage/subjectmaintenance.h"
 
-#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -34,7 +35,11 @@ SubjectsDialog::SubjectsDialog(SubjectMaintenance &model, QWidget *parent) : QDi
     m_editButton = new QPushButton(text("&Edit subject"));
     m_remove = new QPushButton(text("&Remove subject"));
     m_copy = new QPushButton(text("Co&py subject into edit area"));
-    for (QPushButton *button : {m_editButton, m_remove, m_copy}) {
+    m_suggest = new QPushButton(text("&Get subject from source folder"));
+    m_suggest->setObjectName(u"suggestSubject"_s);
+    m_recreate = new QPushButton(SubjectMaintenance::recreateCaption());
+    m_recreate->setObjectName(u"recreateSubjects"_s);
+    for (QPushButton *button : {m_editButton, m_remove, m_copy, m_suggest, m_recreate}) {
         button->setAutoDefault(false);
         side->addWidget(button);
     }
@@ -76,6 +81,23 @@ SubjectsDialog::SubjectsDialog(SubjectMaintenance &model, QWidget *parent) : QDi
         m_model.copyIntoEditArea(chosenRow());
         m_edit->setFocus();
     });
+    connect(m_suggest, &QPushButton::clicked, this, [this] {
+        QMenu menu(this);
+        for (const QString &suggestion : m_model.suggestions()) {
+            // The menu would take an ampersand for an access key.
+            QAction *action = menu.addAction(QString(suggestion).replace(u'&', u"&&"_s));
+            action->setData(suggestion);
+        }
+        if (const QAction *chosen = menu.exec(m_suggest->mapToGlobal(QPoint(0, m_suggest->height())))) {
+            m_model.takeSuggestion(chosen->data().toString());
+            m_edit->setFocus();
+        }
+    });
+    connect(m_recreate, &QPushButton::clicked, this, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_model.recreateFromMainFolder();
+        QGuiApplication::restoreOverrideCursor();
+    });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&m_model, &SubjectMaintenance::changed, this, &SubjectsDialog::refresh);
     refresh();
@@ -112,6 +134,8 @@ void SubjectsDialog::refresh()
     m_editButton->setEnabled(m_model.editRemoveEnabled());
     m_remove->setEnabled(m_model.editRemoveEnabled());
     m_copy->setEnabled(!entries.isEmpty() && !m_model.listLocked());
+    m_suggest->setEnabled(!m_model.suggestions().isEmpty() && !m_model.listLocked());
+    m_recreate->setEnabled(m_model.recreateEnabled());
     m_close->setText(m_model.closeCaption());
     if (m_edit->text() != m_model.editText()) {
         m_edit->setText(m_model.editText());

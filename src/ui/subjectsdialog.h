@@ -34,6 +34,8 @@ private:
     QPushButton *m_editButton = nullptr;
     QPushButton *m_remove = nullptr;
     QPushButton *m_copy = nullptr;
+    QPushButton *m_suggest = nullptr;
+    QPushButton *m_recreate = nullptr;
     QPushButton *m_close = nullptr;
 };
 

@@ -329,6 +329,11 @@ void SubjectCommandsTest::maintenanceInputRule()
     // A record keeps 255 bytes: a two-byte character that would cross the limit is left out.
     model.setEditText(QString(254, u'x') + u"éé"_s, 256);
     QCOMPARE(model.editText(), QString(254, u'x'));
+    // A subject added while one is chosen moves the choice along with its entry.
+    m_commands->chooseStage2(int(m_commands->entries().indexOf(u"Holiday"_s)));
+    model.setEditText(u"Apples"_s, 6);
+    model.addOrOk();
+    QCOMPARE(m_commands->entries().value(m_commands->stage2Chosen()), u"Holiday"_s);
 }
 
 void SubjectCommandsTest::maintenanceFolderSubjects()

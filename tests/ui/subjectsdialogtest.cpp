@@ -41,7 +41,11 @@ void SubjectsDialogTest::typingAndAdding()
     App::Application &application = program.application;
     Storage::SubjectMaintenance model(application.subjects(), application.subjectCommands(), application.dialogs(),
                                       false);
+    model.setPictureFolder(application.pictureFolder());
     Ui::SubjectsDialog dialog(model);
+    // Suggestions from the picture folder; no main folder to recreate from.
+    QVERIFY(dialog.findChild<QPushButton *>(u"suggestSubject"_s)->isEnabled());
+    QVERIFY(!dialog.findChild<QPushButton *>(u"recreateSubjects"_s)->isEnabled());
     dialog.show();
     auto *edit = dialog.findChild<QLineEdit *>(u"subjectEdit"_s);
     auto *list = dialog.findChild<QListWidget *>(u"subjectList"_s);
