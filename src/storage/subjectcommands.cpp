@@ -122,6 +122,13 @@ QString SubjectCommands::menuHint()
     return text("Add new subject(s), Edit subjects");
 }
 
+QString SubjectCommands::maintainHint() const
+{
+    if (m_workflow.editingGroupEnabled())
+        return text("Add new subject(s) - Note: While you are working in Stage2, subjects can not be edited or removed.");
+    return menuHint();
+}
+
 QString SubjectCommands::assignMenuCaption()
 {
     return text("Assign subject to selected pictures");

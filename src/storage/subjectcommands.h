@@ -50,6 +50,8 @@ public:
     static QString newCaption();
     static QString menuCaption();
     static QString menuHint();
+    // The hint of the commands that open the maintenance dialog, which in stage 2 only adds.
+    QString maintainHint() const;
     static QString assignMenuCaption();
     static QString eraseMenuCaption();
     static QString maintainMenuCaption();

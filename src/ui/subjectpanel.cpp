@@ -96,6 +96,7 @@ void SubjectPanel::update()
         fill();
     const int chosen = m_stage == Stage::Selecting ? commands.chosen() : commands.stage2Chosen();
     m_list->setCurrentIndex(chosen);
+    m_maintain->setToolTip(commands.maintainHint());
     if (m_stage == Stage::Selecting) {
         const bool group = workflow.selectionGroupEnabled();
         m_list->setEnabled(group);

@@ -352,6 +352,7 @@ void MainCommandsTest::subjectsMenuFollowsStorage()
     m_commands->run(MainCommand::EditAll);
     Storage::SubjectCommands &subjects = application.subjectCommands();
     QCOMPARE(subjects.entries().value(subjects.stage2Chosen()), u"Holiday"_s);
+    QVERIFY(subjects.maintainHint().endsWith(u"subjects can not be edited or removed."_s));
     subjects.chooseStage2(-1);
     application.freeTextEditor().ConfirmAndAdvance();
     QCOMPARE(m_dialogs.informed.last().text, u"Please supply a subject for this picture"_s);
