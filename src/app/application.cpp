@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
 
@@ -97,6 +98,8 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
       m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects)),
       m_selection(std::make_unique<Session::Selection>(*m_pictures, *m_programSettings, dialogs))
 {
+    m_storage = std::make_unique<StorageManagement>(*m_programSettings, *m_sessionSettings, m_machine.drives, dialogs,
+                                                    workFile(u"MainFolder.dat"_s));
     m_titleSettings =
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
     connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
@@ -138,7 +141,7 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     createStage2();
     m_subjectCommands = std::make_unique<Storage::SubjectCommands>(*m_subjects, *m_pictures, *m_selection,
                                                                    *m_workflow, dialogs);
-    connect(m_titleSettings.get(), &Compose::TitleSettingsModel::changed, this, &Application::updateSubjectsInUse);
+    connect(m_storage.get(), &StorageManagement::changed, this, &Application::updateSubjectsInUse);
     // The stage-2 subject list follows the picture being edited.
     connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, m_subjectCommands.get(),
             &Storage::SubjectCommands::loadStage2);
@@ -278,15 +281,12 @@ bool Application::refuseSymbolicLinks(const QStringList &paths)
 
 Settings::StorageSetup Application::storageSetup() const
 {
-    const Settings::ProgramSettingsRec &rec = m_programSettings->rec();
-    // The storage main folder arrives with storage management; until then it never exists.
-    return {rec.PSLevels, rec.PSSubjPosition, false};
+    return m_storage->sessionSetup();
 }
 
 bool Application::subjectsInUse() const
 {
-    const Settings::ProgramSettingsRec &rec = m_programSettings->rec();
-    return m_sessionSettings->folderRec().useStorageManagement && rec.PSLevels > 0 && rec.PSSubjPosition > 0;
+    return m_storage->subjectControlsVisible();
 }
 
 void Application::updateSubjectsInUse()
@@ -404,6 +404,8 @@ bool Application::InitApplication()
     m_layout.maximised = m_programSettings->rec().PSMaximise;
     m_selection->reloadStrings();
 
+    if (!m_storage->InitFMainFolder())
+        return fail(prefixed(m_storage->mainFolderFile() + initialisationError));
     m_subjects->setSubjectOptional(m_programSettings->rec().PSSubjOptional);
     if (!checkNotReadOnly(m_subjects->path()))
         return false;
@@ -495,7 +497,7 @@ bool Application::InitSession(const QString &chosenFolder)
         return fail(prefixed(sessionPath + text(653, " initialization error, can not run program")));
     }
     m_titleSettings->reload();
-    updateSubjectsInUse();
+    m_storage->restore();
 
     if (!createEmptyWhenMissing(folderFile(u"PicNewFolder.dat"_s), picNewFolderRecord))
         return false;

@@ -58,6 +58,7 @@ class EditLine;
 
 namespace App {
 
+class StorageManagement;
 class ThemeChoice;
 class TitleExample;
 
@@ -162,6 +163,8 @@ public:
     Retitle::Retitler &retitler() { return *m_retitler; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
+    // The main folder, the setup and the session's storage switches.
+    StorageManagement &storage() { return *m_storage; }
     // The subjects of Subjects.dat and the commands on the pictures' subjects.
     Storage::SubjectStore &subjects() { return *m_subjects; }
     Storage::SubjectCommands &subjectCommands() { return *m_subjectCommands; }
@@ -196,6 +199,7 @@ private:
     std::unique_ptr<L10n::LanguageSwitch> m_language;
     std::unique_ptr<Settings::ProgramSettings> m_programSettings;
     std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
+    std::unique_ptr<StorageManagement> m_storage;
     std::unique_ptr<Storage::SubjectStore> m_subjects;
     std::unique_ptr<Storage::SubjectCommands> m_subjectCommands;
     bool m_subjectsInUse = false;

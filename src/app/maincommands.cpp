@@ -59,7 +59,8 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
     using C = MainCommand;
     switch (menu) {
     case MainMenu::File:
-        return {{C::SelectPictures, false, {C::SelectAll, C::SelectInvert, C::SelectHavingFreeText, C::SelectNone}},
+        return {{C::SetupStorage, false, {}},
+                {C::SelectPictures, true, {C::SelectAll, C::SelectInvert, C::SelectHavingFreeText, C::SelectNone}},
                 {C::SelectByStrings, false, {}},
                 {C::ToggleStringMode, false, {C::ModeStartsWith, C::ModeContains}},
                 {C::MaintainStrings, false, {}},
@@ -97,6 +98,8 @@ CommandInfo MainCommands::info(MainCommand command)
     const QString describeHint =
         text("Supply a description per picture (in free text element) with the help of the dictionary");
     switch (command) {
+    case C::SetupStorage:
+        return {};
     case C::SelectPictures:
     case C::SelectAll:
     case C::SelectInvert:
@@ -180,6 +183,8 @@ QString MainCommands::caption(MainCommand command) const
     switch (command) {
     case C::SelectPictures:
         return text("&Select pictures to retitle");
+    case C::SetupStorage:
+        return text("Setup Picture Storage Man&agement");
     case C::SelectAll:
         return selection.menuCaption(Session::SelectionKind::All);
     case C::SelectInvert:
@@ -315,6 +320,9 @@ bool MainCommands::isEnabled(MainCommand command) const
         return workflow.isEnabled(Command::KeepVoiceSynchronized);
     case C::TestAndPreview:
         return workflow.isEnabled(Command::TestAndPreview);
+    case C::SetupStorage:
+        // Not while pictures are being retitled and moved.
+        return workflow.stage() != Session::Stage::Retitling;
     case C::Close:
     case C::QuickStart:
     case C::About:
@@ -472,6 +480,7 @@ void MainCommands::run(MainCommand command)
     case C::Numbering:
         // Submenus carry no command of their own.
         return;
+    case C::SetupStorage:
     case C::MaintainStrings:
     case C::MaintainSubjects:
     case C::Close:

@@ -15,6 +15,7 @@ class Application;
 // Every command of the main window's menu bar. The items of a submenu follow the submenu.
 enum class MainCommand {
     // "&File"
+    SetupStorage,
     SelectPictures,
     SelectAll,
     SelectInvert,

@@ -2,6 +2,7 @@
 
 #include "ui/elementorderview.h"
 
+#include "app/storagemanagement.h"
 #include "compose/titlesettingsmodel.h"
 
 #include <QCheckBox>
@@ -74,8 +75,47 @@ void FinalStagePanel::refresh()
     m_testAndPreview->setEnabled(m_model.isTestAndPreviewEnabled());
 }
 
+void FinalStagePanel::addStorageSwitches(App::StorageManagement &storage)
+{
+    using App::StorageManagement;
+    m_storage = &storage;
+    m_useStorage = new QCheckBox(StorageManagement::useStorageCaption());
+    m_useStorage->setObjectName(u"useStorageManagement"_s);
+    m_onlySubject = new QCheckBox(StorageManagement::onlySubjectCaption());
+    m_onlySubject->setObjectName(u"onlyUseSubject"_s);
+    m_onlySubject->setToolTip(StorageManagement::onlySubjectHint());
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_useStorage);
+    row->addWidget(m_onlySubject);
+    row->addStretch(1);
+    static_cast<QVBoxLayout *>(layout())->insertLayout(layout()->count() - 1, row);
+    m_useStorage->installEventFilter(this);
+    m_onlySubject->installEventFilter(this);
+
+    // clicked, not toggled: the switch shows the core's answer, which may refuse the change.
+    connect(m_useStorage, &QCheckBox::clicked, &storage, &StorageManagement::setUseStorage);
+    connect(m_onlySubject, &QCheckBox::clicked, &storage, &StorageManagement::setOnlySubject);
+    connect(&storage, &StorageManagement::changed, this, &FinalStagePanel::refreshStorage);
+    refreshStorage();
+}
+
+void FinalStagePanel::refreshStorage()
+{
+    m_useStorage->setChecked(m_storage->useStorage());
+    m_onlySubject->setChecked(m_storage->onlySubject());
+    m_onlySubject->setVisible(m_storage->isOnlySubjectVisible());
+}
+
 bool FinalStagePanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusOut && m_storage && watched == m_useStorage) {
+        m_storage->useStorageLeft();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::FocusOut && m_storage && watched == m_onlySubject) {
+        m_storage->store();
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusOut)
         m_model.store();
     return QWidget::eventFilter(watched, event);

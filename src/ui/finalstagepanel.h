@@ -6,6 +6,9 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
+namespace App {
+class StorageManagement;
+}
 namespace Compose {
 class TitleSettingsModel;
 }
@@ -29,6 +32,10 @@ public:
     QCheckBox *forceUniquenessBox() const { return m_forceUniqueness; }
     QCheckBox *keepVoiceBox() const { return m_keepVoice; }
     QPushButton *testAndPreviewButton() const { return m_testAndPreview; }
+    // Adds "Use Picture Storage Management" and "Only use subject" over the session's storage.
+    void addStorageSwitches(App::StorageManagement &storage);
+    QCheckBox *useStorageBox() const { return m_useStorage; }
+    QCheckBox *onlySubjectBox() const { return m_onlySubject; }
 
 Q_SIGNALS:
     // "Test && &Preview" was clicked.
@@ -39,6 +46,7 @@ protected:
 
 private:
     void refresh();
+    void refreshStorage();
 
     Compose::TitleSettingsModel &m_model;
     ElementOrderView *m_order = nullptr;
@@ -46,6 +54,9 @@ private:
     QCheckBox *m_forceUniqueness = nullptr;
     QCheckBox *m_keepVoice = nullptr;
     QPushButton *m_testAndPreview = nullptr;
+    App::StorageManagement *m_storage = nullptr;
+    QCheckBox *m_useStorage = nullptr;
+    QCheckBox *m_onlySubject = nullptr;
 };
 
 } // namespace Ui

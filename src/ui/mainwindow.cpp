@@ -25,6 +25,7 @@
 #include "ui/wheelguard.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "compose/datetimesettingsmodel.h"
 #include "compose/daynamemodel.h"
@@ -224,6 +225,8 @@ void MainWindow::createTitleElementCommands()
     addPanel(Session::StagePage::TitleElements, prefixSuffix);
     addElementPanels();
     auto *finalStage = new FinalStagePanel(model);
+    finalStage->addStorageSwitches(m_application.storage());
+    connect(&m_application.storage(), &App::StorageManagement::setupRequested, this, &MainWindow::runStorageSetup);
     connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this, &MainWindow::testAndPreviewRequested);
     addPanel(Session::StagePage::FinalStage, finalStage);
     // Test & Preview ends every stage: it stays in view below the pages.

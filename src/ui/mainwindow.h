@@ -60,6 +60,8 @@ public:
     App::WindowRegion regionAt(const QPoint &globalPosition) const;
     // Opens the quick start at section; activate false keeps the input focus where it is.
     void showQuickStart(const QString &section, bool activate = true);
+    // The modal setup of storage management.
+    void runStorageSetup();
 
 Q_SIGNALS:
     // "Test && Preview" was asked for.

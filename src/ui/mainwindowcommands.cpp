@@ -13,14 +13,17 @@
 #include "ui/quickstartwindow.h"
 #include "ui/selectionpanel.h"
 #include "ui/stage2panel.h"
+#include "ui/storagesetupdialog.h"
 #include "ui/subjectpanel.h"
 #include "ui/syncextdialog.h"
 
 #include "app/application.h"
 #include "app/maincommands.h"
 #include "app/quickstart.h"
+#include "app/storagemanagement.h"
 #include "retitle/folderuniqueeditor.h"
 #include "retitle/syncexteditor.h"
+#include "storage/storagesetupmodel.h"
 #include "session/freetexteditor.h"
 
 #include <QApplication>
@@ -76,9 +79,19 @@ void MainWindow::nameHelpRegions()
     nameRegion(findChild<PreviewPane *>(), WindowRegion::Preview);
 }
 
+void MainWindow::runStorageSetup()
+{
+    const auto model = m_application.storage().setupModel();
+    StorageSetupDialog dialog(*model, isVisible() ? this : nullptr);
+    dialog.exec();
+}
+
 void MainWindow::runCommand(MainCommand command)
 {
     switch (command) {
+    case MainCommand::SetupStorage:
+        runStorageSetup();
+        return;
     case MainCommand::MaintainStrings:
         maintainSelectionStrings();
         return;

@@ -5,6 +5,7 @@
 #include "ui/screeninfo.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "l10n/language.h"
 #include "platform/drives.h"
 #include "platform/folders.h"
@@ -73,6 +74,9 @@ int runProgram(int argc, char **argv)
 
     if (!program.start(folderArgument))
         return program.startupError().isEmpty() ? 0 : 1;
+    // While storage management was never set up, its setup is offered before the window shows.
+    if (program.storage().startupPrompt())
+        window.runStorageSetup();
     if (dialogs.isEnding()) {
         program.close();
         return 0;

@@ -3,15 +3,14 @@
 #include "ui/subjectsdialog.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "l10n/text.h"
 #include "session/stageworkflow.h"
-#include "storage/mainfolderfile.h"
 #include "storage/subjectcommands.h"
 #include "storage/subjectmaintenance.h"
 #include "storage/subjectstore.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -117,10 +116,7 @@ void maintainSubjects(App::Application &application, QWidget *parent)
     Storage::SubjectMaintenance model(application.subjects(), application.subjectCommands(), application.dialogs(),
                                       inStage2);
     model.setPictureFolder(application.pictureFolder());
-    // The main folder as the storage setup left it; none while storage management was never set up.
-    Storage::MainFolderFile mainFolder(application.workFile(u"MainFolder.dat"_s));
-    if (QFileInfo::exists(mainFolder.path()) && mainFolder.InitFMainFolder())
-        model.setMainFolder(mainFolder.mainFolder());
+    model.setMainFolder(application.storage().mainFolder());
     SubjectsDialog dialog(model, parent);
     dialog.exec();
 }

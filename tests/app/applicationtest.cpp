@@ -201,6 +201,7 @@ void ApplicationTest::applicationStartFailures_data()
     QTest::newRow("unique folders read-only") << u"FolderUnique.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
     QTest::newRow("program settings read-only") << u"PSMSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
     QTest::newRow("program settings damaged") << u"PSMSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
+    QTest::newRow("main folder damaged") << u"MainFolder.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
     QTest::newRow("session defaults read-only") << u"MrlSessionSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
     QTest::newRow("session defaults damaged") << u"MrlSessionSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
     QTest::newRow("subjects read-only") << u"Subjects.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;

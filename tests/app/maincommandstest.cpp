@@ -1,6 +1,7 @@
 #include "app/maincommands.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "app/quickstart.h"
 #include "compose/titlesettingsmodel.h"
 #include "session/freetexteditor.h"
@@ -326,10 +327,11 @@ void MainCommandsTest::subjectsMenuFollowsStorage()
 
     // Storage management on for the session, with a subject level in the scheme.
     QSignalSpy inUse(&application, &App::Application::subjectsInUseChanged);
-    application.programSettings().rec().PSLevels = 2;
-    application.programSettings().rec().PSSubjPosition = 1;
-    application.sessionSettings().folderRec().useStorageManagement = true;
-    application.updateSubjectsInUse();
+    Storage::StorageSettings storage;
+    storage.levels = 2;
+    storage.subjectPosition = 1;
+    storage.mainFolder = m_root->filePath(u"other"_s);
+    QVERIFY(application.storage().apply(storage));
     QCOMPARE(inUse.count(), 1);
     QVERIFY(m_commands->isMenuVisible(App::MainMenu::Subjects));
     QCOMPARE(application.pictures().subjectColumn(), 3);
@@ -359,8 +361,7 @@ void MainCommandsTest::subjectsMenuFollowsStorage()
     QCOMPARE(application.freeTextEditor().currentRow(), 0);
     application.freeTextEditor().ImStopEditClick();
 
-    application.sessionSettings().folderRec().useStorageManagement = false;
-    application.updateSubjectsInUse();
+    application.storage().setUseStorage(false);
     QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
     QVERIFY(!state(MainCommand::AssignSubject).enabled);
 }

@@ -2,7 +2,9 @@
 #include "ui/finalstagepanel.h"
 #include "ui/prefixsuffixpanel.h"
 
+#include "app/storagemanagement.h"
 #include "compose/titlesettingsmodel.h"
+#include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -30,6 +32,7 @@ private Q_SLOTS:
     void prefixSuffixPanelShowsAndForwards();
     void finalStagePanelShowsAndForwards();
     void droppingAnElementReordersTheModel();
+    void storageSwitchesFollowTheCore();
 
 private:
     Settings::SessionSettingsRec stored() const
@@ -162,6 +165,37 @@ void ComposePanelsTest::droppingAnElementReordersTheModel()
     // A drop beside the cells changes nothing.
     view.dropElement(0, QPoint(view.viewport()->width() - 2, 2));
     QCOMPARE(m_settings->folderRec().elementOrder, u"SPDNFE"_s);
+}
+
+// The switches show the core's answer: an unset storage management refuses to go on, and
+// "Only use subject" appears only with a subject level.
+void ComposePanelsTest::storageSwitchesFollowTheCore()
+{
+    TitleSettingsModel model(*m_settings, m_dialogs, {});
+    Settings::ProgramSettings program(m_dir->filePath(u"PSMSet.dat"_s));
+    FakeDrives drives;
+    App::StorageManagement storage(program, *m_settings, drives, m_dialogs, m_dir->filePath(u"MainFolder.dat"_s));
+    QVERIFY(storage.InitFMainFolder());
+    Ui::FinalStagePanel panel(model);
+    panel.addStorageSwitches(storage);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(!panel.onlySubjectBox()->isVisible());
+
+    m_dialogs.answers.enqueue(Platform::Answer{1, true});
+    QTest::mouseClick(panel.useStorageBox(), Qt::LeftButton);
+    QVERIFY(!panel.useStorageBox()->isChecked());
+    QCOMPARE(m_dialogs.asked.size(), 1);
+
+    Storage::StorageSettings setUp;
+    setUp.levels = 2;
+    setUp.subjectPosition = 1;
+    setUp.mainFolder = m_dir->path();
+    QVERIFY(storage.apply(setUp));
+    QVERIFY(panel.useStorageBox()->isChecked());
+    QVERIFY(panel.onlySubjectBox()->isVisible());
+    QTest::mouseClick(panel.onlySubjectBox(), Qt::LeftButton);
+    QVERIFY(m_settings->folderRec().onlyUseSubject);
 }
 
 QTEST_MAIN(ComposePanelsTest)

@@ -2,12 +2,11 @@
 #include "ui/messagedialog.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
-#include "settings/programsettings.h"
-#include "settings/sessionsettings.h"
 #include "settings/overallsettingsrec.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -159,10 +158,11 @@ void MainWindowTest::accessKeysAreDistinct()
     // With subjects in use their controls and their menu join in.
     App::Application &application = program.application;
     QVERIFY(!window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
-    application.programSettings().rec().PSLevels = 2;
-    application.programSettings().rec().PSSubjPosition = 1;
-    application.sessionSettings().folderRec().useStorageManagement = true;
-    application.updateSubjectsInUse();
+    Storage::StorageSettings storage;
+    storage.levels = 2;
+    storage.subjectPosition = 1;
+    storage.mainFolder = m_root.path();
+    QVERIFY(application.storage().apply(storage));
     QVERIFY(window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
     const auto withSubjects = clashes();
     QVERIFY2(withSubjects.first.isEmpty(), qPrintable(withSubjects.first.join(u'\n')));
@@ -170,8 +170,9 @@ void MainWindowTest::accessKeysAreDistinct()
     application.freeTextEditor().BtnEditAllClick();
     const auto editingWithSubjects = clashes();
     QVERIFY2(editingWithSubjects.first.isEmpty(), qPrintable(editingWithSubjects.first.join(u'\n')));
-    // The next test starts in stage 1.
+    // The next test starts in stage 1, with storage management not set up.
     application.freeTextEditor().ImStopEditClick();
+    QVERIFY(application.storage().apply({}));
     window.close();
 }
 
@@ -187,11 +188,14 @@ void MainWindowTest::stagesFitTheSmallestScreen()
     QVERIFY(pages);
     // Also with the subject controls of stages 1 and 2 shown.
     App::Application &application = program.application;
-    for (const bool subjects : {false, true}) {
-        application.programSettings().rec().PSLevels = subjects ? 2 : 0;
-        application.programSettings().rec().PSSubjPosition = subjects ? 1 : 0;
-        application.sessionSettings().folderRec().useStorageManagement = subjects;
-        application.updateSubjectsInUse();
+    // The last round leaves storage management as the next test expects it: not set up.
+    for (const bool subjects : {false, true, false}) {
+        Storage::StorageSettings storage;
+        storage.levels = subjects ? 2 : 0;
+        storage.subjectPosition = subjects ? 1 : 0;
+        storage.mainFolder = subjects ? m_root.path() : QString();
+        QVERIFY(application.storage().apply(storage));
+        QCOMPARE(application.subjectsInUse(), subjects);
         for (int index = 0; index < pages->count(); ++index) {
             pages->setCurrentIndex(index);
             QTest::qWait(20);
