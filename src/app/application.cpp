@@ -40,7 +40,8 @@
 #include "session/selection.h"
 #include "session/stageguide.h"
 #include "session/stageworkflow.h"
-#include "session/subjectsource.h"
+#include "storage/subjectcommands.h"
+#include "storage/subjectstore.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
 #include "storage/mainfolderfile.h"
@@ -75,7 +76,8 @@ constexpr int picNewFolderRecord = 512;
 // nor may the picture folder's thumbnail folder, whose thumbnails follow their pictures.
 constexpr std::array workFolderFiles = {u"PSMSet.dat",     u"MrlSessionSet.dat", u"LoadedDic.dat",
                                        u"ContextDic.dat", u"FolderUnique.dat",  u"SyncExt.dat",
-                                       u"PicPrefix.dat",  u"PicSuffix.dat",     u"ExifEl.dat"};
+                                       u"PicPrefix.dat",  u"PicSuffix.dat",     u"ExifEl.dat",
+                                       u"Subjects.dat"};
 constexpr std::array pictureFolderFiles = {u"MrlActiveDic.dat",  u"MrlAContextDic.dat", u"MrlSGTitle2.dat",
                                            u"MrlSessionSet.dat", u"PicNewFolder.dat",   u"xelthumb"};
 
@@ -94,7 +96,7 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
       m_language(std::make_unique<L10n::LanguageSwitch>()),
       m_programSettings(std::make_unique<Settings::ProgramSettings>(workFile(u"PSMSet.dat"_s))),
       m_sessionSettings(std::make_unique<Settings::SessionSettings>(workFile(u"MrlSessionSet.dat"_s), QString())),
-      m_subjects(std::make_unique<Session::NoSubjects>()),
+      m_subjects(std::make_unique<Storage::SubjectStore>(workFile(u"Subjects.dat"_s), dialogs)),
       m_pictures(std::make_unique<Session::PictureSession>(dialogs, *m_subjects)),
       m_selection(std::make_unique<Session::Selection>(*m_pictures, *m_programSettings, dialogs))
 {
@@ -144,6 +146,12 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     retitleHooks.updateCounter = [this] { m_numberSettings->updateCounterAfterRetitle(); };
     m_retitler->setHooks(std::move(retitleHooks));
     createStage2();
+    m_subjectCommands = std::make_unique<Storage::SubjectCommands>(*m_subjects, *m_pictures, *m_selection,
+                                                                   *m_workflow, dialogs);
+    connect(m_storage.get(), &StorageManagement::changed, this, &Application::updateSubjectsInUse);
+    // The stage-2 subject list follows the picture being edited.
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, m_subjectCommands.get(),
+            &Storage::SubjectCommands::loadStage2);
 }
 
 void Application::createStage2()
@@ -183,6 +191,9 @@ void Application::createStage2()
         for (const Retitle::Rtitle &title : m_testPreview->result().titles)
             rows.append(title.FinalTitle_Row);
         return rows;
+    };
+    hooks.confirmSubject = [this](int row, bool marked) {
+        return !m_subjectCommands || m_subjectCommands->confirmStage2(row, marked);
     };
     m_freeTextEditor->setHooks(std::move(hooks));
 
@@ -300,6 +311,23 @@ Storage::StoragePlanSettings Application::storagePlanSettings() const
     return settings;
 }
 
+bool Application::subjectsInUse() const
+{
+    return m_storage->subjectControlsVisible();
+}
+
+void Application::updateSubjectsInUse()
+{
+    m_subjects->setSubjectOptional(m_programSettings->rec().PSSubjOptional);
+    const bool inUse = subjectsInUse();
+    m_pictures->SetSubjSGTitle(inUse);
+    m_subjectCommands->setInUse(inUse);
+    if (inUse == m_subjectsInUse)
+        return;
+    m_subjectsInUse = inUse;
+    Q_EMIT subjectsInUseChanged(inUse);
+}
+
 bool Application::prepareWorkFolder()
 {
     const QString workFolder = m_locations.workFolder;
@@ -405,6 +433,12 @@ bool Application::InitApplication()
 
     if (!m_storage->InitFMainFolder())
         return fail(prefixed(m_storage->mainFolderFile() + initialisationError));
+    m_subjects->setSubjectOptional(m_programSettings->rec().PSSubjOptional);
+    if (!checkNotReadOnly(m_subjects->path()))
+        return false;
+    if (!m_subjects->InitFSubjects())
+        return fail(prefixed(m_subjects->path() + initialisationError));
+
     if (!loadRememberedTexts())
         return false;
     if (!m_dictionaries->InitContextDic(Dictionary::DicIndex::Static, false, false, -1))

@@ -43,7 +43,6 @@ class TitleSettingsModel;
 } // namespace Compose
 namespace Session {
 class FreeTextEditor;
-class NoSubjects;
 class PictureSession;
 class PicturePreview;
 class DictionaryLine;
@@ -51,6 +50,10 @@ class Selection;
 class StageGuide;
 class StageWorkflow;
 } // namespace Session
+namespace Storage {
+class SubjectCommands;
+class SubjectStore;
+} // namespace Storage
 namespace Dictionary {
 class DictionaryStore;
 class EditLine;
@@ -167,9 +170,19 @@ public:
     StorageManagement &storage() { return *m_storage; }
     // What storage management plans destinations with, read afresh for every Test & Preview.
     Storage::StoragePlanSettings storagePlanSettings() const;
+    // The subjects of Subjects.dat and the commands on the pictures' subjects.
+    Storage::SubjectStore &subjects() { return *m_subjects; }
+    Storage::SubjectCommands &subjectCommands() { return *m_subjectCommands; }
+    // Subjects are in use while the session uses storage management and its scheme has a subject
+    // level: the subject column, lists, buttons and menu are shown only then.
+    bool subjectsInUse() const;
+    // Follows a change of the settings that decide subjectsInUse(): moves the subject column and
+    // tells the views; also takes over whether subjects are optional.
+    void updateSubjectsInUse();
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
+    void subjectsInUseChanged(bool inUse);
 
 private:
     bool fail(const QString &message);
@@ -192,7 +205,9 @@ private:
     std::unique_ptr<Settings::ProgramSettings> m_programSettings;
     std::unique_ptr<Settings::SessionSettings> m_sessionSettings;
     std::unique_ptr<StorageManagement> m_storage;
-    std::unique_ptr<Session::NoSubjects> m_subjects;
+    std::unique_ptr<Storage::SubjectStore> m_subjects;
+    std::unique_ptr<Storage::SubjectCommands> m_subjectCommands;
+    bool m_subjectsInUse = false;
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
     std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;

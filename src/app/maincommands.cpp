@@ -12,6 +12,7 @@
 #include "session/freetexteditor.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
+#include "storage/subjectcommands.h"
 #include "settings/sessionsettings.h"
 
 using namespace Qt::StringLiterals;
@@ -28,7 +29,7 @@ MainCommands::MainCommands(Application &application, QObject *parent) : QObject(
 QList<MainMenu> MainCommands::menus()
 {
     // The thumbnail commands have a menu of their own between "&Edit" and "Ex&tra".
-    return {MainMenu::File, MainMenu::Edit, MainMenu::Extra, MainMenu::AddTitleElements, MainMenu::Retitle,
+    return {MainMenu::File, MainMenu::Subjects, MainMenu::Edit, MainMenu::Extra, MainMenu::AddTitleElements, MainMenu::Retitle,
             MainMenu::Help};
 }
 
@@ -37,6 +38,8 @@ QString MainCommands::menuCaption(MainMenu menu)
     switch (menu) {
     case MainMenu::File:
         return text("&File");
+    case MainMenu::Subjects:
+        return Storage::SubjectCommands::menuCaption();
     case MainMenu::Edit:
         return text("&Edit");
     case MainMenu::Extra:
@@ -62,6 +65,8 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
                 {C::ToggleStringMode, false, {C::ModeStartsWith, C::ModeContains}},
                 {C::MaintainStrings, false, {}},
                 {C::Close, true, {}}};
+    case MainMenu::Subjects:
+        return {{C::AssignSubject, false, {}}, {C::EraseSubject, false, {}}, {C::MaintainSubjects, false, {}}};
     case MainMenu::Edit:
         return {{C::EditAll, false, {}}, {C::EditOne, false, {}}, {C::JumpToEmpty, false, {}},
                 {C::EraseFreeText, true, {}}};
@@ -120,6 +125,10 @@ CommandInfo MainCommands::info(MainCommand command)
                      "strings")};
     case C::Close:
         return {{}, text("Your work is automatically saved! You can resume the session for this folder at any time")};
+    case C::AssignSubject:
+    case C::EraseSubject:
+    case C::MaintainSubjects:
+        return {{}, Storage::SubjectCommands::menuHint()};
     case C::EditAll:
     case C::EditOne:
     case C::JumpToEmpty:
@@ -196,6 +205,12 @@ QString MainCommands::caption(MainCommand command) const
         return text("&Maintain selection strings");
     case C::Close:
         return text("&Close Mirelto");
+    case C::AssignSubject:
+        return Storage::SubjectCommands::assignMenuCaption();
+    case C::EraseSubject:
+        return Storage::SubjectCommands::eraseMenuCaption();
+    case C::MaintainSubjects:
+        return Storage::SubjectCommands::maintainMenuCaption();
     case C::EditAll:
         return Session::FreeTextEditor::editAllMenuCaption();
     case C::EditOne:
@@ -266,6 +281,12 @@ bool MainCommands::isEnabled(MainCommand command) const
         return workflow.isEnabled(Command::ToggleStringMode) && byStrings;
     case C::MaintainStrings:
         return workflow.isEnabled(Command::MaintainStrings);
+    case C::AssignSubject:
+        return m_application.subjectsInUse() && m_application.subjectCommands().assignEnabled();
+    case C::EraseSubject:
+        return m_application.subjectsInUse() && m_application.subjectCommands().eraseEnabled();
+    case C::MaintainSubjects:
+        return m_application.subjectsInUse() && m_application.subjectCommands().maintainEnabled();
     case C::EditAll:
         return workflow.isEnabled(Command::EditAll);
     case C::EditOne:
@@ -340,8 +361,15 @@ bool MainCommands::isChecked(MainCommand command) const
     }
 }
 
+bool MainCommands::isMenuVisible(MainMenu menu) const
+{
+    return menu != MainMenu::Subjects || m_application.subjectsInUse();
+}
+
 bool MainCommands::isMenuEnabled(MainMenu menu) const
 {
+    if (!isMenuVisible(menu))
+        return false;
     for (const MenuEntry &entry : entries(menu)) {
         if (state(entry.command).enabled)
             return true;
@@ -404,6 +432,12 @@ void MainCommands::run(MainCommand command)
     case C::CopyCurrentTitle:
         editor.BtnCopyOldClick();
         return;
+    case C::AssignSubject:
+        m_application.subjectCommands().assignToSelected();
+        return;
+    case C::EraseSubject:
+        m_application.subjectCommands().eraseOfSelected();
+        return;
     case C::Prefix:
         title.setUsePrefix(!title.usePrefix());
         title.store();
@@ -448,6 +482,7 @@ void MainCommands::run(MainCommand command)
         return;
     case C::SetupStorage:
     case C::MaintainStrings:
+    case C::MaintainSubjects:
     case C::Close:
     case C::CutCharacters:
     case C::ExifTags:

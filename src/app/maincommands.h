@@ -27,6 +27,10 @@ enum class MainCommand {
     ModeContains,
     MaintainStrings,
     Close,
+    // "&Subjects"
+    AssignSubject,
+    EraseSubject,
+    MaintainSubjects,
     // "&Edit"
     EditAll,
     EditOne,
@@ -57,7 +61,7 @@ enum class MainCommand {
     About,
 };
 
-enum class MainMenu { File, Edit, Extra, AddTitleElements, Retitle, Help };
+enum class MainMenu { File, Subjects, Edit, Extra, AddTitleElements, Retitle, Help };
 
 // One entry of a menu: a command, or a submenu with its items.
 struct MenuEntry
@@ -108,6 +112,8 @@ public:
     // A menu opens while one of its commands can run; a closed menu also leaves its access key to
     // the controls of the running stage.
     bool isMenuEnabled(MainMenu menu) const;
+    // The "&Subjects" menu is there only while subjects are in use.
+    bool isMenuVisible(MainMenu menu) const;
     // Carries out command when it is enabled; a command of the window itself is passed on to
     // shellCommandRequested(). A disabled command does nothing.
     void run(MainCommand command);

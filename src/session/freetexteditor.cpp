@@ -409,6 +409,8 @@ void FreeTextEditor::ConfirmAndAdvance()
     const int r = confirmRow();
     if (r < 0 || r >= m_pictures.rowCount())
         return;
+    if (m_hooks.confirmSubject && !m_hooks.confirmSubject(r, m_marked))
+        return;
 
     const QString confirmed =
         m_marked ? PictureSession::deletionMarkText() : Dictionary::TrimRightSpaces(m_line->text());

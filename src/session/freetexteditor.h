@@ -39,6 +39,9 @@ struct FreeTextEditorHooks
     std::function<void(const QString &text)> addPicSuffix;
     // The rows of the last test pass, in table order; empty when there is none.
     std::function<QList<int>()> testResultRows;
+    // The subject of the picture being confirmed: false keeps the picture in the editor;
+    // otherwise the row holds its subject, written with the rest of the row.
+    std::function<bool(int row, bool markedForDeletion)> confirmSubject;
 };
 
 // Stage 2: each selected picture gets its free text, per-picture prefix and suffix, or is

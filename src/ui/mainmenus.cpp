@@ -28,6 +28,8 @@ QString objectNameOf(MainMenu menu)
     switch (menu) {
     case MainMenu::File:
         return u"fileMenu"_s;
+    case MainMenu::Subjects:
+        return u"subjectsMenu"_s;
     case MainMenu::Edit:
         return u"editMenu"_s;
     case MainMenu::Extra:
@@ -63,6 +65,7 @@ MainMenus::MainMenus(QMenuBar *menuBar, App::Application &application, QObject *
     connect(&application.titleSettings(), &Compose::TitleSettingsModel::changed, this, &MainMenus::refresh);
     connect(&application.numberSettings(), &Compose::NumberSettingsModel::changed, this, &MainMenus::refresh);
     connect(&application.dateTimeSettings(), &Compose::DateTimeSettingsModel::changed, this, &MainMenus::refresh);
+    connect(&application, &App::Application::subjectsInUseChanged, this, &MainMenus::refresh);
     refresh();
 }
 
@@ -130,6 +133,7 @@ void MainMenus::refreshMenu(QMenu *menu)
 void MainMenus::refresh()
 {
     for (auto menu = m_menus.cbegin(); menu != m_menus.cend(); ++menu) {
+        menu.value()->menuAction()->setVisible(m_commands.isMenuVisible(menu.key()));
         menu.value()->menuAction()->setEnabled(m_commands.isMenuEnabled(menu.key()));
         refreshMenu(menu.value());
         for (QAction *action : menu.value()->actions()) {

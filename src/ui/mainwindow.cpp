@@ -15,6 +15,7 @@
 #include "ui/selectionpanel.h"
 #include "ui/selectionstringsdialog.h"
 #include "ui/stagecolumn.h"
+#include "ui/subjectpanel.h"
 #include "ui/themecolours.h"
 #include "ui/themepalette.h"
 #include "ui/stage2commands.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
 
     createSelectionCommands();
     addStage2Commands(*this, m_application);
+    createSubjectCommands();
     createTitleElementCommands();
     createRetitleCommands();
     createMainMenus();
@@ -204,6 +206,16 @@ void MainWindow::createSelectionCommands()
         if (m_table->currentIndex().isValid() && m_application.workflow().isEnabled(Session::Command::ToggleRow))
             selection.toggleRow(m_table->currentIndex().row(), false);
     });
+}
+
+void MainWindow::createSubjectCommands()
+{
+    auto *selecting = new SubjectPanel(m_application, SubjectPanel::Stage::Selecting);
+    addPanel(Session::StagePage::SelectPictures, selecting);
+    auto *editing = new SubjectPanel(m_application, SubjectPanel::Stage::Editing);
+    addPanel(Session::StagePage::EditFreeText, editing);
+    for (SubjectPanel *panel : {selecting, editing})
+        connect(panel, &SubjectPanel::maintainRequested, this, [this] { maintainSubjects(m_application, this); });
 }
 
 void MainWindow::createTitleElementCommands()

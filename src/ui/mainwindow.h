@@ -73,6 +73,8 @@ protected:
 
 private:
     void createSelectionCommands();
+    // The subject controls of stages 1 and 2, shown while subjects are in use.
+    void createSubjectCommands();
     void createTitleElementCommands();
     void addElementPanels();
     void selectExifTags();

@@ -14,6 +14,7 @@
 #include "ui/selectionpanel.h"
 #include "ui/stage2panel.h"
 #include "ui/storagesetupdialog.h"
+#include "ui/subjectpanel.h"
 #include "ui/syncextdialog.h"
 
 #include "app/application.h"
@@ -96,6 +97,9 @@ void MainWindow::runCommand(MainCommand command)
         return;
     case MainCommand::Close:
         close();
+        return;
+    case MainCommand::MaintainSubjects:
+        maintainSubjects(m_application, this);
         return;
     case MainCommand::CutCharacters:
         if (auto *panel = findChild<Stage2Panel *>())

@@ -204,6 +204,7 @@ void ApplicationTest::applicationStartFailures_data()
     QTest::newRow("main folder damaged") << u"MainFolder.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
     QTest::newRow("session defaults read-only") << u"MrlSessionSet.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
     QTest::newRow("session defaults damaged") << u"MrlSessionSet.dat"_s << u"truncate"_s << u" initialization error, can not run program"_s;
+    QTest::newRow("subjects read-only") << u"Subjects.dat"_s << u"read-only"_s << u" is set to read-only, can not run program"_s;
 }
 
 void ApplicationTest::applicationStartFailures()
@@ -582,7 +583,7 @@ void ApplicationTest::workFileThatIsALinkIsRefused_data()
     for (const char *name : {"MrlSGTitle2.dat", "MrlSessionSet.dat", "MrlActiveDic.dat", "MrlAContextDic.dat",
                              "PicNewFolder.dat", "xelthumb"})
         QTest::newRow(name) << false << QString::fromLatin1(name);
-    for (const char *name : {"PSMSet.dat", "MrlSessionSet.dat", "LoadedDic.dat", "PicPrefix.dat"})
+    for (const char *name : {"PSMSet.dat", "MrlSessionSet.dat", "LoadedDic.dat", "PicPrefix.dat", "Subjects.dat"})
         QTest::newRow(qPrintable(u"work folder "_s + QLatin1StringView(name))) << true << QString::fromLatin1(name);
 }
 

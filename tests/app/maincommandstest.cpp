@@ -1,18 +1,23 @@
 #include "app/maincommands.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "app/quickstart.h"
 #include "compose/titlesettingsmodel.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
+#include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
+#include "storage/subjectcommands.h"
+#include "storage/subjectstore.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/programfolders.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -63,6 +68,7 @@ private Q_SLOTS:
     void windowKeys();
     void helpKeyOpensTheSectionUnderThePointer();
     void newFolderStartsFromSavedSettings();
+    void subjectsMenuFollowsStorage();
 
 private:
     App::Application &start(const QString &folder);
@@ -309,6 +315,55 @@ void MainCommandsTest::helpKeyOpensTheSectionUnderThePointer()
     QCOMPARE(App::QuickStart::editingSection(), App::QuickStart::section(App::WindowRegion::Stage2Panel));
     m_commands->run(MainCommand::QuickStart);
     QCOMPARE(help.takeFirst().first().toString(), u"start"_s);
+}
+
+void MainCommandsTest::subjectsMenuFollowsStorage()
+{
+    App::Application &application = *m_application;
+    QVERIFY(QFileInfo::exists(m_root->filePath(u"work/Subjects.dat"_s)));
+    QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QVERIFY(!m_commands->isMenuEnabled(App::MainMenu::Subjects));
+    QCOMPARE(application.pictures().subjectColumn(), 4);
+
+    // Storage management on for the session, with a subject level in the scheme.
+    QSignalSpy inUse(&application, &App::Application::subjectsInUseChanged);
+    Storage::StorageSettings storage;
+    storage.levels = 2;
+    storage.subjectPosition = 1;
+    storage.mainFolder = m_root->filePath(u"other"_s);
+    QVERIFY(application.storage().apply(storage));
+    QCOMPARE(inUse.count(), 1);
+    QVERIFY(m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QCOMPARE(application.pictures().subjectColumn(), 3);
+    QVERIFY(state(MainCommand::MaintainSubjects).enabled);
+    QVERIFY(!state(MainCommand::EraseSubject).enabled);
+
+    // Assigning needs pictures and a chosen subject.
+    QVERIFY(application.subjects().AddOrActivateSubject(u"Holiday"_s, -1));
+    m_commands->run(MainCommand::SelectAll);
+    QVERIFY(state(MainCommand::EraseSubject).enabled);
+    QVERIFY(!state(MainCommand::AssignSubject).enabled);
+    application.subjectCommands().choose(0);
+    m_commands->run(MainCommand::AssignSubject);
+    QCOMPARE(application.pictures().row(2).subject, u"Holiday"_s);
+    QSignalSpy shell(m_commands.get(), &MainCommands::shellCommandRequested);
+    m_commands->run(MainCommand::MaintainSubjects);
+    QCOMPARE(shell.count(), 1);
+
+    // Stage 2 shows the picture's subject and keeps a picture without one in the editor.
+    m_commands->run(MainCommand::EditAll);
+    Storage::SubjectCommands &subjects = application.subjectCommands();
+    QCOMPARE(subjects.entries().value(subjects.stage2Chosen()), u"Holiday"_s);
+    QVERIFY(subjects.maintainHint().endsWith(u"subjects can not be edited or removed."_s));
+    subjects.chooseStage2(-1);
+    application.freeTextEditor().ConfirmAndAdvance();
+    QCOMPARE(m_dialogs.informed.last().text, u"Please supply a subject for this picture"_s);
+    QCOMPARE(application.freeTextEditor().currentRow(), 0);
+    application.freeTextEditor().ImStopEditClick();
+
+    application.storage().setUseStorage(false);
+    QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
+    QVERIFY(!state(MainCommand::AssignSubject).enabled);
 }
 
 void MainCommandsTest::newFolderStartsFromSavedSettings()

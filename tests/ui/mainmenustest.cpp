@@ -50,8 +50,11 @@ void MainMenusTest::menusTakeTheirStateWhenTheyOpen()
     OpenWindow program(m_root.path());
     QVERIFY(program.open(m_root.filePath(u"pics"_s)));
     QStringList titles;
-    for (QAction *action : program.window.menuBar()->actions())
-        titles.append(action->text());
+    // The subjects menu stays hidden while storage management is off.
+    for (QAction *action : program.window.menuBar()->actions()) {
+        if (action->isVisible())
+            titles.append(action->text());
+    }
     QCOMPARE(titles, (QStringList{u"&File"_s, u"&Edit"_s, u"&View"_s, u"Ex&tra"_s, u"&Add title elements"_s, u"&Retitle"_s,
                                   u"&Help"_s}));
 

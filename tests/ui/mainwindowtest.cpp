@@ -2,6 +2,7 @@
 #include "ui/messagedialog.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
@@ -152,8 +153,26 @@ void MainWindowTest::accessKeysAreDistinct()
     QCOMPARE(program.application.workflow().stage(), Session::Stage::Editing);
     const auto editing = clashes();
     QVERIFY2(editing.first.isEmpty(), qPrintable(editing.first.join(u'\n')));
-    // The next test starts in stage 1.
     program.application.freeTextEditor().ImStopEditClick();
+
+    // With subjects in use their controls and their menu join in.
+    App::Application &application = program.application;
+    QVERIFY(!window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
+    Storage::StorageSettings storage;
+    storage.levels = 2;
+    storage.subjectPosition = 1;
+    storage.mainFolder = m_root.path();
+    QVERIFY(application.storage().apply(storage));
+    QVERIFY(window.findChild<QWidget *>(u"assignSubject"_s)->isVisibleTo(&window));
+    const auto withSubjects = clashes();
+    QVERIFY2(withSubjects.first.isEmpty(), qPrintable(withSubjects.first.join(u'\n')));
+    QVERIFY(withSubjects.second > selecting.second);
+    application.freeTextEditor().BtnEditAllClick();
+    const auto editingWithSubjects = clashes();
+    QVERIFY2(editingWithSubjects.first.isEmpty(), qPrintable(editingWithSubjects.first.join(u'\n')));
+    // The next test starts in stage 1, with storage management not set up.
+    application.freeTextEditor().ImStopEditClick();
+    QVERIFY(application.storage().apply({}));
     window.close();
 }
 
@@ -167,12 +186,23 @@ void MainWindowTest::stagesFitTheSmallestScreen()
     window.show();
     auto *pages = window.findChild<QToolBox *>(u"stagePages"_s);
     QVERIFY(pages);
-    for (int index = 0; index < pages->count(); ++index) {
-        pages->setCurrentIndex(index);
-        QTest::qWait(20);
-        auto *scroll = qobject_cast<QScrollArea *>(pages->widget(index));
-        QVERIFY(scroll);
-        QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
+    // Also with the subject controls of stages 1 and 2 shown.
+    App::Application &application = program.application;
+    // The last round leaves storage management as the next test expects it: not set up.
+    for (const bool subjects : {false, true, false}) {
+        Storage::StorageSettings storage;
+        storage.levels = subjects ? 2 : 0;
+        storage.subjectPosition = subjects ? 1 : 0;
+        storage.mainFolder = subjects ? m_root.path() : QString();
+        QVERIFY(application.storage().apply(storage));
+        QCOMPARE(application.subjectsInUse(), subjects);
+        for (int index = 0; index < pages->count(); ++index) {
+            pages->setCurrentIndex(index);
+            QTest::qWait(20);
+            auto *scroll = qobject_cast<QScrollArea *>(pages->widget(index));
+            QVERIFY(scroll);
+            QVERIFY2(!scroll->verticalScrollBar()->isVisible(), qPrintable(pages->itemText(index)));
+        }
     }
     QVERIFY(window.findChild<QPushButton *>(u"testAndPreview"_s)->isVisible());
     window.close();
