@@ -220,11 +220,15 @@ void GroupFolderModel::inputChanged()
 
 void GroupFolderModel::error(const QString &message)
 {
+    if (m_beforeMessage)
+        m_beforeMessage();
     m_dialogs.inform({L10n::standard(L10n::Standard::Error), message, Platform::Severity::Error});
 }
 
 void GroupFolderModel::information(const QString &message)
 {
+    if (m_beforeMessage)
+        m_beforeMessage();
     m_dialogs.inform({L10n::standard(L10n::Standard::Information), message, Platform::Severity::Information});
 }
 

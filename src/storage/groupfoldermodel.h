@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace Platform {
@@ -100,6 +101,9 @@ public:
     bool undoCreation();
     // Whether the dialog may close; asks while a shown structure was not created.
     bool mayClose();
+    // Called before every message of the actions above, so that a view shows the state the
+    // message speaks of.
+    void setBeforeMessage(std::function<void()> handler) { m_beforeMessage = std::move(handler); }
 
     // The folder paths of the group's structure for these inputs, without looking at the disk.
     static QStringList structurePaths(const StorageSettings &settings, const QString &subject,
@@ -116,6 +120,7 @@ private:
 
     StorageSettings m_settings;
     Platform::Dialogs &m_dialogs;
+    std::function<void()> m_beforeMessage;
     QLocale m_locale;
     PSMScheme m_scheme;
     QDate m_first;

@@ -120,6 +120,11 @@ GroupFolderDialog::GroupFolderDialog(GroupFolderModel &model, GroupFolderDialogH
     layout->addLayout(buttons);
     m_suggest->setAutoDefault(false);
 
+    m_model.setBeforeMessage([this] {
+        showDates();
+        fillTree();
+        update();
+    });
     fillSubjects();
     showDates();
     for (QAbstractSpinBox *box : {static_cast<QAbstractSpinBox *>(m_first), static_cast<QAbstractSpinBox *>(m_last),
@@ -182,6 +187,11 @@ GroupFolderDialog::GroupFolderDialog(GroupFolderModel &model, GroupFolderDialogH
     resize(620, 560);
 }
 
+GroupFolderDialog::~GroupFolderDialog()
+{
+    m_model.setBeforeMessage({});
+}
+
 void GroupFolderDialog::reject()
 {
     if (m_model.mayClose())
@@ -196,7 +206,8 @@ void GroupFolderDialog::fillSubjects()
     const QSignalBlocker blocker(m_subject);
     m_subject->clear();
     m_subject->addItems(m_hooks.subjects());
-    m_subject->setCurrentIndex(std::max(0, m_subject->findText(current)));
+    // No subject is chosen until the user picks one.
+    m_subject->setCurrentIndex(m_subject->findText(current));
     m_model.setSubject(m_subject->currentText());
     update();
 }

@@ -43,6 +43,7 @@ class GroupFolderDialog final : public QDialog
 
 public:
     GroupFolderDialog(Storage::GroupFolderModel &model, GroupFolderDialogHooks hooks, QWidget *parent = nullptr);
+    ~GroupFolderDialog() override;
 
     QPushButton *showButton() const { return m_show; }
     QPushButton *createButton() const { return m_create; }

@@ -68,6 +68,8 @@ void GroupFolderModelTest::structurePaths_data()
         << 3 << 2 << false << u"My cars;Bentleys"_s << sep2
         << QStringList{u"2007"_s, u"2007/My cars"_s, u"2007/My cars/Bentleys"_s, u"2007/My cars/Bentleys/2007-08"_s,
                        u"2007/My cars/Bentleys/2007-08/"_s + group};
+    QTest::newRow("YSD") << 2 << 2 << false << u"Trips"_s << sep2
+                         << QStringList{u"2007"_s, u"2007/Trips"_s, u"2007/Trips/"_s + group};
     QTest::newRow("SD, no subject") << 1 << 1 << false << QString() << sep2 << QStringList{group};
     QTest::newRow("SYMD") << 3 << 1 << false << u"Trips"_s << sep2
                           << QStringList{u"Trips"_s, u"Trips/2007"_s, u"Trips/2007/2007-08"_s,
