@@ -1,6 +1,7 @@
 #include "app/maincommands.h"
 
 #include "app/application.h"
+#include "app/storagemanagement.h"
 #include "compose/datetimesettingsmodel.h"
 #include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
@@ -12,6 +13,7 @@
 #include "session/freetexteditor.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
+#include "storage/groupfoldermodel.h"
 #include "storage/subjectcommands.h"
 #include "settings/sessionsettings.h"
 
@@ -60,6 +62,7 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
     switch (menu) {
     case MainMenu::File:
         return {{C::SetupStorage, false, {}},
+                {C::CreateGroupFolder, false, {}},
                 {C::SelectPictures, true, {C::SelectAll, C::SelectInvert, C::SelectHavingFreeText, C::SelectNone}},
                 {C::SelectByStrings, false, {}},
                 {C::ToggleStringMode, false, {C::ModeStartsWith, C::ModeContains}},
@@ -99,6 +102,7 @@ CommandInfo MainCommands::info(MainCommand command)
         text("Supply a description per picture (in free text element) with the help of the dictionary");
     switch (command) {
     case C::SetupStorage:
+    case C::CreateGroupFolder:
         return {};
     case C::SelectPictures:
     case C::SelectAll:
@@ -185,6 +189,8 @@ QString MainCommands::caption(MainCommand command) const
         return text("&Select pictures to retitle");
     case C::SetupStorage:
         return text("Setup Picture Storage Man&agement");
+    case C::CreateGroupFolder:
+        return Storage::GroupFolderModel::menuCaption();
     case C::SelectAll:
         return selection.menuCaption(Session::SelectionKind::All);
     case C::SelectInvert:
@@ -323,6 +329,8 @@ bool MainCommands::isEnabled(MainCommand command) const
     case C::SetupStorage:
         // Not while pictures are being retitled and moved.
         return workflow.stage() != Session::Stage::Retitling;
+    case C::CreateGroupFolder:
+        return m_application.storage().state().isReady();
     case C::Close:
     case C::QuickStart:
     case C::About:
@@ -481,6 +489,7 @@ void MainCommands::run(MainCommand command)
         // Submenus carry no command of their own.
         return;
     case C::SetupStorage:
+    case C::CreateGroupFolder:
     case C::MaintainStrings:
     case C::MaintainSubjects:
     case C::Close:

@@ -16,6 +16,7 @@ class Application;
 enum class MainCommand {
     // "&File"
     SetupStorage,
+    CreateGroupFolder,
     SelectPictures,
     SelectAll,
     SelectInvert,

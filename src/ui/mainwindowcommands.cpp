@@ -6,6 +6,7 @@
 #include "ui/elementorderview.h"
 #include "ui/finalstagepanel.h"
 #include "ui/folderuniquedialog.h"
+#include "ui/groupfolderdialog.h"
 #include "ui/mainmenus.h"
 #include "ui/numberpanel.h"
 #include "ui/prefixsuffixpanel.h"
@@ -91,6 +92,9 @@ void MainWindow::runCommand(MainCommand command)
     switch (command) {
     case MainCommand::SetupStorage:
         runStorageSetup();
+        return;
+    case MainCommand::CreateGroupFolder:
+        createGroupFolder(m_application, this);
         return;
     case MainCommand::MaintainStrings:
         maintainSelectionStrings();

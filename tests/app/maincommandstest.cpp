@@ -324,6 +324,7 @@ void MainCommandsTest::subjectsMenuFollowsStorage()
     QVERIFY(!m_commands->isMenuVisible(App::MainMenu::Subjects));
     QVERIFY(!m_commands->isMenuEnabled(App::MainMenu::Subjects));
     QCOMPARE(application.pictures().subjectColumn(), 4);
+    QVERIFY(!state(MainCommand::CreateGroupFolder).enabled);
 
     // Storage management on for the session, with a subject level in the scheme.
     QSignalSpy inUse(&application, &App::Application::subjectsInUseChanged);
@@ -335,6 +336,11 @@ void MainCommandsTest::subjectsMenuFollowsStorage()
     QCOMPARE(inUse.count(), 1);
     QVERIFY(m_commands->isMenuVisible(App::MainMenu::Subjects));
     QCOMPARE(application.pictures().subjectColumn(), 3);
+    // A group folder needs the main folder on disk.
+    QVERIFY(state(MainCommand::CreateGroupFolder).enabled);
+    QVERIFY(QDir(storage.mainFolder).rename(storage.mainFolder, storage.mainFolder + u"-gone"_s));
+    QVERIFY(!state(MainCommand::CreateGroupFolder).enabled);
+    QVERIFY(QDir(storage.mainFolder).rename(storage.mainFolder + u"-gone"_s, storage.mainFolder));
     QVERIFY(state(MainCommand::MaintainSubjects).enabled);
     QVERIFY(!state(MainCommand::EraseSubject).enabled);
 

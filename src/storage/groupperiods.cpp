@@ -1,0 +1,91 @@
+#include "storage/groupperiods.h"
+
+#include "storage/storagedate.h"
+
+#include "metadata/filedate.h"
+#include "metadata/picturemetadata.h"
+#include "session/picturerow.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace Storage::GroupPeriods {
+
+namespace {
+
+constexpr int maxWords = 5;
+
+} // namespace
+
+QList<PeriodSuggestion> suggest(QList<PeriodPicture> pictures, const PeriodRules &rules)
+{
+    pictures.removeIf([](const PeriodPicture &picture) { return !picture.clock.isValid(); });
+    std::stable_sort(pictures.begin(), pictures.end(),
+                     [](const PeriodPicture &a, const PeriodPicture &b) { return a.clock < b.clock; });
+    const qint64 gapSeconds = qint64(rules.gapHours) * 3600;
+    QList<PeriodSuggestion> result;
+    qsizetype start = 0;
+    for (qsizetype i = 1; i <= pictures.size(); ++i) {
+        if (i < pictures.size() && pictures.at(i - 1).clock.secsTo(pictures.at(i).clock) <= gapSeconds)
+            continue;
+        const QDate first = pictures.at(start).clock.date();
+        const QDate last = pictures.at(i - 1).clock.date();
+        if (first != last) {
+            QStringList texts;
+            for (qsizetype j = start; j < i; ++j)
+                texts << pictures.at(j).freeText;
+            result.append({first, last, int(i - start), proposedDescription(texts, rules)});
+        }
+        start = i;
+    }
+    return result;
+}
+
+QString proposedDescription(const QStringList &freeTexts, const PeriodRules &rules)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"));
+    QHash<QString, int> counts;
+    QStringList order;
+    QHash<QString, QString> spelling;
+    for (const QString &freeText : freeTexts) {
+        for (const QString &word : freeText.split(separators, Qt::SkipEmptyParts)) {
+            if (word.size() < rules.minimumCharacters)
+                continue;
+            if (rules.filterDigits && std::any_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); }))
+                continue;
+            const QString key = word.toLower();
+            if (!counts.contains(key)) {
+                order << key;
+                spelling.insert(key, word);
+            }
+            ++counts[key];
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&counts](const QString &a, const QString &b) { return counts.value(a) > counts.value(b); });
+    QStringList words;
+    for (const QString &key : std::as_const(order).first(std::min<qsizetype>(order.size(), maxWords)))
+        words << spelling.value(key);
+    return words.join(u' ');
+}
+
+QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight)
+{
+    const bool anySelected = std::any_of(rows.begin(), rows.end(), [](const auto &row) { return row.isSelected(); });
+    QList<PeriodPicture> pictures;
+    for (const Session::PictureRow &row : rows) {
+        if (anySelected && !row.isSelected())
+            continue;
+        const QString path = folder + u'/' + row.currentTitle;
+        QDateTime clock = StorageClock(
+            Metadata::readPictureMetadata(path, Metadata::MetadataItem::DateTaken), QDateTime(), shiftMidnight);
+        if (!clock.isValid())
+            clock = StorageClock(QString(), Metadata::fileDate(path), shiftMidnight);
+        pictures.append({clock, row.freeText});
+    }
+    return pictures;
+}
+
+} // namespace Storage::GroupPeriods
