@@ -34,6 +34,7 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     m_listLabel = new QLabel;
     layout->addWidget(m_listLabel);
     m_rows = new QTableWidget(0, 4);
+    m_rows->setObjectName(QStringLiteral("newFolderTable"));
     m_rows->setHorizontalHeaderLabels({FolderDescriptions::caption(Caption::Number),
                                        FolderDescriptions::caption(Caption::NewFolder),
                                        FolderDescriptions::caption(Caption::Description),
@@ -53,6 +54,7 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     layout->addWidget(m_caption);
     auto *entry = new QHBoxLayout;
     m_description = new QLineEdit;
+    m_description->setObjectName(QStringLiteral("descriptionEdit"));
     auto *enter = new QPushButton(FolderDescriptions::caption(Caption::Enter));
     enter->setToolTip(FolderDescriptions::caption(Caption::EnterHint));
     entry->addWidget(m_description, 1);
@@ -64,6 +66,7 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     m_information = new QLabel;
     texts->addWidget(m_information);
     m_freeTexts = new QListWidget;
+    m_freeTexts->setObjectName(QStringLiteral("freeTextList"));
     texts->addWidget(m_freeTexts, 1);
     auto *words = new QGridLayout;
     auto *minLabel = new QLabel(FolderDescriptions::caption(Caption::MinimumLength));
