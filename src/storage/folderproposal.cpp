@@ -35,28 +35,43 @@ QList<WoordStripRec> countWords(const QStringList &lines, int minChar, bool filt
 {
     QList<WoordStripRec> words;
     QHash<QString, qsizetype> byLower;
+    // Reused for every word: most words are looked up without allocating anything.
+    QString lower;
     for (const QString &line : lines) {
-        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
-        for (const QString &part : parts) {
-            qsizetype begin = 0;
-            qsizetype end = part.size();
-            while (begin < end && isStripped(part.at(begin)))
+        const QStringView text(line);
+        qsizetype at = 0;
+        while (at < text.size()) {
+            while (at < text.size() && text.at(at) == u' ')
+                ++at;
+            qsizetype begin = at;
+            while (at < text.size() && text.at(at) != u' ')
+                ++at;
+            qsizetype end = at;
+            while (begin < end && isStripped(text.at(begin)))
                 ++begin;
-            while (end > begin && isStripped(part.at(end - 1)))
+            while (end > begin && isStripped(text.at(end - 1)))
                 --end;
             if (filterDigit) {
-                while (end > begin && !isPlainLetter(plainLetter(part.at(end - 1))))
+                while (end > begin && !isPlainLetter(plainLetter(text.at(end - 1))))
                     --end;
             }
-            if (end - begin < minChar || end == begin)
+            if (end == begin || end - begin < minChar)
                 continue;
-            const QString word = part.mid(begin, end - begin);
-            const QString lower = word.toLower();
+            const QStringView word = text.sliced(begin, end - begin);
+            lower.resize(word.size());
+            bool ascii = true;
+            for (qsizetype i = 0; ascii && i < word.size(); ++i) {
+                const char16_t c = word.at(i).unicode();
+                ascii = c < 0x80;
+                lower[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+            }
+            if (!ascii)
+                lower = word.toString().toLower();
             const bool startsLower = isPlainLetter(word.at(0));
             const auto found = byLower.constFind(lower);
             if (found == byLower.cend()) {
                 byLower.insert(lower, words.size());
-                words.append({word, lower, 1, startsLower ? 0 : 1, startsLower ? 1 : 0});
+                words.append({word.toString(), lower, 1, startsLower ? 0 : 1, startsLower ? 1 : 0});
                 continue;
             }
             WoordStripRec &counted = words[*found];

@@ -41,6 +41,8 @@ void FolderProposalTest::proposal_data()
                                  << false << u"Paris2007, 2007"_s;
     QTest::newRow("accented ending is a letter")
         << QStringList{u"café. café3"_s} << QStringList() << QString() << false << 4 << true << u"café"_s;
+    QTest::newRow("accented words in any case are one")
+        << QStringList{u"ÉTÉ Été été"_s} << QStringList() << QString() << false << 3 << false << u"ÉTÉ"_s;
     QTest::newRow("punctuation around words")
         << QStringList{u"...rome,;  rome: Rome"_s} << QStringList() << QString() << false << 4 << false
         << u"rome"_s;
