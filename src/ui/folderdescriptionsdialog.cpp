@@ -44,7 +44,9 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows->setTabKeyNavigation(false);
     m_rows->verticalHeader()->hide();
-    m_rows->horizontalHeader()->setStretchLastSection(true);
+    for (int column = 0; column < 3; ++column)
+        m_rows->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    m_rows->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     layout->addWidget(m_rows, 2);
 
     m_caption = new QLabel;
@@ -218,7 +220,6 @@ void FolderDescriptionsDialog::refresh()
         for (int column = 0; column < cells.size(); ++column)
             m_rows->setItem(i, column, new QTableWidgetItem(cells.at(column)));
     }
-    m_rows->resizeColumnsToContents();
     m_rows->setCurrentCell(m_model.currentRow(), 0);
     m_caption->setText(m_model.caption());
     if (m_model.currentRow() >= 0)
