@@ -182,6 +182,8 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_rows->installEventFilter(this);
+    m_freeTexts->installEventFilter(this);
     refresh();
     m_description->setFocus();
 }
@@ -192,16 +194,30 @@ void FolderDescriptionsDialog::accept()
         QDialog::accept();
 }
 
+bool FolderDescriptionsDialog::browse(const QKeyEvent &event)
+{
+    if (event.key() != Qt::Key_Left && event.key() != Qt::Key_Right)
+        return false;
+    if (event.key() == Qt::Key_Left)
+        m_model.previousPicture();
+    else
+        m_model.nextPicture();
+    refreshPicture();
+    return true;
+}
+
+bool FolderDescriptionsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The lists would take Left and Right for themselves.
+    if (event->type() == QEvent::KeyPress && browse(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
 void FolderDescriptionsDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_description->hasFocus() && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
-        if (event->key() == Qt::Key_Left)
-            m_model.previousPicture();
-        else
-            m_model.nextPicture();
-        refreshPicture();
+    if (!m_description->hasFocus() && browse(*event))
         return;
-    }
     // Enter belongs to the description field, never to a button that would close the dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return;

@@ -32,10 +32,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refresh();
     void refreshPicture();
+    // Left and Right browse the pictures; false for any other key.
+    bool browse(const QKeyEvent &event);
 
     Storage::FolderDescriptions &m_model;
     QLabel *m_listLabel = nullptr;

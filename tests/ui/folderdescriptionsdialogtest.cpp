@@ -48,8 +48,11 @@ void FolderDescriptionsDialogTest::typingAndBrowsing()
     QTest::keyClick(edit, Qt::Key_Left);
     QCOMPARE(model.currentPicture(), 0);
     texts->setFocus();
-    QTest::keyClick(&dialog, Qt::Key_Right);
+    QTest::keyClick(texts, Qt::Key_Right);
     QCOMPARE(model.currentPicture(), 1);
+    QTest::keyClick(table, Qt::Key_Left);
+    QCOMPARE(model.currentPicture(), 0);
+    QTest::keyClick(table, Qt::Key_Right);
     QCOMPARE(texts->currentRow(), 1);
 
     edit->setFocus();
