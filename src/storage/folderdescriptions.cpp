@@ -216,6 +216,14 @@ QString FolderDescriptions::acceptedInput(const QString &typed)
     return Records::TextCodec::fitted(accepted, maximumDescriptionBytes);
 }
 
+Compose::CorrectedInput FolderDescriptions::typed(const QString &text, int caret)
+{
+    const Compose::CorrectedInput corrected = Compose::correctInput(text, caret, maximumDescriptionBytes);
+    if (corrected.refused)
+        m_dialogs.status(Compose::illegalCharacterStatus());
+    return corrected;
+}
+
 void FolderDescriptions::store(const Row &row)
 {
     if (row.NFIndex < 0)

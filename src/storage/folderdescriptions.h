@@ -4,6 +4,8 @@
 #include "storage/newfolderdescription.h"
 #include "storage/newfolderfile.h"
 
+#include "compose/inputrules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -84,6 +86,9 @@ public:
     // What the description field keeps of typed text: no character a file name may not hold,
     // no more than the field stores.
     static QString acceptedInput(const QString &typed);
+    // The description field after a change, with the caret as the change left it: refused
+    // characters are removed at once with the main window's hint.
+    Compose::CorrectedInput typed(const QString &text, int caret);
     // Keeps text (without trailing spaces) as the chosen row's description, writes it to the
     // file and chooses the next row.
     void confirm(const QString &text);

@@ -138,12 +138,11 @@ FolderDescriptionsDialog::FolderDescriptionsDialog(FolderDescriptions &model, QW
     };
     connect(m_description, &QLineEdit::returnPressed, this, confirm);
     connect(enter, &QPushButton::clicked, this, confirm);
-    connect(m_description, &QLineEdit::textEdited, this, [this](const QString &typed) {
-        const QString accepted = FolderDescriptions::acceptedInput(typed);
-        if (accepted != typed) {
-            const int cursor = m_description->cursorPosition() - int(typed.size() - accepted.size());
-            m_description->setText(accepted);
-            m_description->setCursorPosition(std::max(0, cursor));
+    connect(m_description, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const Compose::CorrectedInput corrected = m_model.typed(text, m_description->cursorPosition());
+        if (corrected.text != text) {
+            m_description->setText(corrected.text);
+            m_description->setCursorPosition(corrected.caret);
         }
     });
     connect(m_import, &QPushButton::clicked, this, [this] { m_description->setText(m_model.proposal()); });

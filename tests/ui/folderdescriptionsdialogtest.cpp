@@ -58,6 +58,7 @@ void FolderDescriptionsDialogTest::typingAndBrowsing()
     edit->setFocus();
     QTest::keyClicks(edit, u"Sea:side"_s);
     QCOMPARE(edit->text(), u"Seaside"_s);
+    QCOMPARE(dialogs.statuses.size(), 1);
     QTest::keyClick(edit, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
     QCOMPARE(model.currentRow(), 1);
