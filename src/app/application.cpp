@@ -40,6 +40,7 @@
 #include "session/selection.h"
 #include "session/stageguide.h"
 #include "session/stageworkflow.h"
+#include "storage/folderdescriptions.h"
 #include "storage/subjectcommands.h"
 #include "storage/subjectstore.h"
 #include "settings/programsettings.h"
@@ -113,6 +114,9 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     planInputs.pictureFolder = [this] { return m_pictures->pictureFolder(); };
     planInputs.rows = [this]() -> const QList<Session::PictureRow> & { return m_pictures->rows(); };
     planInputs.yield = [] { QCoreApplication::processEvents(); };
+    planInputs.describeNewFolders = [this](const Storage::NewFolderDescriptionInput &input) {
+        return describeNewFolders(input);
+    };
     m_destinations = std::make_unique<Storage::StoragePlanner>(std::move(planInputs), dialogs, *m_files);
     m_retitler = std::make_unique<Retitle::Retitler>(*m_pictures, *m_programSettings, dialogs, *m_files,
                                                      m_locations.workFolder + u"Logs/"_s);
@@ -291,6 +295,29 @@ Settings::StorageSetup Application::storageSetup() const
     return m_storage->sessionSetup();
 }
 
+void Application::setNewFolderDescriber(std::function<bool(Storage::FolderDescriptions &)> describer)
+{
+    m_describer = std::move(describer);
+}
+
+std::optional<QStringList> Application::describeNewFolders(const Storage::NewFolderDescriptionInput &input)
+{
+    if (!m_describer)
+        return QStringList();
+    const Settings::SessionSettingsRec &session = m_sessionSettings->folderRec();
+    Storage::FolderProposalInput affixes;
+    affixes.prefix = session.prefix;
+    affixes.usePrefix = session.usePrefix;
+    affixes.suffix = session.suffix;
+    affixes.useSuffix = session.useSuffix;
+    Storage::FolderDescriptions descriptions(input, affixes,
+                                             Storage::NewFolderFile(m_pictures->folderFile(u"PicNewFolder.dat"_s)),
+                                             *m_programSettings, m_dialogs);
+    if (!m_describer(descriptions))
+        return std::nullopt;
+    return descriptions.descriptions();
+}
+
 Storage::StoragePlanSettings Application::storagePlanSettings() const
 {
     const Settings::ProgramSettingsRec &program = m_programSettings->rec();
@@ -305,6 +332,7 @@ Storage::StoragePlanSettings Application::storagePlanSettings() const
     settings.shiftMidnight = program.PSShiftMidnight;
     settings.subjectOptional = program.PSSubjOptional;
     settings.subjectWarn = program.PSSubjWarn;
+    settings.promptFolder = program.PSPromptFolder;
     // A main folder counts only once storage management has been set up.
     if (settings.levels > 0)
         settings.mainFolder = m_storage->mainFolder();

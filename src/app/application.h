@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,8 +52,10 @@ class StageGuide;
 class StageWorkflow;
 } // namespace Session
 namespace Storage {
+class FolderDescriptions;
 class SubjectCommands;
 class SubjectStore;
+struct NewFolderDescriptionInput;
 } // namespace Storage
 namespace Dictionary {
 class DictionaryStore;
@@ -179,12 +182,16 @@ public:
     // Follows a change of the settings that decide subjectsInUse(): moves the subject column and
     // tells the views; also takes over whether subjects are optional.
     void updateSubjectsInUse();
+    // Shows the descriptions of new folders during Test & Preview; returns whether the user
+    // confirmed them. Without one, new folders get no description.
+    void setNewFolderDescriber(std::function<bool(Storage::FolderDescriptions &)> describer);
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
     void subjectsInUseChanged(bool inUse);
 
 private:
+    std::optional<QStringList> describeNewFolders(const Storage::NewFolderDescriptionInput &input);
     bool fail(const QString &message);
     bool prepareWorkFolder();
     bool checkNotReadOnly(const QString &path);
@@ -228,6 +235,7 @@ private:
     std::unique_ptr<Compose::ExifTagElement> m_exifElement;
     std::unique_ptr<Platform::SystemFileSystem> m_files;
     std::unique_ptr<Storage::StoragePlanner> m_destinations;
+    std::function<bool(Storage::FolderDescriptions &)> m_describer;
     std::unique_ptr<Retitle::Retitler> m_retitler;
     std::unique_ptr<Retitle::TestPreview> m_testPreview;
     Settings::OverallSettingsRec m_overall;

@@ -316,7 +316,51 @@ bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlan
         if (progress)
             progress(caption, int((i + 1) * 100 / rows.size()));
     }
+    return describeNewFolders(rows);
+}
+
+bool StoragePlanner::describeNewFolders(const QList<int> &rows)
+{
+    if (m_planned.isEmpty() || !m_settings.promptFolder || m_settings.onlySubject || !m_inputs.describeNewFolders)
+        return true;
+    NewFolderDescriptionInput input;
+    input.newFolders = m_planned;
+    input.pictureFolder = m_inputs.pictureFolder();
+    const QList<Session::PictureRow> &table = m_inputs.rows();
+    for (const int row : rows) {
+        const auto destination = m_destinations.constFind(row);
+        if (destination == m_destinations.cend())
+            continue;
+        const Session::PictureRow &picture = table.at(row);
+        input.pictures.append(
+            {picture.currentTitle, picture.freeText, picture.prefix, picture.suffix, destination->toLower()});
+    }
+    const std::optional<QStringList> descriptions = m_inputs.describeNewFolders(input);
+    if (!descriptions)
+        return false;
+    applyDescriptions(*descriptions);
     return true;
+}
+
+void StoragePlanner::applyDescriptions(const QStringList &descriptions)
+{
+    QHash<QString, QString> described;
+    for (qsizetype i = 0; i < m_planned.size() && i < descriptions.size(); ++i) {
+        ExistingFolders &folder = m_planned[i];
+        const QString levelName = folder.ExFolder.section(u'/', -1);
+        const QString description = folderSafeDescription(levelName, descriptions.at(i));
+        if (description.isEmpty())
+            continue;
+        folder.ExFolder += u' ' + description;
+        described.insert(folder.ExFolderL, folder.ExFolder);
+    }
+    if (described.isEmpty())
+        return;
+    for (auto destination = m_destinations.begin(); destination != m_destinations.end(); ++destination) {
+        const auto found = described.constFind(destination->toLower());
+        if (found != described.cend())
+            *destination = *found;
+    }
 }
 
 QString StoragePlanner::destination(int row) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/existingfolders.h"
+#include "storage/newfolderdescription.h"
 #include "storage/scannedfolders.h"
 
 #include "retitle/destinationplanner.h"
@@ -37,6 +38,8 @@ struct StoragePlanSettings
     int shiftMidnight = 0;
     bool subjectOptional = false;
     bool subjectWarn = false;
+    // Whether new folders are offered for descriptions before titles are composed.
+    bool promptFolder = false;
     QString mainFolder;
 };
 
@@ -54,6 +57,8 @@ struct StoragePlanInputs
     std::function<QDateTime(const QString &picturePath)> fileDate;
     // Lets the user interface handle its events during long scans.
     std::function<void()> yield;
+    // Asks for descriptions of the planned folders; not asked when not set.
+    DescribeNewFolders describeNewFolders;
 };
 
 // The destinations of storage management: every picture to rename goes to a folder below the
@@ -95,6 +100,10 @@ public:
     const QList<ExistingFolders> &groupFolders() const { return m_scanned.groups(); }
     const QList<ExistingFolders> &plannedFolders() const { return m_planned; }
 
+    // Appends each non-empty description (one per planned folder, in list order) to its folder
+    // and sends the pictures destined for that folder to the described path.
+    void applyDescriptions(const QStringList &descriptions);
+
 private:
     StoragePlanSettings settings() const;
     static QString schemeCode(const StoragePlanSettings &settings);
@@ -102,6 +111,9 @@ private:
     // The folder as planned, added to the new-folder list when it is not there yet.
     QString plannedFolder(const QString &folder, const QString &subject, const QDateTime &date);
     void yield();
+    // Asks for descriptions when new folders are planned and the settings want them; false
+    // when the user cancelled.
+    bool describeNewFolders(const QList<int> &rows);
 
     StoragePlanInputs m_inputs;
     Platform::Dialogs &m_dialogs;

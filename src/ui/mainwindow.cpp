@@ -5,6 +5,7 @@
 #include "ui/exiftagsdialog.h"
 #include "ui/finalstagepanel.h"
 #include "ui/numberpanel.h"
+#include "ui/folderdescriptionsdialog.h"
 #include "ui/folderuniquedialog.h"
 #include "ui/mainmenus.h"
 #include "ui/markerdelegate.h"
@@ -78,6 +79,12 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
         resize(qMin(available.width() * 9 / 10, 1500), qMin(available.height() * 9 / 10, 1000));
     }
     connect(&application, &App::Application::captionChanged, this, &QWidget::setWindowTitle);
+    application.setNewFolderDescriber([this](Storage::FolderDescriptions &descriptions) {
+        // Asked while Test & Preview is open: its window is the parent then.
+        QWidget *owner = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+        FolderDescriptionsDialog dialog(descriptions, owner);
+        return dialog.exec() == QDialog::Accepted;
+    });
     // The panels' combo and spin boxes store their settings at once: the wheel must not change them
     // while scrolling past. The guard goes with the window.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void checkOnPSMConflict_data();
     void checkOnPSMConflict();
     void folderThatCannotBeCreated();
+    void describedFolders_data();
+    void describedFolders();
 
 private:
     void makeFolders(const QString &root, const QStringList &folders);
@@ -71,6 +73,8 @@ private:
     QList<Session::PictureRow> m_rows;
     QHash<QString, QString> m_taken;
     int m_yields = 0;
+    std::optional<QStringList> m_descriptions;
+    QList<NewFolderDescriptionInput> m_describeAsked;
     FakeDialogs m_dialogs;
     RefusingFiles m_files;
     std::unique_ptr<StoragePlanner> m_planner;
@@ -89,6 +93,8 @@ void StoragePlannerTest::init()
     m_rows.clear();
     m_taken.clear();
     m_yields = 0;
+    m_descriptions = QStringList();
+    m_describeAsked.clear();
     m_dialogs = {};
     m_files.refused.clear();
     m_planner.reset();
@@ -109,6 +115,10 @@ StoragePlanner &StoragePlannerTest::planner()
     inputs.dateTaken = [this](const QString &path) { return m_taken.value(path.section(u'/', -1)); };
     inputs.fileDate = [](const QString &) { return QDateTime(QDate(2001, 2, 3), QTime(12, 0)); };
     inputs.yield = [this] { ++m_yields; };
+    inputs.describeNewFolders = [this](const NewFolderDescriptionInput &input) {
+        m_describeAsked.append(input);
+        return m_descriptions;
+    };
     m_planner = std::make_unique<StoragePlanner>(inputs, m_dialogs, m_files);
     return *m_planner;
 }
@@ -365,4 +375,70 @@ void StoragePlannerTest::folderThatCannotBeCreated()
 }
 
 QTEST_GUILESS_MAIN(StoragePlannerTest)
+void StoragePlannerTest::describedFolders_data()
+{
+    QTest::addColumn<bool>("prompt");
+    QTest::addColumn<bool>("onlySubject");
+    QTest::addColumn<std::optional<QStringList>>("given");
+    QTest::addColumn<bool>("planned");
+    // The last levels the two new folders end up with; empty when nothing is planned.
+    QTest::addColumn<QStringList>("levels");
+
+    const QStringList plain{u"2007-08-01"_s, u"2007-08-31"_s};
+    QTest::newRow("described") << true << false << std::optional<QStringList>(QStringList{u"Wedding"_s, QString()}) << true
+                               << QStringList{u"2007-08-01 Wedding"_s, u"2007-08-31"_s};
+    QTest::newRow("cancelled") << true << false << std::optional<QStringList>() << false << QStringList();
+    QTest::newRow("not prompted") << false << false << std::optional<QStringList>(QStringList{u"Wedding"_s}) << true << plain;
+    QTest::newRow("slashes and dots stay in the level")
+        << true << false << std::optional<QStringList>(QStringList{u"../x/y "_s, u" .."_s}) << true
+        << QStringList{u"2007-08-01 ..xy"_s, u"2007-08-31 .."_s};
+    QTest::newRow("only subject never asks")
+        << true << true << std::optional<QStringList>(QStringList{u"Wedding"_s}) << true << QStringList{u"Cars"_s};
+}
+
+void StoragePlannerTest::describedFolders()
+{
+    QFETCH(bool, prompt);
+    QFETCH(bool, onlySubject);
+    QFETCH(std::optional<QStringList>, given);
+    QFETCH(bool, planned);
+    QFETCH(QStringList, levels);
+    m_settings.promptFolder = prompt;
+    m_settings.onlySubject = onlySubject;
+    m_settings.subjectPosition = onlySubject ? 1 : 0;
+    m_descriptions = given;
+    Session::PictureRow first = picture(u"a.jpg"_s, u"Cars"_s);
+    first.freeText = u"Cake"_s;
+    m_rows = {first, picture(u"b.jpg"_s, u"Cars"_s), picture(u"c.jpg"_s, u"Cars"_s)};
+    m_taken = {{u"a.jpg"_s, u"2007-08-01 14:00:00"_s},
+               {u"b.jpg"_s, u"2007-08-31 10:00:00"_s},
+               {u"c.jpg"_s, u"2007-08-01 18:00:00"_s}};
+
+    QCOMPARE(planner().plan(allRows(), {}), planned);
+    QCOMPARE(m_describeAsked.size(), prompt && !onlySubject ? 1 : 0);
+    if (!planned)
+        return;
+    QStringList ends;
+    for (const ExistingFolders &folder : m_planner->plannedFolders()) {
+        ends.append(folder.ExFolder.section(u'/', -1));
+        QVERIFY(folder.ExFolderL.startsWith(m_settings.mainFolder.toLower()));
+    }
+    QCOMPARE(ends, levels);
+    if (onlySubject)
+        return;
+    const NewFolderDescriptionInput &asked = m_describeAsked.value(0);
+    if (prompt) {
+        QCOMPARE(asked.pictures.size(), 3);
+        QCOMPARE(asked.pictures.at(0).freeText, u"Cake"_s);
+        QCOMPARE(asked.pictures.at(2).Folder_low, asked.newFolders.at(0).ExFolderL);
+    }
+    // Both pictures of the first day follow their folder, described or not; the key stays.
+    const ExistingFolders &day = m_planner->plannedFolders().at(0);
+    QCOMPARE(m_planner->destination(0), day.ExFolder);
+    QCOMPARE(m_planner->destination(2), day.ExFolder);
+    QCOMPARE(m_planner->destination(1), m_planner->plannedFolders().at(1).ExFolder);
+    QVERIFY(day.ExFolderL.endsWith(u"/2007-08-01"_s));
+    QVERIFY(m_planner->newFolders().contains(day.ExFolder));
+}
+
 #include "storageplannertest.moc"
