@@ -1,5 +1,7 @@
 #include "storage/groupperiods.h"
 
+#include "storage/folderproposal.h"
+
 #include "storage/storagedate.h"
 
 #include "metadata/filedate.h"
@@ -45,30 +47,12 @@ QList<PeriodSuggestion> suggest(QList<PeriodPicture> pictures, const PeriodRules
 
 QString proposedDescription(const QStringList &freeTexts, const PeriodRules &rules)
 {
-    static const QRegularExpression separators(QStringLiteral("[^\\w]+"));
-    QHash<QString, int> counts;
-    QStringList order;
-    QHash<QString, QString> spelling;
-    for (const QString &freeText : freeTexts) {
-        for (const QString &word : freeText.split(separators, Qt::SkipEmptyParts)) {
-            if (word.size() < rules.minimumCharacters)
-                continue;
-            if (rules.filterDigits && std::any_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); }))
-                continue;
-            const QString key = word.toLower();
-            if (!counts.contains(key)) {
-                order << key;
-                spelling.insert(key, word);
-            }
-            ++counts[key];
-        }
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [&counts](const QString &a, const QString &b) { return counts.value(a) > counts.value(b); });
-    QStringList words;
-    for (const QString &key : std::as_const(order).first(std::min<qsizetype>(order.size(), maxWords)))
-        words << spelling.value(key);
-    return words.join(u' ');
+    // The same proposal a new date-taken folder gets, from the free texts alone.
+    FolderProposalInput input;
+    input.freeTexts = freeTexts;
+    input.minChar = rules.minimumCharacters;
+    input.filterDigit = rules.filterDigits;
+    return proposeFolderDescription(input);
 }
 
 QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight)

@@ -43,7 +43,7 @@ void GroupPeriodsTest::suggest_data()
     QTest::newRow("across the year, unsorted")
         << QList<PeriodPicture>{{at(2008, 1, 1, 12), u"Snow"_s}, {at(2007, 12, 30, 12), u"Snow party"_s},
                                 {QDateTime(), u"Undated"_s}, {at(2007, 12, 31, 23), u"party"_s}}
-        << QList<PeriodSuggestion>{{QDate(2007, 12, 30), QDate(2008, 1, 1), 3, u"Snow party"_s}};
+        << QList<PeriodSuggestion>{{QDate(2007, 12, 30), QDate(2008, 1, 1), 3, u"Snow, party"_s}};
     QTest::newRow("one day is no group")
         << QList<PeriodPicture>{{at(2007, 8, 30, 1), {}}, {at(2007, 8, 30, 23), {}}} << QList<PeriodSuggestion>{};
 }
@@ -63,9 +63,9 @@ void GroupPeriodsTest::proposedDescription_data()
     QTest::newRow("most frequent first, top five")
         << QStringList{u"Beach walk with Anna"_s, u"Anna at the beach"_s, u"Dune hike; harbour boat trip"_s,
                        u"beach"_s}
-        << true << u"Beach Anna walk with Dune"_s;
-    QTest::newRow("digits filtered") << QStringList{u"Room 101b Hotel2 Paris"_s} << true << u"Room Paris"_s;
-    QTest::newRow("digits kept") << QStringList{u"Room 101b Hotel2 Paris"_s} << false << u"Room 101b Hotel2 Paris"_s;
+        << true << u"beach, Anna, walk, with, Dune"_s;
+    QTest::newRow("digits filtered") << QStringList{u"Room 101b Hotel2 Paris"_s} << true << u"Room, 101b, Hotel, Paris"_s;
+    QTest::newRow("digits kept") << QStringList{u"Room 101b Hotel2 Paris"_s} << false << u"Room, 101b, Hotel2, Paris"_s;
 }
 
 void GroupPeriodsTest::proposedDescription()
