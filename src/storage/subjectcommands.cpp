@@ -63,11 +63,16 @@ QStringList SubjectCommands::entries() const
 
 void SubjectCommands::choose(int index)
 {
-    const int chosen = index >= 0 && index < entries().size() ? index : -1;
-    if (chosen == m_chosen)
+    setChoice(index, &m_chosen, &m_chosenText);
+}
+
+void SubjectCommands::setChoice(int index, int *chosen, QString *chosenText)
+{
+    const int valid = index >= 0 && index < entries().size() ? index : -1;
+    if (valid == *chosen)
         return;
-    m_chosen = chosen;
-    m_chosenText = entries().value(chosen);
+    *chosen = valid;
+    *chosenText = entries().value(valid);
     Q_EMIT changed();
 }
 
@@ -249,12 +254,7 @@ void SubjectCommands::eraseOfSelected()
 
 void SubjectCommands::chooseStage2(int index)
 {
-    const int chosen = index >= 0 && index < entries().size() ? index : -1;
-    if (chosen == m_stage2Chosen)
-        return;
-    m_stage2Chosen = chosen;
-    m_stage2ChosenText = entries().value(chosen);
-    Q_EMIT changed();
+    setChoice(index, &m_stage2Chosen, &m_stage2ChosenText);
 }
 
 void SubjectCommands::loadStage2(int row)

@@ -86,6 +86,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // A choice of the subject list: the index, -1 for an index outside the list, and its text.
+    void setChoice(int index, int *chosen, QString *chosenText);
     SubjectStore &m_store;
     Session::PictureSession &m_pictures;
     Session::Selection &m_selection;

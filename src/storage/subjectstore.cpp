@@ -124,34 +124,32 @@ FileResult<int> SubjectStore::AddOrActivateSubject(const QString &subject, int r
 
 FileResult<void> SubjectStore::DelSubject(int recordNumber)
 {
-    const Records::RecordFile file(m_path, SubjectsRec::size);
-    const auto bytes = file.read(recordNumber);
-    if (!bytes)
-        return Records::fail(bytes.error());
-    if (recordNumber >= m_table.size())
-        return Records::fail(beyondTable(m_path, recordNumber));
-    SubjectsRec record = SubjectsRec::fromBytes(*bytes);
-    record.SJDel = true;
-    const auto written = writeRecord(recordNumber, record);
-    if (!written)
-        return Records::fail(written.error());
-    m_table[recordNumber] = *written;
-    SortPointerSubj();
-    Q_EMIT subjectsChanged();
-    return {};
+    return changeRecord(recordNumber, [](SubjectsRec stored) {
+        stored.SJDel = true;
+        return stored;
+    });
 }
 
 FileResult<void> SubjectStore::EditSubject(int recordNumber, const QString &subject)
 {
+    return changeRecord(recordNumber, [this, &subject](const SubjectsRec &stored) {
+        SubjectsRec record = storedForm(subject);
+        record.SJDel = stored.SJDel;
+        return record;
+    });
+}
+
+FileResult<void> SubjectStore::changeRecord(int recordNumber,
+                                            const std::function<SubjectsRec(const SubjectsRec &)> &change)
+{
+    // The record as the file holds it, so a change never takes over a stale copy of the table.
     const Records::RecordFile file(m_path, SubjectsRec::size);
     const auto bytes = file.read(recordNumber);
     if (!bytes)
         return Records::fail(bytes.error());
     if (recordNumber >= m_table.size())
         return Records::fail(beyondTable(m_path, recordNumber));
-    SubjectsRec record = storedForm(subject);
-    record.SJDel = SubjectsRec::fromBytes(*bytes).SJDel;
-    const auto written = writeRecord(recordNumber, record);
+    const auto written = writeRecord(recordNumber, change(SubjectsRec::fromBytes(*bytes)));
     if (!written)
         return Records::fail(written.error());
     m_table[recordNumber] = *written;

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Platform {
 class Dialogs;
 }
@@ -83,6 +85,9 @@ private:
     Records::FileResult<void> ReadSubjIntoTable();
     void SortPointerSubj();
     Records::FileResult<SubjectsRec> writeRecord(int recordNumber, const SubjectsRec &record);
+    // Reads record recordNumber from the file, writes change(record) back and updates the table.
+    Records::FileResult<void> changeRecord(int recordNumber,
+                                           const std::function<SubjectsRec(const SubjectsRec &)> &change);
 
     QString m_path;
     Platform::Dialogs &m_dialogs;
