@@ -520,12 +520,16 @@ void MainWindow::storeWindowState() const
         stored.setValue(u"tableSplitter"_s, m_tableSplitter->saveState());
 }
 
+void MainWindow::applyStoredTheme()
+{
+    if (const int theme = m_application.themeChoice().current(); theme != 0)
+        QApplication::setPalette(themePalette(theme, m_desktopPalette));
+}
+
 void MainWindow::showForSession()
 {
     const App::WindowLayout &layout = m_application.windowLayout();
-    // The settings are read by now: the window takes the stored theme.
-    if (const int theme = m_application.themeChoice().current(); theme != 0)
-        QApplication::setPalette(themePalette(theme, m_desktopPalette));
+    applyStoredTheme();
     // Size, place and splitter as the user left them; a screen that asks for a maximised window
     // gets one all the same.
     restoreWindowState();

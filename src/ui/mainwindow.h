@@ -49,6 +49,8 @@ public:
     void showStatus(const QString &text, bool error, int seconds);
     // Shows the window as the settings and the screen ask.
     void showForSession();
+    // Once the program settings are read: the stored colour theme for every window to come.
+    void applyStoredTheme();
 
     // The menu bar built from the command table.
     MainMenus &menus() const { return *m_menus; }

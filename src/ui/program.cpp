@@ -75,6 +75,8 @@ int runProgram(int argc, char **argv)
     if (!program.start(folderArgument))
         return program.startupError().isEmpty() ? 0 : 1;
     // While storage management was never set up, its setup is offered before the window shows.
+    // The boxes before the main window already wear the chosen theme.
+    window.applyStoredTheme();
     if (program.storage().startupPrompt())
         window.runStorageSetup();
     if (dialogs.isEnding()) {
