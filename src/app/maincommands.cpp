@@ -31,7 +31,7 @@ MainCommands::MainCommands(Application &application, QObject *parent) : QObject(
 QList<MainMenu> MainCommands::menus()
 {
     // The thumbnail commands have a menu of their own between "&Edit" and "Ex&tra".
-    return {MainMenu::File, MainMenu::Subjects, MainMenu::Edit, MainMenu::Extra, MainMenu::AddTitleElements, MainMenu::Retitle,
+    return {MainMenu::File, MainMenu::Dictionary, MainMenu::Subjects, MainMenu::Edit, MainMenu::Extra, MainMenu::AddTitleElements, MainMenu::Retitle,
             MainMenu::Help};
 }
 
@@ -40,6 +40,8 @@ QString MainCommands::menuCaption(MainMenu menu)
     switch (menu) {
     case MainMenu::File:
         return text("&File");
+    case MainMenu::Dictionary:
+        return text("&Dictionary");
     case MainMenu::Subjects:
         return Storage::SubjectCommands::menuCaption();
     case MainMenu::Edit:
@@ -67,12 +69,19 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
                 {C::SelectByStrings, false, {}},
                 {C::ToggleStringMode, false, {C::ModeStartsWith, C::ModeContains}},
                 {C::MaintainStrings, false, {}},
-                {C::Close, true, {}}};
+                {C::ProgramOptions, true, {}},
+                {C::QuitSession, true, {}},
+                {C::Close, false, {}}};
+    case MainMenu::Dictionary:
+        return {{C::MakeStaticDictionary, false,
+                 {C::DictionaryFromClipboard, C::DictionaryOnLine, C::DictionaryFromFolder}},
+                {C::ClearActiveDictionary, true, {}},
+                {C::DictionaryOptions, true, {}}};
     case MainMenu::Subjects:
         return {{C::AssignSubject, false, {}}, {C::EraseSubject, false, {}}, {C::MaintainSubjects, false, {}}};
     case MainMenu::Edit:
         return {{C::EditAll, false, {}}, {C::EditOne, false, {}}, {C::JumpToEmpty, false, {}},
-                {C::EraseFreeText, true, {}}};
+                {C::FindReplace, true, {}}, {C::EraseFreeText, true, {}}};
     case MainMenu::Extra:
         return {{C::CopyCurrentTitle, false, {}}, {C::CutCharacters, false, {}}};
     case MainMenu::AddTitleElements:
@@ -127,6 +136,26 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{},
                 text("Add new strings you want to use for selection, remove selection strings and change selection "
                      "strings")};
+    case C::ProgramOptions:
+        return {{}, text("Set Program Options regarding messages and the Guide")};
+    case C::QuitSession:
+        return {{},
+                text("Use this option when you are done with this folder. Upon confirmation, pending changes will be "
+                     "lost!")};
+    case C::MakeStaticDictionary:
+        return {};
+    case C::DictionaryFromClipboard:
+        return {{}, text("Copy information from any source into the Static Dictionary")};
+    case C::DictionaryOnLine:
+        return {{}, text("Pick available dictionaries from the Mirelto web-site")};
+    case C::DictionaryFromFolder:
+        return {{}, text("Pick a folder with pictures containing a similar subject")};
+    case C::ClearActiveDictionary:
+        return {{}, text("This is the part of the dictionary containing the titles you supplied in this session")};
+    case C::DictionaryOptions:
+        return {{}, text("Set the maximum number of entries for the static dictionary to contain")};
+    case C::FindReplace:
+        return {{}, text("Find and replace strings in the provided descriptions (in the free text element)")};
     case C::Close:
         return {{}, text("Your work is automatically saved! You can resume the session for this folder at any time")};
     case C::AssignSubject:
@@ -209,8 +238,26 @@ QString MainCommands::caption(MainCommand command) const
         return selection.modeMenuCaption(false);
     case C::MaintainStrings:
         return text("&Maintain selection strings");
+    case C::ProgramOptions:
+        return text("&Program Options");
+    case C::QuitSession:
+        return text("&Quit session/Remove workfiles");
     case C::Close:
         return text("&Close Mirelto");
+    case C::MakeStaticDictionary:
+        return text("Ma&ke Static Dictionary from...");
+    case C::DictionaryFromClipboard:
+        return text("Mirelto Clipboard");
+    case C::DictionaryOnLine:
+        return text("Dictionary On-Line");
+    case C::DictionaryFromFolder:
+        return text("Folder(s)");
+    case C::ClearActiveDictionary:
+        return text("C&lear Active Dictionary");
+    case C::DictionaryOptions:
+        return text("Dictio&nary Options");
+    case C::FindReplace:
+        return text("&Find/Replace");
     case C::AssignSubject:
         return Storage::SubjectCommands::assignMenuCaption();
     case C::EraseSubject:
@@ -301,6 +348,23 @@ bool MainCommands::isEnabled(MainCommand command) const
         return workflow.isEnabled(Command::JumpToEmpty);
     case C::EraseFreeText:
         return workflow.isEnabled(Command::EraseFreeText);
+    case C::FindReplace:
+        return workflow.isEnabled(Command::FindReplace);
+    case C::MakeStaticDictionary:
+    case C::DictionaryFromClipboard:
+    case C::DictionaryOnLine:
+    case C::DictionaryFromFolder:
+    case C::ClearActiveDictionary:
+    case C::DictionaryOptions:
+        // While a free text is edited, Alt+D belongs to the editor's delete mark; the stage-2
+        // panel has buttons of its own for the dictionary builds.
+        if (workflow.isEnabled(Command::EditLine))
+            return false;
+        return workflow.stage() != Session::Stage::Retitling;
+    case C::ProgramOptions:
+    case C::QuitSession:
+        // The dictionaries and the work files are not touched while pictures are being retitled.
+        return workflow.stage() != Session::Stage::Retitling;
     case C::CopyCurrentTitle:
         return workflow.isEnabled(Command::CopyCurrentTitle);
     case C::CutCharacters:
@@ -486,12 +550,23 @@ void MainCommands::run(MainCommand command)
     case C::SelectPictures:
     case C::ToggleStringMode:
     case C::Numbering:
+    case C::MakeStaticDictionary:
         // Submenus carry no command of their own.
+        return;
+    case C::DictionaryOnLine:
+        // Shown for its hint; there is nothing to fetch.
         return;
     case C::SetupStorage:
     case C::CreateGroupFolder:
     case C::MaintainStrings:
     case C::MaintainSubjects:
+    case C::ProgramOptions:
+    case C::QuitSession:
+    case C::DictionaryFromClipboard:
+    case C::DictionaryFromFolder:
+    case C::ClearActiveDictionary:
+    case C::DictionaryOptions:
+    case C::FindReplace:
     case C::Close:
     case C::CutCharacters:
     case C::ExifTags:

@@ -27,7 +27,16 @@ enum class MainCommand {
     ModeStartsWith,
     ModeContains,
     MaintainStrings,
+    ProgramOptions,
+    QuitSession,
     Close,
+    // "&Dictionary"
+    MakeStaticDictionary,
+    DictionaryFromClipboard,
+    DictionaryOnLine,
+    DictionaryFromFolder,
+    ClearActiveDictionary,
+    DictionaryOptions,
     // "&Subjects"
     AssignSubject,
     EraseSubject,
@@ -36,6 +45,7 @@ enum class MainCommand {
     EditAll,
     EditOne,
     JumpToEmpty,
+    FindReplace,
     EraseFreeText,
     // "Ex&tra"
     CopyCurrentTitle,
@@ -62,7 +72,7 @@ enum class MainCommand {
     About,
 };
 
-enum class MainMenu { File, Subjects, Edit, Extra, AddTitleElements, Retitle, Help };
+enum class MainMenu { File, Dictionary, Subjects, Edit, Extra, AddTitleElements, Retitle, Help };
 
 // One entry of a menu: a command, or a submenu with its items.
 struct MenuEntry

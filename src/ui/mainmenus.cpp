@@ -28,6 +28,8 @@ QString objectNameOf(MainMenu menu)
     switch (menu) {
     case MainMenu::File:
         return u"fileMenu"_s;
+    case MainMenu::Dictionary:
+        return u"dictionaryMenu"_s;
     case MainMenu::Subjects:
         return u"subjectsMenu"_s;
     case MainMenu::Edit:

@@ -138,6 +138,15 @@ void MainWindow::runCommand(MainCommand command)
     case MainCommand::TestAndPreview:
         Q_EMIT testAndPreviewRequested();
         return;
+    case MainCommand::ProgramOptions:
+    case MainCommand::QuitSession:
+    case MainCommand::DictionaryFromClipboard:
+    case MainCommand::DictionaryFromFolder:
+    case MainCommand::ClearActiveDictionary:
+    case MainCommand::DictionaryOptions:
+    case MainCommand::FindReplace:
+        // Not carried out yet.
+        return;
     default:
         // The core carries out the others.
         m_menus->commands().run(command);

@@ -55,7 +55,7 @@ void MainMenusTest::menusTakeTheirStateWhenTheyOpen()
         if (action->isVisible())
             titles.append(action->text());
     }
-    QCOMPARE(titles, (QStringList{u"&File"_s, u"&Edit"_s, u"&View"_s, u"Ex&tra"_s, u"&Add title elements"_s, u"&Retitle"_s,
+    QCOMPARE(titles, (QStringList{u"&File"_s, u"&Dictionary"_s, u"&Edit"_s, u"&View"_s, u"Ex&tra"_s, u"&Add title elements"_s, u"&Retitle"_s,
                                   u"&Help"_s}));
 
     Ui::MainMenus &menus = program.window.menus();
