@@ -97,6 +97,7 @@ DictionaryStore::DictionaryStore(const QString &workFolder, Settings::ProgramSet
       m_programSettings(programSettings),
       m_dialogs(dialogs),
       m_programVersion(programVersion),
+      m_staticCache(workFolder + u"LoadedDic.idx"_s),
       m_active(activeCapacity),
       m_static(staticCapacity)
 {
@@ -134,7 +135,21 @@ bool DictionaryStore::MakeDic(const QString &folder, DicIndex i_old_new)
 {
     bool done = true;
     if (m_buildMode == BuildMode::Read) {
+        std::optional<StaticCache::Source> source;
+        if (i_old_new == DicIndex::Static) {
+            source = StaticCache::sourceOf(dictionaryPath(DicIndex::Static));
+            if (restoreStatic(source)) {
+                ShowEntries();
+                Q_EMIT progressShown(QString());
+                return true;
+            }
+        }
         done = load(i_old_new);
+        if (done && source) {
+            finishBuild(i_old_new);
+            m_staticCache.store(*source, m_static);
+            return true;
+        }
     } else {
         // Only the Static dictionary is built from a folder.
         if (i_old_new != DicIndex::Static)
@@ -150,6 +165,26 @@ bool DictionaryStore::MakeDic(const QString &folder, DicIndex i_old_new)
     }
     finishBuild(i_old_new);
     return done;
+}
+
+bool DictionaryStore::restoreStatic(const std::optional<StaticCache::Source> &source)
+{
+    // A table made from the records alone: nothing may have been listed before the load.
+    if (!source || !m_static.nothingListed())
+        return false;
+    InitStaticDic();
+    int entries = 0;
+    if (!m_staticCache.restore(*source, m_static, &entries))
+        return false;
+    m_staticCount += entries;
+    return true;
+}
+
+void DictionaryStore::refreshStaticCache()
+{
+    DictionaryStore fresh(m_workFolder, m_programSettings, m_dialogs, m_programVersion);
+    fresh.setBuildMode(BuildMode::Read);
+    fresh.MakeDic(QString(), DicIndex::Static);
 }
 
 bool DictionaryStore::load(DicIndex i_old_new)
@@ -248,6 +283,7 @@ bool DictionaryStore::InitStaticDic()
 
 void DictionaryStore::closeStaticDic()
 {
+    const bool written = m_staticFile || m_staticReplacement;
     if (m_staticFile && !m_staticFile->flush())
         report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
                          m_staticFile->errorString()});
@@ -258,6 +294,8 @@ void DictionaryStore::closeStaticDic()
         m_staticReplacement.reset();
     }
     m_staticFileFailed = false;
+    if (written)
+        refreshStaticCache();
 }
 
 void DictionaryStore::InitActiveDictionary()
@@ -573,6 +611,7 @@ bool DictionaryStore::SaveActDicContents(int ActDicAction, const QStringList &pi
     m_staticCount = ActDicAction == 1 ? m_activeCount : m_staticCount + m_activeCount;
     m_activeCount = 0;
     ShowEntries();
+    refreshStaticCache();
     return true;
 }
 

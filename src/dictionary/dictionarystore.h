@@ -3,6 +3,7 @@
 #include "dictionary/completionsource.h"
 #include "dictionary/contexttable.h"
 #include "dictionary/entrytable.h"
+#include "dictionary/staticcache.h"
 
 #include "records/fileerror.h"
 
@@ -156,6 +157,12 @@ private:
     EntryTable &tableOf(DicIndex i_old_new) { return i_old_new == DicIndex::Active ? m_active : m_static; }
     ContextTable &contextOf(DicIndex TypeD) { return TypeD == DicIndex::Active ? m_activeContext : m_staticContext; }
     bool load(DicIndex i_old_new);
+    // The Static dictionary from the copy the last load kept; false when there is none for the
+    // file as it is now.
+    bool restoreStatic(const std::optional<StaticCache::Source> &source);
+    // After the program changed LoadedDic.dat: loads it afresh, apart from the table in use, so
+    // that the next start-up finds its copy.
+    void refreshStaticCache();
     Records::FileResult<void> loadContext(DicIndex TypeD);
     void finishBuild(DicIndex i_old_new);
     void report(const Records::FileError &error);
@@ -168,6 +175,7 @@ private:
     Settings::ProgramSettings &m_programSettings;
     Platform::Dialogs &m_dialogs;
     QString m_programVersion;
+    StaticCache m_staticCache;
     FolderScan m_folderScan;
     std::function<void()> m_yield;
 

@@ -22,6 +22,7 @@ EntryTable::EntryTable(int initialCapacity)
 
 void EntryTable::clearEntries(int capacity)
 {
+    listEntries();
     m_entries = {};
     m_entries.reserve(size_t(capacity));
 }
@@ -34,18 +35,37 @@ int EntryTable::append(const QString &text)
 
 bool EntryTable::listed(const QString &text)
 {
-    // Texts are kept apart by length, as the list always did; each length has its own set.
-    const qsizetype length = std::clamp<qsizetype>(text.size(), 1, lengthBuckets);
-    QSet<QString> &bucket = m_listed[size_t(length - 1)];
-    const qsizetype before = bucket.size();
-    bucket.insert(text);
-    return bucket.size() == before;
+    listEntries();
+    const qsizetype before = m_listed.size();
+    m_listed.insert(text);
+    return m_listed.size() == before;
 }
 
 void EntryTable::clearListed()
 {
-    for (QSet<QString> &bucket : m_listed)
-        bucket.clear();
+    m_listed.clear();
+    m_entriesListed = false;
+}
+
+void EntryTable::listEntries()
+{
+    if (!m_entriesListed)
+        return;
+    m_entriesListed = false;
+    m_listed.reserve(qsizetype(m_entries.size()));
+    for (const DicTitleRec &entry : m_entries)
+        m_listed.insert(entry.DicTitle);
+}
+
+void EntryTable::restore(std::vector<DicTitleRec> entries, std::array<std::vector<qint32>, indexBuckets> buckets)
+{
+    m_entries = std::move(entries);
+    for (size_t number = 0; number < m_buckets.size(); ++number) {
+        m_buckets[number].numbers = std::move(buckets[number]);
+        m_buckets[number].sorted = m_buckets[number].numbers.size();
+    }
+    m_listed.clear();
+    m_entriesListed = true;
 }
 
 void EntryTable::clearIndex()
@@ -75,7 +95,20 @@ void EntryTable::sortIndex()
 {
     // A stable sort gives exactly the order of exchanging neighbours whose left key is strictly
     // greater, without its quadratic cost; the part already sorted is merged with the new one.
-    const auto keyLess = [this](qint32 a, qint32 b) {
+    // The first four code units of each key, packed in one number, decide most comparisons.
+    std::vector<quint64> heads(m_entries.size());
+    for (size_t number = 0; number < m_entries.size(); ++number) {
+        const QString &key = m_entries[number].DicTitleLow;
+        quint64 head = 0;
+        for (qsizetype i = 0; i < 4; ++i)
+            head = (head << 16) | (i < key.size() ? key.at(i).unicode() : 0u);
+        heads[number] = head;
+    }
+    const auto keyLess = [this, &heads](qint32 a, qint32 b) {
+        const quint64 headA = heads[size_t(a)];
+        const quint64 headB = heads[size_t(b)];
+        if (headA != headB)
+            return headA < headB;
         return QStringView(m_entries[size_t(a)].DicTitleLow).compare(m_entries[size_t(b)].DicTitleLow) < 0;
     };
     for (IndexBucket &bucket : m_buckets) {

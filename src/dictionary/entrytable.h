@@ -21,7 +21,6 @@ class EntryTable final
 {
 public:
     static constexpr int indexBuckets = 37;
-    static constexpr int lengthBuckets = 75;
 
     explicit EntryTable(int initialCapacity);
 
@@ -41,6 +40,11 @@ public:
 
     // Empties the 37 index buckets.
     void clearIndex();
+    // Takes over a table as a load left it before: the entries and the sorted buckets. Every
+    // entry counts as listed, as it was when it was added.
+    void restore(std::vector<DicTitleRec> entries, std::array<std::vector<qint32>, indexBuckets> buckets);
+    // Whether no text is listed yet.
+    bool nothingListed() const { return m_listed.isEmpty() && !m_entriesListed; }
     // Appends the entries from number first to the highest one to their buckets, unsorted.
     void index(int first);
     // Brings every bucket into ascending order of comparison key; entries with equal keys keep
@@ -60,8 +64,14 @@ private:
         size_t sorted = 0;
     };
 
+    // Lists the entries of a restored table, at the first duplicate check that needs them.
+    void listEntries();
+
     std::vector<DicTitleRec> m_entries;
-    std::array<QSet<QString>, lengthBuckets> m_listed;
+    // One set holds what the length buckets held apart: texts of different lengths never match.
+    QSet<QString> m_listed;
+    // The entries are listed but not yet in m_listed.
+    bool m_entriesListed = false;
     std::array<IndexBucket, indexBuckets> m_buckets;
 };
 

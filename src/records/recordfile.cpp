@@ -331,12 +331,13 @@ bool AtomicFile::flushBuffer()
     return m_error == 0;
 }
 
-FileResult<void> AtomicFile::commit()
+FileResult<void> AtomicFile::commit(Durability durability)
 {
     if (m_handle < 0)
         return fail(writeFailed(m_path, m_error != 0 ? m_error : EBADF));
     int error = flushBuffer() ? 0 : m_error;
-    if (error == 0 && (simulatedFailureAt(WriteStep::Sync) || ::fsync(m_handle) != 0))
+    if (error == 0 && durability == Durability::Synced
+        && (simulatedFailureAt(WriteStep::Sync) || ::fsync(m_handle) != 0))
         error = errno;
     if (::close(m_handle) != 0 && error == 0)
         error = errno;
@@ -350,7 +351,8 @@ FileResult<void> AtomicFile::commit()
         m_error = error;
         return fail(writeFailed(m_path, error));
     }
-    syncFolderOf(m_path);
+    if (durability == Durability::Synced)
+        syncFolderOf(m_path);
     return {};
 }
 

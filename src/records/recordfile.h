@@ -74,7 +74,10 @@ public:
     const QString &path() const { return m_path; }
     FileResult<void> open();
     FileResult<void> write(QByteArrayView bytes);
-    FileResult<void> commit();
+    // Whether commit() waits until the bytes are on the disk: a file that can be made again, such
+    // as a copy kept for speed, need not wait.
+    enum class Durability { Synced, Unsynced };
+    FileResult<void> commit(Durability durability = Durability::Synced);
     void cancel();
 
 private:
