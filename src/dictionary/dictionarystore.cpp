@@ -283,17 +283,23 @@ bool DictionaryStore::InitStaticDic()
 
 void DictionaryStore::closeStaticDic()
 {
-    const bool written = m_staticFile || m_staticReplacement;
-    if (m_staticFile && !m_staticFile->flush())
-        report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
-                         m_staticFile->errorString()});
+    bool written = false;
+    if (m_staticFile) {
+        written = m_staticFile->flush();
+        if (!written)
+            report(FileError{FileError::Code::WriteFailed, dictionaryPath(DicIndex::Static), -1,
+                             m_staticFile->errorString()});
+    }
     m_staticFile.reset();
     if (m_staticReplacement) {
-        if (auto committed = m_staticReplacement->commit(); !committed)
+        auto committed = m_staticReplacement->commit();
+        written = bool(committed);
+        if (!committed)
             report(committed.error());
         m_staticReplacement.reset();
     }
     m_staticFileFailed = false;
+    // The kept table of a file that did not change still holds.
     if (written)
         refreshStaticCache();
 }
