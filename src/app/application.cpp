@@ -1,10 +1,10 @@
 #include "app/application.h"
 
+#include "app/folderfinish.h"
+#include "app/infomessages.h"
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
-
-#include "app/infomessages.h"
 
 #include "compose/changedprefixsuffix.h"
 #include "compose/datetimesettingsmodel.h"
@@ -141,6 +141,8 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     m_dictionaries = std::make_unique<Dictionary::DictionaryStore>(m_locations.workFolder, *m_programSettings, dialogs,
                                                                    Platform::programVersion());
     m_dictionaries->setYield(yield);
+    m_folderFinish = std::make_unique<FolderFinish>(*m_pictures, *m_dictionaries, *m_programSettings, dialogs);
+    m_folderFinish->setServiceEvents(yield);
     Retitle::RetitleHooks retitleHooks;
     retitleHooks.yield = yield;
     retitleHooks.confirmedFreeText = [this](const QString &freeText) {
@@ -616,13 +618,6 @@ Application::FolderChoice Application::chooseFolder(const QString &folderArgumen
     }
 }
 
-void Application::removeFolderWorkFiles()
-{
-    for (const QString &name : {u"MrlActiveDic.dat"_s, u"MrlAContextDic.dat"_s, u"MrlSGTitle2.dat"_s,
-                                u"MrlSessionSet.dat"_s, u"PicNewFolder.dat"_s})
-        QFile::remove(m_pictures->folderFile(name));
-}
-
 bool Application::start(const QString &folderArgument)
 {
     m_startedWithFolder = !folderArgument.isEmpty();
@@ -638,7 +633,7 @@ bool Application::start(const QString &folderArgument)
             open = false;
         }
         if (open && m_pictures->rowCount() == 0) {
-            removeFolderWorkFiles();
+            m_folderFinish->RemoveWorkFiles(false);
             m_startupError =
                 text(336, "No pictures found in folder of types that Mirelto supports, choose a different folder");
             open = false;
@@ -696,14 +691,28 @@ void Application::close()
     if (!m_sessionOpen)
         return;
     m_selection->CBSelectExit();
-    // The guide window is not part of this program, so the session's guide is closed.
-    m_sessionSettings->folderRec().guideTopic = -1;
-    if (auto written = m_sessionSettings->UpdateFSession_Local(storageSetup()); !written)
-        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(written.error()),
-                          Platform::Severity::Error});
+    if (!m_workFilesRemoved) {
+        // The guide window is not part of this program, so the session's guide is closed.
+        m_sessionSettings->folderRec().guideTopic = -1;
+        if (auto written = m_sessionSettings->UpdateFSession_Local(storageSetup()); !written)
+            m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(written.error()),
+                              Platform::Severity::Error});
+    }
+    // After a retitle run the user is asked whether the folder is done; the quit command has
+    // asked already.
+    if (!m_quitCommand && !m_workFilesRemoved && m_retitler->hasRetitled())
+        m_workFilesRemoved = m_folderFinish->ShowForm8(false);
     if (Platform::FolderMenu::isRegistered())
         RunForm6Message(InfoMessage::AnotherWayToStart);
     m_sessionOpen = false;
+}
+
+void Application::quitSession()
+{
+    if (!m_sessionOpen || m_quitCommand)
+        return;
+    m_quitCommand = true;
+    m_workFilesRemoved = m_folderFinish->ShowForm8(true);
 }
 
 bool Application::RunForm6Message(int number)

@@ -64,6 +64,7 @@ class EditLine;
 
 namespace App {
 
+class FolderFinish;
 class StorageManagement;
 class ThemeChoice;
 class TitleExample;
@@ -126,8 +127,14 @@ public:
     // Another copy of the program was started on folder (empty: on none) and ended, since this
     // one runs: when it named another folder than this one's, the user is told this one goes on.
     void anotherLaunch(const QString &folder);
-    // Closing the main window.
+    // Closing the main window; after a retitle run the user is asked whether the folder is done.
     void close();
+    // "&Quit session/Remove workfiles": asks whether the folder is done; the main window closes
+    // afterwards, whatever the answer.
+    void quitSession();
+    // Whether the folder's work files are gone: nothing of the session is written any more.
+    bool workFilesRemoved() const { return m_workFilesRemoved; }
+    FolderFinish &folderFinish() { return *m_folderFinish; }
 
     // RunForm6Message: shows information message number unless the user switched it off; false
     // only when the user chose Cancel.
@@ -203,7 +210,6 @@ private:
     void createStage2();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
-    void removeFolderWorkFiles();
 
     Locations m_locations;
     Machine m_machine;
@@ -218,6 +224,7 @@ private:
     std::unique_ptr<Session::PictureSession> m_pictures;
     std::unique_ptr<Session::Selection> m_selection;
     std::unique_ptr<Dictionary::DictionaryStore> m_dictionaries;
+    std::unique_ptr<FolderFinish> m_folderFinish;
     std::unique_ptr<Session::StageWorkflow> m_workflow;
     std::unique_ptr<Session::StageGuide> m_stageGuide;
     std::unique_ptr<TitleExample> m_titleExample;
@@ -244,6 +251,8 @@ private:
     QString m_folder;
     bool m_startedWithFolder = false;
     bool m_sessionOpen = false;
+    bool m_quitCommand = false;
+    bool m_workFilesRemoved = false;
 };
 
 } // namespace App

@@ -6,6 +6,7 @@
 #include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
 #include "compose/titlesettingsmodel.h"
+#include "dictionary/dictionarystore.h"
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
@@ -556,15 +557,21 @@ void MainCommands::run(MainCommand command)
     case C::DictionaryOnLine:
         // Shown for its hint; there is nothing to fetch.
         return;
+    case C::ClearActiveDictionary:
+        m_application.dictionaries().ClearActiveDictionary();
+        return;
+    case C::QuitSession:
+        // The window closes whatever the answer; the question is not asked again.
+        m_application.quitSession();
+        Q_EMIT shellCommandRequested(C::Close);
+        return;
     case C::SetupStorage:
     case C::CreateGroupFolder:
     case C::MaintainStrings:
     case C::MaintainSubjects:
     case C::ProgramOptions:
-    case C::QuitSession:
     case C::DictionaryFromClipboard:
     case C::DictionaryFromFolder:
-    case C::ClearActiveDictionary:
     case C::DictionaryOptions:
     case C::FindReplace:
     case C::Close:

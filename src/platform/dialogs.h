@@ -27,24 +27,39 @@ struct Question
     QStringList lines;
     QStringList buttons;
     int defaultButton = 0;
-    // The button that closing the dialog by the window manager or Escape stands for.
+    // The button that closing the dialog by the window manager or Escape stands for; -1 for a
+    // box that only its buttons close.
     int escapeButton = 0;
     QString checkBoxCaption;
     bool checkBoxChecked = true;
+    bool checkBoxEnabled = true;
+    // The check box's tooltip; empty for none.
+    QString checkBoxHint;
+    // A warning set apart below the text, under its own header; empty for none.
+    QString warningHeader;
+    QStringList warningLines;
+    // A choice of one of several items, under its caption; empty for none.
+    QString choiceCaption;
+    QStringList choices;
+    int choice = -1;
     Severity severity = Severity::Information;
 };
 
 struct Answer
 {
+    // The button chosen; -1 when a box that only its buttons close was closed all the same (the
+    // program is being ended).
     int button = 0;
     bool checkBoxChecked = true;
+    int choice = -1;
 };
 
 // The answer that keeps everything: the escape button, which stands for closing the box, with the
-// check box as offered. A question asked while the program is being ended gets it unasked.
+// check box and choice as offered. A question asked while the program is being ended gets it
+// unasked.
 inline Answer keepEverything(const Question &question)
 {
-    return {question.escapeButton, question.checkBoxChecked};
+    return {question.escapeButton, question.checkBoxChecked, question.choice};
 }
 
 enum class Sound { None, Error, Success };

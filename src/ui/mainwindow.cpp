@@ -29,6 +29,7 @@
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "compose/datetimesettingsmodel.h"
+#include "dictionary/dictionarystore.h"
 #include "compose/daynamemodel.h"
 #include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
@@ -127,6 +128,18 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_countLabel->setMinimumWidth(90);
     m_countLabel->setAlignment(Qt::AlignCenter);
     m_countLabel->setFrameShape(QFrame::StyledPanel);
+    // The entry counts of the dictionaries, and the progress of a dictionary build in the message
+    // panel.
+    auto *entries = new QLabel(m_application.dictionaries().entriesText());
+    entries->setObjectName(u"dictionaryEntries"_s);
+    entries->setFrameShape(QFrame::StyledPanel);
+    statusBar()->addPermanentWidget(entries);
+    connect(&m_application.dictionaries(), &Dictionary::DictionaryStore::entriesShown, entries, &QLabel::setText);
+    connect(&m_application.dictionaries(), &Dictionary::DictionaryStore::progressShown, this, [this](const QString &text) {
+        m_statusTimer->stop();
+        m_statusLabel->setText(text);
+        m_statusLabel->repaint();
+    });
     statusBar()->addPermanentWidget(m_countLabel);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);

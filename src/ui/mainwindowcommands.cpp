@@ -139,10 +139,8 @@ void MainWindow::runCommand(MainCommand command)
         Q_EMIT testAndPreviewRequested();
         return;
     case MainCommand::ProgramOptions:
-    case MainCommand::QuitSession:
     case MainCommand::DictionaryFromClipboard:
     case MainCommand::DictionaryFromFolder:
-    case MainCommand::ClearActiveDictionary:
     case MainCommand::DictionaryOptions:
     case MainCommand::FindReplace:
         // Not carried out yet.

@@ -1,7 +1,10 @@
 #include "ui/messagedialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,9 +55,33 @@ MessageDialog::MessageDialog(const Platform::Question &question, QWidget *parent
     texts->addWidget(lines);
     body->addLayout(texts, 1);
     layout->addLayout(body);
+    if (!question.warningLines.isEmpty()) {
+        auto *warning = new QGroupBox(question.warningHeader);
+        warning->setObjectName(QStringLiteral("warning"));
+        auto *warningLayout = new QVBoxLayout(warning);
+        auto *warningText = new QLabel(question.warningLines.join(QLatin1Char('\n')));
+        warningText->setTextFormat(Qt::PlainText);
+        warningText->setWordWrap(true);
+        warningLayout->addWidget(warningText);
+        layout->addWidget(warning);
+    }
+    if (!question.choices.isEmpty()) {
+        auto *choices = new QGroupBox(question.choiceCaption);
+        auto *choicesLayout = new QVBoxLayout(choices);
+        m_choices = new QButtonGroup(this);
+        for (int i = 0; i < question.choices.size(); ++i) {
+            auto *item = new QRadioButton(question.choices.at(i));
+            item->setChecked(i == question.choice);
+            m_choices->addButton(item, i);
+            choicesLayout->addWidget(item);
+        }
+        layout->addWidget(choices);
+    }
     if (!question.checkBoxCaption.isEmpty()) {
         m_checkBox = new QCheckBox(question.checkBoxCaption);
         m_checkBox->setChecked(question.checkBoxChecked);
+        m_checkBox->setEnabled(question.checkBoxEnabled);
+        m_checkBox->setToolTip(question.checkBoxHint);
         layout->addWidget(m_checkBox);
     }
     auto *buttons = new QDialogButtonBox;
@@ -74,13 +101,23 @@ MessageDialog::MessageDialog(const Platform::Question &question, QWidget *parent
 
 void MessageDialog::reject()
 {
+    // A box that only its buttons close ignores Escape and the window's close button.
+    if (m_question.escapeButton < 0)
+        return;
     m_chosen = m_question.escapeButton;
     QDialog::reject();
 }
 
+void MessageDialog::end()
+{
+    m_chosen = m_question.escapeButton;
+    QDialog::done(QDialog::Rejected);
+}
+
 Platform::Answer MessageDialog::answer() const
 {
-    return {m_chosen < 0 ? m_question.escapeButton : m_chosen, m_checkBox ? m_checkBox->isChecked() : true};
+    return {m_chosen < 0 ? m_question.escapeButton : m_chosen, m_checkBox ? m_checkBox->isChecked() : true,
+            m_choices ? m_choices->checkedId() : m_question.choice};
 }
 
 } // namespace Ui

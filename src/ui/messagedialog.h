@@ -4,12 +4,13 @@
 
 #include <QDialog>
 
+class QButtonGroup;
 class QCheckBox;
 
 namespace Ui {
 
-// A question of the core: header, lines, an optional "show next time" check box and a row of
-// buttons; exec() returns the index of the button chosen.
+// A question of the core: header, lines, an optional warning, an optional choice of one item, an
+// optional check box and a row of buttons; exec() returns the index of the button chosen.
 class MessageDialog final : public QDialog
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
     explicit MessageDialog(const Platform::Question &question, QWidget *parent = nullptr);
 
     Platform::Answer answer() const;
+    // Closes the box even where only its buttons may: the program is being ended.
+    void end();
 
 protected:
     void reject() override;
@@ -25,6 +28,7 @@ protected:
 private:
     Platform::Question m_question;
     QCheckBox *m_checkBox = nullptr;
+    QButtonGroup *m_choices = nullptr;
     int m_chosen = -1;
 };
 

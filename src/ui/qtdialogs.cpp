@@ -80,7 +80,9 @@ void QtDialogs::endAll()
         if (closed.contains(modal))
             break;
         closed.append(modal);
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
+        if (auto *message = qobject_cast<MessageDialog *>(modal))
+            message->end();
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         else
             modal->close();
