@@ -172,7 +172,14 @@ FindReplaceDialog::FindReplaceDialog(FindReplace &model, std::function<void()> e
     connect(m_replace, &QLineEdit::returnPressed, &m_model, &FindReplace::replaceByEnter);
     connect(m_ignoreCase, &QCheckBox::toggled, this, [this](bool on) { m_model.setIgnoreCase(on); });
     connect(m_findButton, &QPushButton::clicked, &m_model, &FindReplace::find);
-    connect(m_replaceOne, &QPushButton::clicked, this, [this] { m_model.replace(true); });
+    connect(m_replaceOne, &QPushButton::clicked, this, [this] {
+        // Each "Replace ?" opens beside its hit, so the hit stays in view.
+        qApp->installEventFilter(this);
+        m_placeQuestions = true;
+        m_model.replace(true);
+        m_placeQuestions = false;
+        qApp->removeEventFilter(this);
+    });
     connect(m_replaceAll, &QPushButton::clicked, this, [this] { m_model.replace(false); });
     connect(m_editMode, &QPushButton::clicked, &m_model, &FindReplace::openEditor);
     connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
@@ -285,6 +292,25 @@ void FindReplaceDialog::placeEditor()
     m_editor->raise();
 }
 
+void FindReplaceDialog::placeQuestion(QWidget *question) const
+{
+    QTextCursor start = m_area->textCursor();
+    start.setPosition(start.selectionStart());
+    const QRect caret = m_area->cursorRect(start);
+    const QRect hit(m_area->viewport()->mapToGlobal(caret.topLeft()), caret.size());
+    const QScreen *display = screen();
+    if (!display)
+        return;
+    const QRect available = display->availableGeometry();
+    const QSize size = question->sizeHint().expandedTo(question->size());
+    const int gap = hit.height() / 2;
+    int y = hit.bottom() + gap;
+    if (y + size.height() > available.bottom())
+        y = hit.top() - gap - size.height();
+    const int x = qBound(available.left(), hit.left(), available.right() - size.width());
+    question->move(x, qMax(available.top(), y));
+}
+
 void FindReplaceDialog::showMessages()
 {
     const QPalette &colours = palette();
@@ -332,6 +358,12 @@ void FindReplaceDialog::showHelp()
 bool FindReplaceDialog::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (m_placeQuestions && type == QEvent::Show) {
+        auto *question = qobject_cast<QDialog *>(watched);
+        if (question && question != this && question->isWindow())
+            placeQuestion(question);
+        return false;
+    }
     if (watched == m_editor) {
         if (type == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);

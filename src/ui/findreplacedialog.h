@@ -40,6 +40,7 @@ private:
     void refresh();
     void showMessages();
     void placeEditor();
+    void placeQuestion(QWidget *question) const;
     void focus(int target);
     void showHelp();
     int areaLine() const;
@@ -64,6 +65,7 @@ private:
     QuickStartWindow *m_quickStart = nullptr;
     QStringList m_shownLines;
     bool m_placed = false;
+    bool m_placeQuestions = false;
 };
 
 // Carries out the command "&Find/Replace" of the open folder with the dialog over parent.
