@@ -4,6 +4,7 @@
 
 #include "ui/datetimepanel.h"
 #include "ui/elementorderview.h"
+#include "ui/findreplacedialog.h"
 #include "ui/finalstagepanel.h"
 #include "ui/folderuniquedialog.h"
 #include "ui/groupfolderdialog.h"
@@ -138,11 +139,13 @@ void MainWindow::runCommand(MainCommand command)
     case MainCommand::TestAndPreview:
         Q_EMIT testAndPreviewRequested();
         return;
+    case MainCommand::FindReplace:
+        findAndReplace(m_application, this);
+        return;
     case MainCommand::ProgramOptions:
     case MainCommand::DictionaryFromClipboard:
     case MainCommand::DictionaryFromFolder:
     case MainCommand::DictionaryOptions:
-    case MainCommand::FindReplace:
         // Not carried out yet.
         return;
     default:

@@ -2,6 +2,7 @@
 
 #include "ui/cutcharactersdialog.h"
 #include "ui/editarea.h"
+#include "ui/findreplacedialog.h"
 
 #include "app/application.h"
 #include "compose/inputrules.h"
@@ -9,6 +10,7 @@
 #include "compose/picsuffixlist.h"
 #include "l10n/text.h"
 #include "session/cutcharacters.h"
+#include "session/findreplacecommand.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/stageworkflow.h"
@@ -64,6 +66,11 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     m_erase->setToolTip(FreeTextEditor::eraseHint());
     bulk->addWidget(m_copyOld);
     bulk->addWidget(m_strip);
+    m_findReplace = new QToolButton;
+    m_findReplace->setObjectName(u"findReplace"_s);
+    m_findReplace->setText(u"\u21c4"_s);
+    m_findReplace->setToolTip(Session::FindReplaceCommand::hint());
+    bulk->addWidget(m_findReplace);
     bulk->addWidget(m_erase);
     layout->addLayout(bulk);
 
@@ -122,6 +129,7 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     connect(m_copyOld, &QPushButton::clicked, &editor, &FreeTextEditor::BtnCopyOldClick);
     connect(m_strip, &QPushButton::clicked, this, &Stage2Panel::cutCharacters);
     connect(m_erase, &QToolButton::clicked, &editor, &FreeTextEditor::SBUndoClick);
+    connect(m_findReplace, &QToolButton::clicked, this, [this] { findAndReplace(m_application, window()); });
     connect(m_delete, &QPushButton::clicked, &editor, &FreeTextEditor::BtnDeleteClick);
     connect(m_enter, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEnterClick);
     connect(m_jump, &QPushButton::clicked, &editor, &FreeTextEditor::BtnJumpEmptyClick);
@@ -211,6 +219,7 @@ void Stage2Panel::refresh()
     m_copyOld->setEnabled(workflow.isEnabled(Command::CopyCurrentTitle));
     m_strip->setEnabled(workflow.isEnabled(Command::CutCharacters));
     m_erase->setEnabled(workflow.isEnabled(Command::EraseFreeText));
+    m_findReplace->setEnabled(workflow.isEnabled(Command::FindReplace));
 
     m_area->setVisible(editor.isActive());
     m_area->setEnabled(workflow.isEnabled(Command::EditLine));

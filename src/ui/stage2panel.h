@@ -50,6 +50,7 @@ private:
     QPushButton *m_copyOld = nullptr;
     QPushButton *m_strip = nullptr;
     QToolButton *m_erase = nullptr;
+    QToolButton *m_findReplace = nullptr;
     QWidget *m_area = nullptr;
     QProgressBar *m_progress = nullptr;
     EditArea *m_editArea = nullptr;

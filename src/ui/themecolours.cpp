@@ -34,6 +34,8 @@ QColor ThemeColours::text(Tint tint, const QPalette &palette)
         return dark ? QColor(0x8c, 0xb8, 0xff) : QColor(0x00, 0x00, 0xc0);
     case Tint::Success:
         return dark ? QColor(0x6c, 0xd8, 0x6c) : QColor(0x00, 0x7a, 0x00);
+    case Tint::Skipped:
+        return dark ? QColor(0xd6, 0x9c, 0xff) : QColor(0x80, 0x00, 0x80);
     case Tint::Faded:
         return palette.color(QPalette::Disabled, QPalette::Text);
     case Tint::Occurrence:

@@ -8,7 +8,7 @@ namespace Ui {
 
 // The few colours the window adds to its palette: errors, hints, marks and highlights. Each is
 // chosen for the palette's base colour, so light and dark themes both read well.
-enum class Tint { Error, Information, Success, Faded, ActiveEntry, Occurrence };
+enum class Tint { Error, Information, Success, Faded, ActiveEntry, Occurrence, Skipped };
 
 class ThemeColours final
 {

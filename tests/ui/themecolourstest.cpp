@@ -48,7 +48,7 @@ void ThemeColoursTest::readableOnLightAndDark()
     QFETCH(bool, dark);
     QCOMPARE(ThemeColours::isDark(palette), dark);
     const QColor base = palette.color(QPalette::Base);
-    for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success, Tint::ActiveEntry}) {
+    for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success, Tint::ActiveEntry, Tint::Skipped}) {
         const qreal ratio = ThemeColours::contrast(ThemeColours::text(tint, palette), base);
         QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("tint %1: %2").arg(int(tint)).arg(ratio)));
     }
@@ -76,7 +76,7 @@ void ThemeColoursTest::themesAreReadable()
         QVERIFY2(ThemeColours::contrast(palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight))
                      >= 4.5,
                  qPrintable(name));
-        for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success})
+        for (const Tint tint : {Tint::Error, Tint::Information, Tint::Success, Tint::Skipped})
             QVERIFY2(ThemeColours::contrast(ThemeColours::text(tint, palette), palette.color(QPalette::Base)) >= 4.5,
                      qPrintable(name + u'/' + QString::number(int(tint))));
         someDark = someDark || ThemeColours::isDark(palette);
