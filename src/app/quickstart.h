@@ -21,6 +21,8 @@ public:
     static QString section(WindowRegion region);
     // The section on stage 2, where the edit line's help points.
     static QString editingSection();
+    // The section on building the dictionaries and their options.
+    static QString dictionarySection();
     // Every section a caller may ask for.
     static QStringList sections();
     static QString windowCaption();
