@@ -41,13 +41,16 @@ std::unique_ptr<FolderBuildModel> DictionaryBuilding::folderModel() const
 }
 
 Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuildModel &model,
-                                                               const Session::FolderBuild::Service &service)
+                                                               const Session::FolderBuild::Service &service,
+                                                               const std::function<void()> &finished)
 {
     Dictionary::DictionaryStore &store = m_application.dictionaries();
     Q_EMIT store.entriesShown(u" . . . . . . . . . . . . . . . . . ."_s);
     const QString folder = model.folder();
     if (!QFileInfo(folder).isDir()) {
         store.ShowEntries();
+        if (finished)
+            finished();
         return {};
     }
     Settings::ProgramSettings &settings = m_application.programSettings();
@@ -60,6 +63,8 @@ Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuild
     build.setService(service);
     const Session::FolderBuildResult result =
         build.run(folder, model.replace() ? BuildMode::Replace : BuildMode::Add);
+    if (finished)
+        finished();
     if (result.full)
         m_application.RunForm6Message(InfoMessage::DictionaryFull);
     return result;

@@ -3,6 +3,7 @@
 #include "app/optionsmodel.h"
 #include "session/folderbuild.h"
 
+#include <functional>
 #include <memory>
 
 namespace App {
@@ -23,9 +24,11 @@ public:
     std::unique_ptr<FolderBuildModel> folderModel() const;
     // After the folder dialog's OK: remembers the folder and builds from it. service is called
     // before each folder and every 500 entries; false from it stops the reading, and the
-    // dictionary keeps what was read. A dictionary above its maximum afterwards is told.
+    // dictionary keeps what was read. finished is called once the dictionary is built, before a
+    // dictionary above its maximum is told.
     Session::FolderBuildResult buildFromFolder(const FolderBuildModel &model,
-                                               const Session::FolderBuild::Service &service = {});
+                                               const Session::FolderBuild::Service &service = {},
+                                               const std::function<void()> &finished = {});
 
     // The text dialog, after its information message.
     std::unique_ptr<ClipboardModel> clipboardModel();

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include <optional>
+
 namespace Ui {
 
 namespace {
@@ -46,14 +48,21 @@ void makeDictionaryFromFolder(App::Application &application, QWidget *parent, co
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    const WaitCursor wait;
+    std::optional<WaitCursor> wait;
+    wait.emplace();
+    // Neither the progress nor the wait cursor stay over the message that may follow.
+    const auto finished = [&progress, &wait] {
+        progress.reset();
+        progress.hide();
+        wait.reset();
+    };
     building.buildFromFolder(*model, [&progress](const Session::FolderBuildProgress &at) {
         progress.setMaximum(at.foldersFound);
         progress.setValue(at.foldersRead);
         progress.setLabelText(App::FolderBuildModel::progressText(at));
         QApplication::processEvents();
         return !progress.wasCanceled();
-    });
+    }, finished);
 }
 
 void makeDictionaryFromClipboard(App::Application &application, QWidget *parent, const std::function<void()> &help)

@@ -57,7 +57,8 @@ OptionsDialog::OptionsDialog(OptionsModel &model, QWidget *parent) : QDialog(par
 
     const auto numberRow = [this](QGridLayout *grid, int row, Number number) {
         auto *label = new QLabel(OptionsModel::numberCaption(number));
-        label->setWordWrap(true);
+        // The long captions of the dictionary page share their width with the text after a field.
+        label->setWordWrap(number != Number::MaxPicPrefSuf);
         auto *box = new OptionNumberBox(number);
         box->setValue(m_model.value(number));
         label->setBuddy(box);
@@ -81,7 +82,7 @@ OptionsDialog::OptionsDialog(OptionsModel &model, QWidget *parent) : QDialog(par
     auto *prefixSuffix = new QWidget;
     auto *prefixSuffixGrid = new QGridLayout(prefixSuffix);
     numberRow(prefixSuffixGrid, 0, Number::MaxPicPrefSuf);
-    prefixSuffixGrid->setColumnStretch(0, 1);
+    prefixSuffixGrid->setColumnStretch(3, 1);
     prefixSuffixGrid->setRowStretch(1, 1);
     m_pages->addTab(prefixSuffix, OptionsModel::pageCaption(OptionsModel::Page::PrefixSuffix));
 

@@ -118,7 +118,11 @@ void DictionaryBuildingTest::folderBuildRemembersTheFolderAndTellsFull()
     model = building.folderModel();
     QCOMPARE(model->folder(), m_root->filePath(u"titled"_s));
     model->setIncludeSubfolders(true);
-    const Session::FolderBuildResult result = building.buildFromFolder(*model);
+    // The progress goes before the message is shown.
+    qsizetype askedWhenFinished = -1;
+    const Session::FolderBuildResult result =
+        building.buildFromFolder(*model, {}, [&] { askedWhenFinished = m_dialogs.asked.size(); });
+    QCOMPARE(askedWhenFinished, 0);
     QVERIFY(result.full);
     QCOMPARE(int(store.table(Dictionary::DicIndex::Static).entries().size()), 2);
     QCOMPARE(m_dialogs.asked.size(), 1);
