@@ -98,7 +98,8 @@ void ClipboardModel::load(const QStringList &files)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                              QDir::toNativeSeparators(path) + u"\n"_s + file.errorString(), Platform::Severity::Error});
+                              QDir::toNativeSeparators(path) + u"\n"_s + file.errorString(),
+                              Platform::Severity::Error});
             continue;
         }
         added += fileLines(Records::TextCodec::decode(file.readAll()));

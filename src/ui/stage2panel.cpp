@@ -84,7 +84,8 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     m_fromFolder->setToolTip(App::FolderBuildModel::buttonHint());
     m_fromClipboard = new QToolButton;
     m_fromClipboard->setObjectName(u"dictionaryFromClipboard"_s);
-    m_fromClipboard->setIcon(QIcon::fromTheme(u"edit-paste"_s, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    m_fromClipboard->setIcon(
+        QIcon::fromTheme(u"edit-paste"_s, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     m_fromClipboard->setToolTip(App::MainCommands::info(App::MainCommand::DictionaryFromClipboard).statusText);
     auto *top = new QHBoxLayout;
     top->addWidget(m_progress, 1);

@@ -33,7 +33,8 @@ void ClipboardModelTest::loadAppendsLinesOfEveryFile()
     model.setContent(u"typed"_s);
     model.load({dir.filePath(u"Private/family.txt"_s), dir.filePath(u"Private/old.txt"_s),
                 dir.filePath(u"Private/new.txt"_s)});
-    QCOMPARE(model.lines(), (QStringList{u"typed"_s, u"Ann"_s, u"Bob"_s, u"Caf\u00e9"_s, u"D\u00c3"_s, u"Caf\u00e9"_s}));
+    QCOMPARE(model.lines(),
+             (QStringList{u"typed"_s, u"Ann"_s, u"Bob"_s, u"Caf\u00e9"_s, u"D\u00c3"_s, u"Caf\u00e9"_s}));
 }
 
 void ClipboardModelTest::saveAsksOnlyForAnotherFile()

@@ -51,8 +51,9 @@ void DictionaryBuildingTest::init()
 {
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(makeProgramAndPictures(m_root->path(), {u"a.jpg"_s}));
+    QVERIFY(QDir().mkpath(m_root->filePath(u"titled/sub"_s)));
     for (const QString &name : {u"Beach 001.jpg"_s, u"Beach 002.jpg"_s, u"Harbour 001.jpg"_s})
-        QVERIFY(QDir().mkpath(m_root->filePath(u"titled/sub"_s)) && writeFile(m_root->filePath(u"titled/sub/"_s + name)));
+        QVERIFY(writeFile(m_root->filePath(u"titled/sub/"_s + name)));
     m_dialogs = FakeDialogs();
     m_application = std::make_unique<App::Application>(
         App::Locations{m_root->filePath(u"work/"_s), m_root->filePath(u"program/"_s)},

@@ -76,7 +76,8 @@ void TextBuildTest::buildReplacesOrAdds()
     QVERIFY(writeFile(fixture.staticFile(), dictionaryRecord(u"Old title"_s, u"F"_s)));
     QVERIFY(fixture.load(DicIndex::Static));
     QStringList progress;
-    connect(&fixture.store, &DictionaryStore::progressShown, this, [&progress](const QString &text) { progress.append(text); });
+    connect(&fixture.store, &DictionaryStore::progressShown, this,
+            [&progress](const QString &text) { progress.append(text); });
 
     BuildFromText(fixture.store, {u"St. Ives harbour"_s, u"a*b"_s, QString()}, BuildMode::Replace, 50);
     // The dot inside stays; the '.' added as extension goes.
