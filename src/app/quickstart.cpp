@@ -59,10 +59,15 @@ QString QuickStart::findReplaceSection()
     return u"findreplace"_s;
 }
 
+QString QuickStart::dictionarySection()
+{
+    return u"dictionaries"_s;
+}
+
 QStringList QuickStart::sections()
 {
     return {u"start"_s, u"list"_s,  u"stage1"_s,     u"stage2"_s, u"findreplace"_s, u"stage3"_s,
-            u"final"_s, u"preview"_s, u"companions"_s, u"saving"_s};
+            u"final"_s, u"preview"_s, u"companions"_s, u"saving"_s, dictionarySection()};
 }
 
 QString QuickStart::windowCaption()

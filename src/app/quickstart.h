@@ -23,6 +23,8 @@ public:
     static QString editingSection();
     // The section on finding and replacing in the free texts.
     static QString findReplaceSection();
+    // The section on building the dictionaries and their options.
+    static QString dictionarySection();
     // Every section a caller may ask for.
     static QStringList sections();
     static QString windowCaption();

@@ -66,6 +66,9 @@ public:
     BuildMode buildMode() const { return m_buildMode; }
     void setBuildMode(BuildMode mode) { m_buildMode = mode; }
     const QString &lastExaminedTitle() const { return m_lastExaminedTitle; }
+    // A new build starts without a previous title: its first title is never taken for the
+    // last one of an earlier build.
+    void forgetLastExaminedTitle() { m_lastExaminedTitle.clear(); }
 
     // The folder scan of a Static build (build mode Add or Replace): examines the titles of the
     // folder's pictures; false when it was stopped by a failure.

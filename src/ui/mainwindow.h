@@ -64,6 +64,8 @@ public:
     void showQuickStart(const QString &section, bool activate = true);
     // The modal setup of storage management.
     void runStorageSetup();
+    // The dictionary builds and the options dialog.
+    void runDictionaryCommand(App::MainCommand command);
 
 Q_SIGNALS:
     // "Test && Preview" was asked for.

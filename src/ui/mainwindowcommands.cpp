@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 
 #include "ui/datetimepanel.h"
+#include "ui/dictionarycommands.h"
 #include "ui/elementorderview.h"
 #include "ui/findreplacedialog.h"
 #include "ui/finalstagepanel.h"
@@ -142,15 +143,37 @@ void MainWindow::runCommand(MainCommand command)
     case MainCommand::FindReplace:
         findAndReplace(m_application, this);
         return;
-    case MainCommand::ProgramOptions:
-    case MainCommand::DictionaryFromClipboard:
     case MainCommand::DictionaryFromFolder:
+    case MainCommand::DictionaryFromClipboard:
     case MainCommand::DictionaryOptions:
-        // Not carried out yet.
+    case MainCommand::ProgramOptions:
+        runDictionaryCommand(command);
         return;
     default:
         // The core carries out the others.
         m_menus->commands().run(command);
+        return;
+    }
+}
+
+void MainWindow::runDictionaryCommand(MainCommand command)
+{
+    const auto help = [this] { showQuickStart(App::QuickStart::dictionarySection()); };
+    switch (command) {
+    case MainCommand::DictionaryFromFolder:
+        makeDictionaryFromFolder(m_application, this, help);
+        return;
+    case MainCommand::DictionaryFromClipboard:
+        makeDictionaryFromClipboard(m_application, this, help);
+        return;
+    case MainCommand::DictionaryOptions:
+    case MainCommand::ProgramOptions:
+        showOptions(m_application,
+                    command == MainCommand::ProgramOptions ? App::OptionsModel::Page::Program
+                                                           : App::OptionsModel::Page::Dictionary,
+                    this, help);
+        return;
+    default:
         return;
     }
 }

@@ -5,6 +5,8 @@
 #include "ui/findreplacedialog.h"
 
 #include "app/application.h"
+#include "app/folderbuildmodel.h"
+#include "app/maincommands.h"
 #include "compose/inputrules.h"
 #include "compose/picprefixlist.h"
 #include "compose/picsuffixlist.h"
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QStyle>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -81,7 +84,21 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     m_progress = new QProgressBar;
     m_progress->setObjectName(u"progress"_s);
     m_progress->setRange(0, 100);
-    area->addWidget(m_progress, 0, 0, 1, 4);
+    // The Static dictionary can be filled while the titles are being typed.
+    m_fromFolder = new QToolButton;
+    m_fromFolder->setObjectName(u"dictionaryFromFolder"_s);
+    m_fromFolder->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
+    m_fromFolder->setToolTip(App::FolderBuildModel::buttonHint());
+    m_fromClipboard = new QToolButton;
+    m_fromClipboard->setObjectName(u"dictionaryFromClipboard"_s);
+    m_fromClipboard->setIcon(
+        QIcon::fromTheme(u"edit-paste"_s, style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    m_fromClipboard->setToolTip(App::MainCommands::info(App::MainCommand::DictionaryFromClipboard).statusText);
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_progress, 1);
+    top->addWidget(m_fromFolder);
+    top->addWidget(m_fromClipboard);
+    area->addLayout(top, 0, 0, 1, 4);
     m_editArea = new EditArea(application.editLine());
     m_editArea->lineEdit()->setObjectName(u"freeTextLine"_s);
     m_editArea->lineEdit()->installEventFilter(this);
@@ -134,6 +151,8 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     connect(m_enter, &QPushButton::clicked, &editor, &FreeTextEditor::BtnEnterClick);
     connect(m_jump, &QPushButton::clicked, &editor, &FreeTextEditor::BtnJumpEmptyClick);
     connect(m_quit, &QPushButton::clicked, &editor, &FreeTextEditor::ImStopEditClick);
+    connect(m_fromFolder, &QToolButton::clicked, this, &Stage2Panel::dictionaryFromFolderRequested);
+    connect(m_fromClipboard, &QToolButton::clicked, this, &Stage2Panel::dictionaryFromClipboardRequested);
     connect(m_prefixLabel, &QPushButton::clicked, &editor, &FreeTextEditor::importPrefixFromLine);
     connect(m_suffixLabel, &QPushButton::clicked, &editor, &FreeTextEditor::importSuffixFromLine);
     connect(m_prefix, &QComboBox::editTextChanged, this,
@@ -246,6 +265,8 @@ void Stage2Panel::refresh()
     m_enter->setToolTip(editor.enterHint());
     m_enter->setEnabled(editor.enterEnabled());
     m_jump->setEnabled(workflow.isEnabled(Command::JumpToEmpty));
+    m_fromFolder->setEnabled(workflow.isEnabled(Command::MakeStaticDictionary));
+    m_fromClipboard->setEnabled(workflow.isEnabled(Command::MakeStaticDictionary));
     m_refreshing = false;
 }
 

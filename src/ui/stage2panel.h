@@ -33,6 +33,11 @@ public:
     // Opens the dialog "Cut characters" for the selected pictures.
     void cutCharacters();
 
+Q_SIGNALS:
+    // The buttons that fill the Static dictionary from a folder or from text.
+    void dictionaryFromFolderRequested();
+    void dictionaryFromClipboardRequested();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -53,6 +58,8 @@ private:
     QToolButton *m_findReplace = nullptr;
     QWidget *m_area = nullptr;
     QProgressBar *m_progress = nullptr;
+    QToolButton *m_fromFolder = nullptr;
+    QToolButton *m_fromClipboard = nullptr;
     EditArea *m_editArea = nullptr;
     QPushButton *m_prefixLabel = nullptr;
     QPushButton *m_suffixLabel = nullptr;

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+
+namespace Dictionary {
+class DictionaryStore;
+}
+namespace Platform {
+class Dialogs;
+}
+namespace Settings {
+class ProgramSettings;
+}
+
+namespace App {
+
+// The dialog "Options": the dictionary limits, the length of the picture prefix and suffix
+// lists, and the program's guide and messages. Nothing is stored before accept().
+class OptionsModel final
+{
+public:
+    enum class Page { Dictionary, PrefixSuffix, Program };
+    enum class Number { MaxDic, MaxHits, ClipSize, MaxPicPrefSuf };
+
+    struct Range
+    {
+        int minimum = 0;
+        int maximum = 0;
+        int step = 1;
+        // Only the arrows change the value; nothing can be typed.
+        bool arrowsOnly = false;
+    };
+
+    // A number field's text after a rule; beep: the rule changed what was typed.
+    struct Corrected
+    {
+        QString text;
+        bool beep = false;
+        bool operator==(const Corrected &) const = default;
+    };
+
+    // Opening shows the entry counts of the dictionaries first.
+    OptionsModel(Settings::ProgramSettings &settings, Dictionary::DictionaryStore &store, Platform::Dialogs &dialogs,
+                 Page page);
+
+    static QString caption();
+    static QString pageCaption(Page page);
+    static QString numberCaption(Number number);
+    // The text after the field, empty for none.
+    static QString numberTail(Number number);
+    static QString numberHint(Number number);
+    static QString guideCaption();
+    static QString messagesCaption();
+    static QString messagesHint();
+    static QString okCaption();
+    static QString cancelCaption();
+    static QString helpCaption();
+
+    static Range range(Number number);
+    // While typing: every character that is not a digit is removed at once.
+    static Corrected typed(Number number, const QString &text);
+    // On leaving the field: empty gives the maximum, a value outside the range its nearest end.
+    static Corrected finished(Number number, const QString &text);
+
+    Page page() const { return m_page; }
+    int value(Number number) const;
+    void setValue(Number number, int value);
+    bool activateGuide() const { return m_activateGuide; }
+    void setActivateGuide(bool activate) { m_activateGuide = activate; }
+    // Checked, and then locked, when every program message and the editor's help are shown.
+    bool showAllMessages() const { return m_showAll; }
+    bool showAllMessagesLocked() const { return m_showAllLocked; }
+    void setShowAllMessages(bool show);
+
+    // OK: stores the values in the program settings and saves them.
+    void accept();
+
+private:
+    Settings::ProgramSettings &m_settings;
+    Platform::Dialogs &m_dialogs;
+    Page m_page;
+    int m_maxDicThousands = 50;
+    int m_maxHits = 20;
+    int m_clipSize = 50;
+    int m_maxPicPrefSuf = 50;
+    bool m_activateGuide = false;
+    bool m_showAll = false;
+    bool m_showAllLocked = false;
+};
+
+} // namespace App
