@@ -221,6 +221,9 @@ bool DictionaryStore::load(DicIndex i_old_new)
 void DictionaryStore::finishBuild(DicIndex i_old_new)
 {
     VulHulpDicTabel(i_old_new);
+    // A folder build tells where it is; the scan told of the contents table.
+    if (m_buildMode != BuildMode::Read && i_old_new == DicIndex::Static)
+        Q_EMIT progressShown(L10n::text(297, " Building Dictionary from folder : creating index table.."));
     SortHulpDicTabel(i_old_new);
     ShowEntries();
     Q_EMIT progressShown(QString());
