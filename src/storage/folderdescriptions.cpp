@@ -191,7 +191,7 @@ void FolderDescriptions::setFilterDigit(bool filter)
 
 QString FolderDescriptions::topWordsCaption() const
 {
-    return text(599, "Top 5 of used words of ") + QString::number(minChar())
+    return text(599, "Top 5 of used words of ") + QString::number(minChar()) + u' '
            + text(600, "or more characters long");
 }
 

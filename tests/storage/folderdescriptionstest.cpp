@@ -73,7 +73,7 @@ void FolderDescriptionsTest::rowsAndChosenFolder()
     QCOMPARE(dialog->caption(), u"# 2 - New folder: 2007-08-31 (for Subject 'R&&D')"_s);
     QCOMPARE(dialog->freeTextLines(), (QStringList{u"Eiffel tower"_s, u"Tower bridge"_s}));
     QCOMPARE(dialog->proposal(), u"2007,Tower, Eiffel, bridge"_s);
-    QCOMPARE(dialog->topWordsCaption(), u"Top 5 of used words of 4or more characters long"_s);
+    QCOMPARE(dialog->topWordsCaption(), u"Top 5 of used words of 4 or more characters long"_s);
     dialog->setMinChar(6);
     QCOMPARE(dialog->proposal(), u"2007,Eiffel, bridge"_s);
     QCOMPARE(m_settings->rec().PSMinChar, 6);
