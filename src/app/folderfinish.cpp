@@ -1,5 +1,7 @@
 #include "app/folderfinish.h"
 
+#include "app/quickstart.h"
+
 #include "dictionary/dictionarystore.h"
 #include "l10n/errortext.h"
 #include "l10n/text.h"
@@ -102,6 +104,7 @@ Platform::Question FolderFinish::question(bool quitCommand) const
                         text("Replace the Static Dictionary by the Active Dictionary"),
                         text("Erase the Active Dictionary without saving the contents")};
     question.choice = std::clamp(settings.PSActDicAction, 0, 2);
+    question.helpSection = QuickStart::doneSection();
     return question;
 }
 

@@ -64,10 +64,16 @@ QString QuickStart::dictionarySection()
     return u"dictionaries"_s;
 }
 
+QString QuickStart::doneSection()
+{
+    return u"done"_s;
+}
+
 QStringList QuickStart::sections()
 {
     return {u"start"_s, u"list"_s,  u"stage1"_s,     u"stage2"_s, u"findreplace"_s, u"stage3"_s,
-            u"final"_s, u"preview"_s, u"companions"_s, u"saving"_s, dictionarySection()};
+            u"final"_s, u"preview"_s, u"companions"_s, u"saving"_s, dictionarySection(),
+            doneSection()};
 }
 
 QString QuickStart::windowCaption()

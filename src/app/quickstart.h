@@ -25,6 +25,8 @@ public:
     static QString findReplaceSection();
     // The section on building the dictionaries and their options.
     static QString dictionarySection();
+    // The section on finishing a folder.
+    static QString doneSection();
     // Every section a caller may ask for.
     static QStringList sections();
     static QString windowCaption();

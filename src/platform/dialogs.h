@@ -42,6 +42,8 @@ struct Question
     QString choiceCaption;
     QStringList choices;
     int choice = -1;
+    // The section of the quick start that "&Help" and F1 open; empty for no help.
+    QString helpSection;
     Severity severity = Severity::Information;
 };
 

@@ -1,10 +1,15 @@
 #include "ui/messagedialog.h"
 
+#include "ui/quickstartwindow.h"
+
+#include "l10n/text.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,7 +101,21 @@ MessageDialog::MessageDialog(const Platform::Question &question, QWidget *parent
             accept();
         });
     }
+    if (!question.helpSection.isEmpty()) {
+        QPushButton *help = buttons->addButton(L10n::standard(L10n::Standard::Help), QDialogButtonBox::HelpRole);
+        help->setAutoDefault(false);
+        connect(help, &QPushButton::clicked, this, &MessageDialog::showHelp);
+        connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &MessageDialog::showHelp);
+    }
     layout->addWidget(buttons);
+}
+
+void MessageDialog::showHelp()
+{
+    // A window of the box's own, so that the box's modality does not lock it.
+    if (!m_quickStart)
+        m_quickStart = new QuickStartWindow(this);
+    m_quickStart->showSection(m_question.helpSection, true);
 }
 
 void MessageDialog::reject()

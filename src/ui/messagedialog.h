@@ -9,6 +9,8 @@ class QCheckBox;
 
 namespace Ui {
 
+class QuickStartWindow;
+
 // A question of the core: header, lines, an optional warning, an optional choice of one item, an
 // optional check box and a row of buttons; exec() returns the index of the button chosen.
 class MessageDialog final : public QDialog
@@ -25,10 +27,14 @@ public:
 protected:
     void reject() override;
 
+private Q_SLOTS:
+    void showHelp();
+
 private:
     Platform::Question m_question;
     QCheckBox *m_checkBox = nullptr;
     QButtonGroup *m_choices = nullptr;
+    QuickStartWindow *m_quickStart = nullptr;
     int m_chosen = -1;
 };
 
