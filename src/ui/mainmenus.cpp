@@ -46,6 +46,25 @@ QString objectNameOf(MainMenu menu)
     return {};
 }
 
+// The caption without its access key; "&&" stays a literal ampersand.
+QString withoutAccessKey(const QString &caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption.at(i) == u'&')
+                plain += u"&&"_s;
+            else
+                plain += caption.at(i);
+            continue;
+        }
+        plain += caption.at(i);
+    }
+    return plain;
+}
+
 } // namespace
 
 MainMenus::MainMenus(QMenuBar *menuBar, App::Application &application, QObject *parent)
@@ -135,8 +154,17 @@ void MainMenus::refreshMenu(QMenu *menu)
 void MainMenus::refresh()
 {
     for (auto menu = m_menus.cbegin(); menu != m_menus.cend(); ++menu) {
-        menu.value()->menuAction()->setVisible(m_commands.isMenuVisible(menu.key()));
-        menu.value()->menuAction()->setEnabled(m_commands.isMenuEnabled(menu.key()));
+        QAction *title = menu.value()->menuAction();
+        const bool enabled = m_commands.isMenuEnabled(menu.key());
+        title->setVisible(m_commands.isMenuVisible(menu.key()));
+        title->setEnabled(enabled);
+        // The menu bar would take a closed menu's access key all the same, away from the control
+        // of the running stage that has it: a closed menu's title shows without one.
+        QString caption = MainCommands::menuCaption(menu.key());
+        if (!enabled)
+            caption = withoutAccessKey(caption);
+        if (title->text() != caption)
+            title->setText(caption);
         refreshMenu(menu.value());
         for (QAction *action : menu.value()->actions()) {
             if (action->menu())
