@@ -64,7 +64,7 @@ struct RetitleHooks
     // After every picture, so that the window stays responsive.
     std::function<void()> yield;
     // The counter's start value as the journal keeps it; empty while the counter is off.
-    std::function<QString()> counterStart;
+    std::function<QString()> counterStart = {};
 };
 
 // Retitle Now: sends the pictures marked for deletion to the trash, renames (and moves) every

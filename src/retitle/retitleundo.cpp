@@ -294,7 +294,9 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
                       Style::Normal});
     lines.append({reportRule(), Colour::Black, Style::Normal});
     const QString arrow = u"\u2190"_s;
-    for (const UndoEntry &entry : plan.entries) {
+    // In the order the run went, not the order of the undo.
+    for (auto it = plan.entries.crbegin(); it != plan.entries.crend(); ++it) {
+        const UndoEntry &entry = *it;
         const JournalStep &step = journal.steps.at(entry.step);
         const bool problem = entry.problem != Problem::None;
         if (step.role == Role::Folder || step.role == Role::Thumbnail || (step.role == Role::Companion && !problem))
@@ -473,7 +475,10 @@ void RetitleUndo::restoreSessionState(const Journal &journal)
         changed.markedForDeletion = saved.markedForDeletion;
         m_pictures.UpdateFSGTitleRec(found.value(), false, false);
     }
-    m_pictures.ShowSelectedPictures(0);
+    int selected = 0;
+    for (int i = 0; i < m_pictures.rowCount(); ++i)
+        selected += m_pictures.row(i).isSelected() ? 1 : 0;
+    m_pictures.ShowSelectedPictures(selected);
 
     Settings::ProgramSettingsRec &settings = m_programSettings.rec();
     if (journal.totalBefore && journal.totalAfter && settings.PSTotalRetitled == *journal.totalAfter) {
