@@ -289,10 +289,10 @@ void RetitleUndoTest::changedFilesStayWithTheirPicture()
             problems.append(line.text);
     }
     QCOMPARE(problems, (QStringList{
-                           u"B.jpg\t\u2190\tSea_B.jpg\t"_s + RetitleUndo::problemText(UndoEntry::Problem::NameTaken),
-                           u"   A.wav\t\u2190\tSea_A.wav\t"_s + RetitleUndo::problemText(UndoEntry::Problem::Changed),
                            u"A.jpg\t\u2190\tSea_A.jpg\t"_s
                                + RetitleUndo::problemText(UndoEntry::Problem::LeftWithPicture),
+                           u"   A.wav\t\u2190\tSea_A.wav\t"_s + RetitleUndo::problemText(UndoEntry::Problem::Changed),
+                           u"B.jpg\t\u2190\tSea_B.jpg\t"_s + RetitleUndo::problemText(UndoEntry::Problem::NameTaken),
                        }));
     QVERIFY(m_undo->undo(*plan));
     QCOMPARE(readFile(picture(u"C.jpg"_s)), QByteArray("C.jpg"));
