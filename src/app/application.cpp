@@ -31,6 +31,7 @@
 #include "retitle/destinationplanner.h"
 #include "retitle/retitlelog.h"
 #include "retitle/retitler.h"
+#include "retitle/retitleundo.h"
 #include "retitle/testpreview.h"
 #include "session/dictionaryline.h"
 #include "session/freetexteditor.h"
@@ -150,7 +151,9 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     };
     retitleHooks.freeTextsDone = [this] { m_dictionaries->ResetSizeContextDic(Dictionary::DicIndex::Active); };
     retitleHooks.updateCounter = [this] { m_numberSettings->updateCounterAfterRetitle(); };
+    retitleHooks.counterStart = [this] { return m_numberSettings->useCounter() ? m_numberSettings->startText() : QString(); };
     m_retitler->setHooks(std::move(retitleHooks));
+    createRetitleUndo();
     createStage2();
     m_subjectCommands = std::make_unique<Storage::SubjectCommands>(*m_subjects, *m_pictures, *m_selection,
                                                                    *m_workflow, dialogs);
@@ -158,6 +161,20 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     // The stage-2 subject list follows the picture being edited.
     connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, m_subjectCommands.get(),
             &Storage::SubjectCommands::loadStage2);
+}
+
+void Application::createRetitleUndo()
+{
+    m_retitler->setJournalFolder(m_locations.workFolder + u"Journal"_s);
+    m_retitleUndo = std::make_unique<Retitle::RetitleUndo>(*m_pictures, *m_programSettings, m_dialogs, *m_files,
+                                                           m_locations.workFolder);
+    Retitle::UndoHooks hooks;
+    hooks.counterStart = [this] { return m_numberSettings->useCounter() ? m_numberSettings->startText() : QString(); };
+    hooks.setCounterStart = [this](const QString &start) { m_numberSettings->restoreStart(start); };
+    hooks.yield = [] { QCoreApplication::processEvents(); };
+    m_retitleUndo->setHooks(std::move(hooks));
+    connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, m_retitleUndo.get(),
+            &Retitle::RetitleUndo::refresh);
 }
 
 void Application::createStage2()
@@ -672,6 +689,8 @@ void Application::startTick()
     Retitle::RetitleLog::trimKilledRuns(m_locations.workFolder + u"Logs/"_s);
     if (const auto status = m_pictures->resumeStatus())
         m_dialogs.status(*status);
+    // A run killed before this start is completed or undone first.
+    m_retitleUndo->offerRecovery();
     // A session closed during stage 2 goes on at the same picture in the same mode.
     m_freeTextEditor->resumeStage2();
 }

@@ -30,6 +30,7 @@ struct StoragePlanSettings;
 } // namespace Storage
 namespace Retitle {
 class Retitler;
+class RetitleUndo;
 class TestPreview;
 } // namespace Retitle
 namespace Compose {
@@ -174,6 +175,8 @@ public:
     std::unique_ptr<Compose::ExifTagsModel> exifTagsModel(int currentRow);
     Retitle::TestPreview &testPreview() { return *m_testPreview; }
     Retitle::Retitler &retitler() { return *m_retitler; }
+    // "Undo last retitling" and the recovery of an interrupted run, from the runs' journals.
+    Retitle::RetitleUndo &retitleUndo() { return *m_retitleUndo; }
     const Settings::OverallSettingsRec &overallSettings() const { return m_overall; }
     Settings::StorageSetup storageSetup() const;
     // The main folder, the setup and the session's storage switches.
@@ -208,6 +211,7 @@ private:
     bool loadRememberedTexts();
     // The stage workflow, the stage-2 editor with its line, and what they hear of the rest.
     void createStage2();
+    void createRetitleUndo();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
 
@@ -244,6 +248,7 @@ private:
     std::unique_ptr<Storage::StoragePlanner> m_destinations;
     std::function<bool(Storage::FolderDescriptions &)> m_describer;
     std::unique_ptr<Retitle::Retitler> m_retitler;
+    std::unique_ptr<Retitle::RetitleUndo> m_retitleUndo;
     std::unique_ptr<Retitle::TestPreview> m_testPreview;
     Settings::OverallSettingsRec m_overall;
     WindowLayout m_layout;

@@ -11,6 +11,7 @@
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"
+#include "retitle/retitleundo.h"
 #include "session/freetexteditor.h"
 #include "session/selection.h"
 #include "session/stageworkflow.h"
@@ -96,7 +97,8 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
     case MainMenu::Retitle:
         return {{C::ChangeOrder, false, {}},        {C::ForceUnique, false, {}},
                 {C::KeepVoice, false, {}},          {C::MaintainExtensions, false, {}},
-                {C::MaintainFolderList, false, {}}, {C::TestAndPreview, true, {}}};
+                {C::MaintainFolderList, false, {}}, {C::TestAndPreview, true, {}},
+                {C::UndoRetitling, false, {}}};
     case MainMenu::Help:
         return {{C::QuickStart, false, {}}, {C::About, true, {}}};
     }
@@ -203,6 +205,8 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{}, text("Maintain folders that will be checked to qualify picture titles to be unique")};
     case C::TestAndPreview:
         return {{}, text("Start making the new picture titles. The result can be previewed in a new window")};
+    case C::UndoRetitling:
+        return {{}, text("Put the pictures of the last retitling of this folder back under their old names")};
     case C::QuickStart:
     case C::About:
         return {};
@@ -307,6 +311,8 @@ QString MainCommands::caption(MainCommand command) const
         return text("Maintain &folder list that will be checked to qualify new picture titles to be unique");
     case C::TestAndPreview:
         return text("Test and &Preview newly created picture titles");
+    case C::UndoRetitling:
+        return text("&Undo last retitling");
     case C::QuickStart:
         return text("&Quick start reference");
     case C::About:
@@ -391,6 +397,8 @@ bool MainCommands::isEnabled(MainCommand command) const
         return workflow.isEnabled(Command::KeepVoiceSynchronized);
     case C::TestAndPreview:
         return workflow.isEnabled(Command::TestAndPreview);
+    case C::UndoRetitling:
+        return workflow.stage() != Session::Stage::Retitling && m_application.retitleUndo().isAvailable();
     case C::SetupStorage:
         // Not while pictures are being retitled and moved.
         return workflow.stage() != Session::Stage::Retitling;
@@ -581,6 +589,7 @@ void MainCommands::run(MainCommand command)
     case C::MaintainExtensions:
     case C::MaintainFolderList:
     case C::TestAndPreview:
+    case C::UndoRetitling:
         Q_EMIT shellCommandRequested(command);
         return;
     }

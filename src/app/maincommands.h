@@ -67,6 +67,7 @@ enum class MainCommand {
     MaintainExtensions,
     MaintainFolderList,
     TestAndPreview,
+    UndoRetitling,
     // "&Help"
     QuickStart,
     About,

@@ -287,4 +287,13 @@ void NumberSettingsModel::updateCounterAfterRetitle()
     Q_EMIT changed();
 }
 
+void NumberSettingsModel::restoreStart(const QString &start)
+{
+    if (start == m_startText)
+        return;
+    m_startText = start;
+    storeCounter();
+    Q_EMIT changed();
+}
+
 } // namespace Compose

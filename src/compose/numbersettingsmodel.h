@@ -91,6 +91,8 @@ public:
     // After a retitling: with the counter on, the start value becomes the value after the last
     // number used in the last pass (1 with "Reset") and is written to the program-wide settings.
     void updateCounterAfterRetitle();
+    // An undone retitling gives the counter back the start value it had before.
+    void restoreStart(const QString &start);
 
 Q_SIGNALS:
     void changed();

@@ -1,5 +1,6 @@
 #include "retitle/retitler.h"
 
+#include "retitle/journalwriter.h"
 #include "retitle/paths_p.h"
 #include "retitle/testpassresult.h"
 
@@ -48,9 +49,163 @@ void Retitler::yield() const
         m_hooks.yield();
 }
 
+int Retitler::stepOf(bool trash, const QString &from) const
+{
+    return m_journal ? (trash ? m_trashSteps : m_moveSteps).value(from, -1) : -1;
+}
+
+void Retitler::recordStep(int step, bool done)
+{
+    if (!m_journal || step < 0)
+        return;
+    if (done)
+        m_journal->markDone(step);
+    else
+        m_journal->markFailed(step);
+}
+
+bool Retitler::beginJournal(const TestPassResult &pass)
+{
+    m_journal.reset();
+    m_moveSteps.clear();
+    m_trashSteps.clear();
+    if (m_journalFolder.isEmpty())
+        return true;
+    const QString pictureFolder = m_pictures.pictureFolder();
+    const QString journalFolder = m_journalFolder.endsWith(u'/') ? m_journalFolder.chopped(1) : m_journalFolder;
+    QDateTime start = QDateTime::currentDateTime();
+    auto journal = std::make_unique<JournalWriter>();
+    m_files.makeFolder(journalFolder);
+    Records::FileResult<void> created;
+    // Two runs within one millisecond (an undo right after its run) get names of their own.
+    for (int attempt = 0; attempt < 5; ++attempt, start = start.addMSecs(1)) {
+        m_journalPath = joinPath(journalFolder, JournalFormat::fileName(start, pictureFolder));
+        created = journal->create(m_journalPath);
+        if (created || m_files.exists(m_journalPath) == false)
+            break;
+    }
+    if (!created) {
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(created.error()),
+                          Platform::Severity::Error});
+        m_journalPath.clear();
+        return false;
+    }
+    journal->add({u"run"_s, u"retitle"_s, JournalFormat::time(start), pictureFolder});
+    journal->add({u"total"_s, QString::number(m_programSettings.rec().PSTotalRetitled)});
+    if (const QString counter = m_hooks.counterStart ? m_hooks.counterStart() : QString(); !counter.isEmpty())
+        journal->add({u"counter"_s, counter});
+
+    // Every level of a new folder that is missing, the outermost first.
+    QStringList levels;
+    for (const QString &folder : pass.newFolders) {
+        QStringList missing;
+        for (QString path = QDir::cleanPath(folder); path.size() > 1 && !m_files.isFolder(path); path = folderOf(path))
+            missing.prepend(path);
+        for (const QString &level : std::as_const(missing)) {
+            if (!levels.contains(level))
+                levels.append(level);
+        }
+    }
+    for (const QString &level : std::as_const(levels)) {
+        JournalStep step;
+        step.kind = JournalStep::Kind::MakeFolder;
+        step.from = level;
+        journal->addStep(step);
+    }
+
+    int group = 0;
+    const auto plan = [&](JournalStep::Kind kind, JournalStep::Role role, const QString &from, const QString &to) {
+        JournalStep step;
+        if (!fileStamp(from, &step.size, &step.modified))
+            return;
+        step.kind = kind;
+        step.role = role;
+        step.group = group;
+        step.from = from;
+        step.to = to;
+        const int index = journal->addStep(step);
+        (kind == JournalStep::Kind::Trash ? m_trashSteps : m_moveSteps).insert(from, index);
+    };
+    const auto addRow = [&journal](const Session::PictureRow &row) {
+        journal->add({u"row"_s, row.currentTitle, row.marker, row.freeText, row.prefix, row.suffix, row.errorCode,
+                      row.markedForDeletion ? u"1"_s : u"0"_s});
+    };
+    // Its own listings, so that the run sees the folder as it always has.
+    FolderNames names(m_files);
+    const auto companions = [&names](const QString &picture, const QString &extension) {
+        QStringList found = names.spellings(folderOf(picture), companionName(fileNameOf(picture), extension));
+        for (QString &name : found)
+            name = joinPath(folderOf(picture), name);
+        return found;
+    };
+    using Kind = JournalStep::Kind;
+    using Role = JournalStep::Role;
+    for (int i = 0; i < m_pictures.rowCount(); ++i) {
+        const Session::PictureRow &row = m_pictures.row(i);
+        if (!row.isSelected() || !row.markedForDeletion)
+            continue;
+        addRow(row);
+        const QString picture = m_pictures.folderFile(row.currentTitle);
+        plan(Kind::Trash, Role::Picture, picture, {});
+        plan(Kind::Trash, Role::Thumbnail, Session::ThumbnailPath(picture), {});
+        for (const QString &extension : pass.syncExtensions) {
+            for (const QString &companion : companions(picture, extension))
+                plan(Kind::Trash, Role::Companion, companion, {});
+        }
+        ++group;
+    }
+    QHash<QString, bool> thumbnailFolders;
+    for (const Rtitle &title : pass.titles) {
+        const Session::PictureRow &row = m_pictures.row(title.FinalTitle_Row);
+        addRow(row);
+        const QString from = m_pictures.folderFile(row.currentTitle);
+        const QString to = joinPath(title.Folder, title.FinalTitle);
+        plan(Kind::Move, Role::Picture, from, to);
+        const QString thumbnail = Session::ThumbnailPath(from);
+        auto known = thumbnailFolders.find(folderOf(thumbnail));
+        if (known == thumbnailFolders.end())
+            known = thumbnailFolders.insert(folderOf(thumbnail), m_files.isFolder(folderOf(thumbnail)));
+        if (known.value())
+            plan(Kind::Move, Role::Thumbnail, thumbnail, Session::ThumbnailPath(to));
+        for (const QString &extension : pass.syncExtensions) {
+            const QStringList found = companions(from, extension);
+            for (qsizetype i = 0; i < found.size(); ++i) {
+                plan(Kind::Move, Role::Companion, found.at(i),
+                     i == 0 ? companionPath(to, extension)
+                            : companionPath(to, extensionWithDot(fileNameOf(found.at(i))).mid(1)));
+            }
+        }
+        ++group;
+    }
+    journal->add({u"planned"_s});
+    journal->commit();
+    if (!journal->isComplete()) {
+        const Records::FileError error{Records::FileError::Code::WriteFailed, m_journalPath, -1, {}};
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(error), Platform::Severity::Error});
+        journal.reset();
+        QFile::remove(m_journalPath);
+        m_journalPath.clear();
+        return false;
+    }
+    m_plannedFolders = levels;
+    m_journal = std::move(journal);
+    return true;
+}
+
+void Retitler::abandonJournal()
+{
+    if (!m_journal)
+        return;
+    m_journal->finish(QString::number(m_programSettings.rec().PSTotalRetitled),
+                      m_hooks.counterStart ? m_hooks.counterStart() : QString());
+    m_journal.reset();
+}
+
 bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDateTime &start)
 {
     const QString pictureFolder = m_pictures.pictureFolder();
+    if (!m_journalFolder.isEmpty() && !m_journal && !beginJournal(pass))
+        return false;
     // A run killed earlier left its log padded with empty lines; only a run touches the logs.
     RetitleLog::trimKilledRuns(m_logFolder);
     m_logPath = joinPath(m_logFolder.endsWith(u'/') ? m_logFolder.chopped(1) : m_logFolder,
@@ -59,9 +214,15 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     if (auto opened = m_log.open(m_logPath); !opened) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error), L10n::describe(opened.error()),
                           Platform::Severity::Error});
+        abandonJournal();
         return false;
     }
     m_hasRetitled = true;
+    // The folders were created between the plan and this moment.
+    for (qsizetype i = 0; m_journal && i < m_plannedFolders.size(); ++i) {
+        if (m_files.isFolder(m_plannedFolders.at(i)))
+            m_journal->markDone(int(i));
+    }
     Q_EMIT retitlingStarted();
     m_counters = {};
     m_syncExtensions = pass.syncExtensions;
@@ -147,6 +308,11 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     }
     if (m_hooks.updateCounter)
         m_hooks.updateCounter();
+    if (m_journal) {
+        m_journal->finish(QString::number(m_programSettings.rec().PSTotalRetitled),
+                          m_hooks.counterStart ? m_hooks.counterStart() : QString());
+        m_journal.reset();
+    }
     pass.syncExtensions.clear();
     m_syncExtensions.clear();
 
@@ -167,11 +333,15 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
 
 bool Retitler::ToTheBin(const QString &FileName)
 {
+    m_trashed = false;
     if (!m_files.exists(FileName))
         return true;
     if (m_files.isFolder(FileName))
         return false;
-    return bool(m_files.trash(FileName));
+    m_trashed = bool(m_files.trash(FileName));
+    if (m_trashed)
+        recordStep(stepOf(true, FileName), true);
+    return m_trashed;
 }
 
 QStringList Retitler::companionsOf(const QString &picturePath, const QString &extension)
@@ -235,17 +405,32 @@ void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew, con
     if (!known.value() || !m_files.exists(from) || m_files.exists(to))
         return;
     // A thumbnail is only a copy: whatever goes wrong here, the picture's move stands.
-    if (!m_files.makeFolder(folderOf(to)))
+    const QString target = folderOf(to);
+    int created = -1;
+    if (m_journal && !m_files.isFolder(target)) {
+        // Known before it exists, so that an undo removes it again whatever happens next.
+        JournalStep step;
+        step.kind = JournalStep::Kind::MakeFolder;
+        step.from = target;
+        created = m_journal->addStep(step);
+        m_journal->commit();
+    }
+    if (!m_files.makeFolder(target))
         return;
-    [[maybe_unused]] const auto moved = moveInto(from, to, joinPath(folder, u"xelthumb"_s));
+    recordStep(created, true);
+    const auto moved = moveInto(from, to, joinPath(folder, u"xelthumb"_s));
+    if (moved)
+        recordStep(stepOf(false, from), true);
 }
 
 int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
     if (!moveInto(FileOld, FileNew, folder)) {
+        recordStep(stepOf(false, FileOld), false);
         m_log.WriteLog(LogEvent::RenameFailed, FileOld, FileNew);
         return 0;
     }
+    recordStep(stepOf(false, FileOld), true);
     m_log.WriteLog(LogEvent::Renamed, FileOld, FileNew);
     moveThumbnail(FileOld, FileNew, folder);
 
@@ -263,12 +448,14 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
             const auto moved = moveInto(from, to, folder);
             if (moved) {
                 ++count;
+                recordStep(stepOf(false, from), true);
                 m_log.WriteLog(LogEvent::SyncRenamed, from, to);
                 followed.append({from, to});
             } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
                 // Gone since the folder was listed: there is nothing to take along.
                 continue;
             } else {
+                recordStep(stepOf(false, from), false);
                 m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
                 companionFailed = true;
             }
@@ -288,14 +475,19 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
         m_log.WriteLog(LogEvent::RollbackTerminated);
         return 0;
     }
+    if (m_journal)
+        m_journal->markRolledBack(stepOf(false, FileOld));
     m_log.WriteLog(LogEvent::RolledBack, FileNew, FileOld);
     for (const auto &[from, to] : std::as_const(followed)) {
         if (!m_files.exists(to))
             continue;
-        if (moveInto(to, from, oldFolder))
+        if (moveInto(to, from, oldFolder)) {
+            if (m_journal)
+                m_journal->markRolledBack(stepOf(false, from));
             m_log.WriteLog(LogEvent::SyncRolledBack, to, from);
-        else
+        } else {
             m_log.WriteLog(LogEvent::SyncRollbackFailed, to, from);
+        }
     }
     return 0;
 }

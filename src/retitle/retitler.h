@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace Platform {
 class Dialogs;
@@ -24,6 +25,7 @@ class ProgramSettings;
 
 namespace Retitle {
 
+class JournalWriter;
 struct TestPassResult;
 
 // The counters of one retitling run.
@@ -61,6 +63,8 @@ struct RetitleHooks
     std::function<void()> updateCounter;
     // After every picture, so that the window stays responsive.
     std::function<void()> yield;
+    // The counter's start value as the journal keeps it; empty while the counter is off.
+    std::function<QString()> counterStart = {};
 };
 
 // Retitle Now: sends the pictures marked for deletion to the trash, renames (and moves) every
@@ -79,6 +83,17 @@ public:
     ~Retitler() override;
 
     void setHooks(RetitleHooks hooks) { m_hooks = std::move(hooks); }
+    // Where each run keeps its journal, the record that lets it be undone; empty (the default)
+    // for none.
+    void setJournalFolder(const QString &folder) { m_journalFolder = folder; }
+    // Writes the plan of the run of pass to a new journal before anything is touched, the
+    // folders still to be created included; Retitle does so itself when not done before. False
+    // when the journal could not be written (the user was told).
+    bool beginJournal(const TestPassResult &pass);
+    // The run of the journal begun will not take place: its journal is closed as finished.
+    void abandonJournal();
+    // The journal of the last run; empty for none.
+    QString journalPath() const { return m_journalPath; }
 
     // The whole run over the pass; its sync extensions are emptied at the end. storageManagement:
     // pictures are renamed and moved into storage folders. False when nothing was touched because
@@ -125,6 +140,9 @@ private:
     void moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder);
     void removeEmptyThumbnailFolder();
     void yield() const;
+    // The journal's step of a move or a trashing from path; -1 for none.
+    int stepOf(bool trash, const QString &from) const;
+    void recordStep(int step, bool done);
 
     Session::PictureSession &m_pictures;
     Settings::ProgramSettings &m_programSettings;
@@ -140,6 +158,14 @@ private:
     bool m_hasRetitled = false;
     // Whether a thumbnail folder exists, per folder, for the run under way.
     QHash<QString, bool> m_thumbnailFolders;
+    QString m_journalFolder;
+    QString m_journalPath;
+    std::unique_ptr<JournalWriter> m_journal;
+    QHash<QString, int> m_moveSteps;
+    QHash<QString, int> m_trashSteps;
+    QStringList m_plannedFolders;
+    // The last ToTheBin really sent a file to the trash.
+    bool m_trashed = false;
 };
 
 } // namespace Retitle

@@ -191,8 +191,15 @@ void TestPreview::close(Outcome outcome)
 
 void TestPreview::retitleNow()
 {
-    if (!retitleEnabled() || !m_destinations.createNewFolders())
+    if (!retitleEnabled())
         return;
+    // The journal knows the folders before they exist, so that an undo can remove them again.
+    if (!m_retitler.beginJournal(m_result))
+        return;
+    if (!m_destinations.createNewFolders()) {
+        m_retitler.abandonJournal();
+        return;
+    }
     close(Outcome::RetitleNow);
 }
 

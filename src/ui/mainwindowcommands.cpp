@@ -19,6 +19,7 @@
 #include "ui/storagesetupdialog.h"
 #include "ui/subjectpanel.h"
 #include "ui/syncextdialog.h"
+#include "ui/undopreviewdialog.h"
 
 #include "app/application.h"
 #include "app/maincommands.h"
@@ -139,6 +140,9 @@ void MainWindow::runCommand(MainCommand command)
     }
     case MainCommand::TestAndPreview:
         Q_EMIT testAndPreviewRequested();
+        return;
+    case MainCommand::UndoRetitling:
+        undoLastRetitling(m_application, this);
         return;
     case MainCommand::FindReplace:
         findAndReplace(m_application, this);

@@ -150,9 +150,16 @@ void TestPreviewDialog::showProgress(const QString &caption, int percent)
 
 void TestPreviewDialog::showReport()
 {
-    const QList<ReportLine> &lines = m_preview.report();
-    m_report->clear();
-    QTextCursor cursor(m_report->document());
+    showReportLines(m_report, m_preview.report());
+    m_pages->setCurrentIndex(1);
+    m_report->setFocus();
+    updateButtons();
+}
+
+void showReportLines(QTextEdit *view, const QList<ReportLine> &lines)
+{
+    view->clear();
+    QTextCursor cursor(view->document());
     // Runs of title lines become tables whose columns size to their content and wrap a title too
     // long for the window, so the current titles stay in view beside the new ones.
     QTextTableFormat tableFormat;
@@ -162,9 +169,9 @@ void TestPreviewDialog::showReport()
     tableFormat.setLeftMargin(titleIndent);
     QTextTable *table = nullptr;
     bool first = true;
-    const auto format = [this](const ReportLine &line) {
+    const auto format = [view](const ReportLine &line) {
         QTextCharFormat characters;
-        characters.setForeground(colourOf(line.colour, palette()));
+        characters.setForeground(colourOf(line.colour, view->palette()));
         characters.setFontWeight(line.style == ReportLine::Style::Bold ? QFont::Bold : QFont::Normal);
         characters.setFontItalic(line.style == ReportLine::Style::Italic);
         return characters;
@@ -201,10 +208,7 @@ void TestPreviewDialog::showReport()
         cursor.insertText(line.text, format(line));
     }
     cursor.movePosition(QTextCursor::Start);
-    m_report->setTextCursor(cursor);
-    m_pages->setCurrentIndex(1);
-    m_report->setFocus();
-    updateButtons();
+    view->setTextCursor(cursor);
 }
 
 void TestPreviewDialog::updateButtons()

@@ -8,6 +8,10 @@ class QPushButton;
 class QStackedWidget;
 class QTextEdit;
 
+#include "retitle/previewreport.h"
+
+#include <QList>
+
 namespace Retitle {
 class TestPreview;
 }
@@ -56,5 +60,8 @@ private:
     QPushButton *m_help = nullptr;
     bool m_started = false;
 };
+
+// Shows report lines in view: headings, and runs of title lines as tables whose columns line up.
+void showReportLines(QTextEdit *view, const QList<Retitle::ReportLine> &lines);
 
 } // namespace Ui
