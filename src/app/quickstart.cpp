@@ -72,7 +72,7 @@ QStringList QuickStart::sections()
 
 QString QuickStart::windowCaption()
 {
-    return L10n::text("Quick start reference");
+    return L10n::text(1022, "Quick start reference");
 }
 
 } // namespace App

@@ -49,7 +49,7 @@ QDateTime dayStart(const QDate &day)
 
 QString scanCaption()
 {
-    return text("Building folder list for Picture Storage Management:");
+    return text(1210, "Building folder list for Picture Storage Management:");
 }
 
 } // namespace
@@ -164,13 +164,13 @@ bool StoragePlanner::BuildDateTakenFolderList()
     const QString &mainFolder = m_settings.mainFolder;
     if (mainFolder.isEmpty()) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("This should not occur, procedure BuildDateTakenFolderList should not have been called"),
+                          text(1211, "This should not occur, procedure BuildDateTakenFolderList should not have been called"),
                           Platform::Severity::Error});
         return false;
     }
     if (!m_files.isFolder(mainFolder)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("This should not occur, BuildDateTaken ") + mainFolder + text(" does not exist"),
+                          text(1212, "This should not occur, BuildDateTaken ") + mainFolder + text(1104, " does not exist"),
                           Platform::Severity::Error});
         return false;
     }

@@ -75,10 +75,10 @@ StorageSetupDialog::StorageSetupDialog(StorageSetupModel &model, QWidget *parent
     m_pages->addWidget(createSchemePage());
     m_pages->addWidget(createDetailsPage());
 
-    m_previous = new QPushButton(L10n::text("&Previous"));
-    m_next = new QPushButton(L10n::text("&Next"));
-    m_finish = new QPushButton(L10n::text("&Finish"));
-    auto *cancel = new QPushButton(L10n::text("&Cancel"));
+    m_previous = new QPushButton(L10n::text(1261, "&Previous"));
+    m_next = new QPushButton(L10n::text(1262, "&Next"));
+    m_finish = new QPushButton(L10n::text(1263, "&Finish"));
+    auto *cancel = new QPushButton(L10n::text(912, "&Cancel"));
     for (QPushButton *button : {m_previous, m_next, m_finish, cancel})
         button->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
