@@ -3,7 +3,8 @@
 
 A call L10n::text("English") without a position becomes text(N, "English"): the same English
 text keeps the position it already has elsewhere, a new text gets the next free position from
-904 upward. Run from the repository root (or pass it): scripts/number-texts.py [ROOT]
+904 upward. A position found with two different texts stays with the first one found; the other
+text is numbered as a new one. Run from the repository root (or pass it): scripts/number-texts.py [ROOT]
 With --list it only prints "position<TAB>English" for every text in use, sorted by position.
 """
 
@@ -51,7 +52,8 @@ def number(root):
     for path, source in sources.items():
         pieces, last = [], 0
         for match, position, english in calls(source):
-            if position is not None:
+            # A position names one text: another text found under it gets a position of its own.
+            if position is not None and numbered.get(position) == english:
                 continue
             if english not in by_english:
                 while next_position in numbered:
@@ -59,9 +61,13 @@ def number(root):
                 by_english[english] = next_position
                 numbered[next_position] = english
                 added += 1
-            start = match.start() + len('text(')
-            pieces.append(source[last:start] + '%d, ' % by_english[english])
-            last = start
+            if position is None:
+                start = match.start() + len('text(')
+                pieces.append(source[last:start] + '%d, ' % by_english[english])
+                last = start
+            else:
+                pieces.append(source[last:match.start(1)] + '%d' % by_english[english])
+                last = match.end(1)
         if pieces:
             with open(path, 'w', encoding='utf-8') as out:
                 out.write(''.join(pieces) + source[last:])

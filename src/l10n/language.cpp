@@ -1,24 +1,13 @@
 #include "l10n/language.h"
 
 #include "l10n/catalog.h"
-#include "l10n/translator_p.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
 namespace L10n {
-
-QString Translator::translate(const char *, const char *, const char *disambiguation, int) const
-{
-    if (!disambiguation || !*disambiguation)
-        return {};
-    bool ok = false;
-    const int position = QByteArray(disambiguation).toInt(&ok);
-    if (!ok || !m_catalog.contains(m_blockOffset + position))
-        return {};
-    return m_catalog.text(m_blockOffset + position);
-}
 
 int detectLocalLanguage(const QLocale &locale)
 {
@@ -46,10 +35,13 @@ int LanguageSwitch::apply(int language, int localLanguage)
     m_blockOffset = 0;
     const QList<LanguageEntry> languages = Catalog::builtIn().languages();
     if (language >= 0 && language < languages.size()) {
-        m_active = language;
-        m_blockOffset = languages.at(language).blockBase;
-        m_translator = std::make_unique<Translator>(Catalog::builtIn(), m_blockOffset);
-        m_installed = QCoreApplication::installTranslator(m_translator.get());
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(Catalog::translationFile(languages.at(language).code))) {
+            m_active = language;
+            m_blockOffset = languages.at(language).blockBase;
+            m_translator = std::move(translator);
+            m_installed = QCoreApplication::installTranslator(m_translator.get());
+        }
     }
     return m_active;
 }

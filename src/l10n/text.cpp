@@ -4,14 +4,19 @@
 
 namespace L10n {
 
-namespace {
-constexpr char context[] = "Mirelto";
-} // namespace
+QByteArray messageId(int position)
+{
+    return "text-" + QByteArray::number(position);
+}
 
 QString text(int position, const char *english)
 {
-    const QByteArray disambiguation = QByteArray::number(position);
-    return QCoreApplication::translate(context, english, disambiguation.constData());
+    // The active translation is installed on the application; without one the id comes back.
+    const QByteArray id = messageId(position);
+    const QString translated = qtTrId(id.constData());
+    if (translated.isEmpty() || translated == QLatin1StringView(id))
+        return QString::fromUtf8(english);
+    return translated;
 }
 
 QString text(const char *english)

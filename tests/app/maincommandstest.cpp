@@ -4,6 +4,7 @@
 #include "app/storagemanagement.h"
 #include "app/quickstart.h"
 #include "compose/titlesettingsmodel.h"
+#include "l10n/language.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void accessKeysAreDistinct_data();
     void accessKeysAreDistinct();
     void shortcutTable();
     void statesFollowTheStages();
@@ -116,8 +118,18 @@ App::Application &MainCommandsTest::start(const QString &folder)
     return *m_application;
 }
 
+void MainCommandsTest::accessKeysAreDistinct_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(L10n::LanguageCode::English);
+    QTest::newRow("Dutch") << int(L10n::LanguageCode::Dutch);
+}
+
 void MainCommandsTest::accessKeysAreDistinct()
 {
+    QFETCH(int, language);
+    L10n::LanguageSwitch active;
+    active.apply(language, language);
     // Both selection modes, since some captions follow the mode.
     m_application->selection().setStrings({{u"a"_s, true}});
     for (int round = 0; round < 2; ++round) {
