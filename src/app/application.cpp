@@ -728,4 +728,16 @@ bool Application::RunForm6Message(int number)
     return answer.button != infoMessageCancelButton(number);
 }
 
+void Application::applyStoredLanguage()
+{
+    const int before = m_language->active();
+    if (m_language->apply(m_programSettings->rec().PSLanguage, m_machine.localLanguage) != before)
+        Q_EMIT languageChanged();
+}
+
+int Application::language() const
+{
+    return m_language->active();
+}
+
 } // namespace App

@@ -37,6 +37,7 @@ OptionsModel::OptionsModel(Settings::ProgramSettings &settings, Dictionary::Dict
     setValue(Number::ClipSize, rec.PSClipSize);
     setValue(Number::MaxPicPrefSuf, rec.PSMaxPicPrefSuf);
     m_activateGuide = rec.PSActivateGuide;
+    setLanguageItem(rec.PSLanguage + 1);
     m_showAllLocked = allMessagesShown(rec);
     m_showAll = m_showAllLocked;
 }
@@ -97,6 +98,21 @@ QString OptionsModel::messagesCaption()
 QString OptionsModel::messagesHint()
 {
     return text(1021, "All messages where you unchecked 'Show message next time', will be shown again next time");
+}
+
+QString OptionsModel::languageCaption()
+{
+    return text(1268, "Language/Taal interface");
+}
+
+QStringList OptionsModel::languageItems()
+{
+    return {text(1269, "English"), text(1270, "Dutch (Nederlands)")};
+}
+
+void OptionsModel::setLanguageItem(int item)
+{
+    m_languageItem = item >= 0 && item < languageItems().size() ? item : 0;
 }
 
 QString OptionsModel::okCaption()
@@ -201,6 +217,7 @@ void OptionsModel::accept()
     rec.PSClipSize = m_clipSize;
     rec.PSMaxPicPrefSuf = m_maxPicPrefSuf;
     rec.PSActivateGuide = m_activateGuide;
+    rec.PSLanguage = m_languageItem - 1;
     if (m_showAll) {
         rec.PSShowMessage.fill(true);
         rec.PSShowEditorHelp = true;

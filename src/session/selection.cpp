@@ -278,6 +278,11 @@ QString Selection::modeCaption() const
     return startsWith() ? text(27, "Titles starting with...") : text(29, "Titles containing...");
 }
 
+QString Selection::modeHint()
+{
+    return text(1271, "Starts with / contains");
+}
+
 QString Selection::selectByStringsCaption() const
 {
     return startsWith() ? text(28, "Select startin&g with") : text(30, "Select containin&g");
