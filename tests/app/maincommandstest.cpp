@@ -301,14 +301,20 @@ void MainCommandsTest::windowKeys()
 
 void MainCommandsTest::helpKeyOpensTheSectionUnderThePointer()
 {
-    const QString document = App::QuickStart::document();
-    QVERIFY(!document.isEmpty());
-    for (const QString &section : App::QuickStart::sections())
-        QVERIFY2(document.contains(u"name=\""_s + section + u'"'), qPrintable(section));
-    // The pictures of the document are in the program too.
-    const QRegularExpression image(u"src=\"([^\"]+)\""_s);
-    for (const QRegularExpressionMatch &match : image.globalMatch(document))
-        QVERIFY2(QFile::exists(u":/help/"_s + match.captured(1)), qPrintable(match.captured(1)));
+    // Each language has its own document, with the same sections and its pictures in the program.
+    for (const int language : {L10n::LanguageCode::English, L10n::LanguageCode::Dutch}) {
+        L10n::LanguageSwitch active;
+        active.apply(language, language);
+        QCOMPARE(App::QuickStart::fileName(),
+                 language == L10n::LanguageCode::Dutch ? u"quickstart_nl.html"_s : u"quickstart.html"_s);
+        const QString document = App::QuickStart::document();
+        QVERIFY(!document.isEmpty());
+        for (const QString &section : App::QuickStart::sections())
+            QVERIFY2(document.contains(u"name=\""_s + section + u'"'), qPrintable(section));
+        const QRegularExpression image(u"src=\"([^\"]+)\""_s);
+        for (const QRegularExpressionMatch &match : image.globalMatch(document))
+            QVERIFY2(QFile::exists(u":/help/"_s + match.captured(1)), qPrintable(match.captured(1)));
+    }
 
     QSignalSpy help(m_commands.get(), &MainCommands::helpRequested);
     App::WindowRegion under = App::WindowRegion::Other;
