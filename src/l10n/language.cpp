@@ -3,6 +3,7 @@
 #include "l10n/catalog.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -19,8 +20,11 @@ LanguageSwitch::LanguageSwitch() = default;
 
 LanguageSwitch::~LanguageSwitch()
 {
-    if (m_installed && QCoreApplication::instance())
+    if (m_installed && QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(m_translator.get());
+        if (m_qtTranslator)
+            QCoreApplication::removeTranslator(m_qtTranslator.get());
+    }
 }
 
 int LanguageSwitch::apply(int language, int localLanguage)
@@ -29,6 +33,9 @@ int LanguageSwitch::apply(int language, int localLanguage)
         language = localLanguage;
     if (m_installed) {
         QCoreApplication::removeTranslator(m_translator.get());
+        if (m_qtTranslator)
+            QCoreApplication::removeTranslator(m_qtTranslator.get());
+        m_qtTranslator.reset();
         m_installed = false;
     }
     m_active = LanguageCode::English;
@@ -41,6 +48,12 @@ int LanguageSwitch::apply(int language, int localLanguage)
             m_blockOffset = languages.at(language).blockBase;
             m_translator = std::move(translator);
             m_installed = QCoreApplication::installTranslator(m_translator.get());
+            auto qtTranslator = std::make_unique<QTranslator>();
+            if (m_installed && qtTranslator->load(u"qtbase_"_s + languages.at(language).code,
+                                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                m_qtTranslator = std::move(qtTranslator);
+                QCoreApplication::installTranslator(m_qtTranslator.get());
+            }
         }
     }
     return m_active;

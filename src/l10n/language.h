@@ -35,6 +35,8 @@ public:
 
 private:
     std::unique_ptr<QTranslator> m_translator;
+    // Qt's own texts (file dialogs, standard buttons) in the language, where Qt's are installed.
+    std::unique_ptr<QTranslator> m_qtTranslator;
     int m_active = LanguageCode::English;
     int m_blockOffset = 0;
     bool m_installed = false;
