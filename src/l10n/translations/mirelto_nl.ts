@@ -425,11 +425,11 @@
     </message>
     <message id="text-301">
         <source> selected pictures copied to free text element </source>
-        <translation> geselecteerde foto's gekopieerd naar het vrije-tekstelement </translation>
+        <translation> geselecteerde foto's naar vrije tekst gekopieerd </translation>
     </message>
     <message id="text-302">
         <source>Current title of all selected pictures copied to free text element </source>
-        <translation>Huidige titel van alle geselecteerde foto's gekopieerd naar het vrije-tekstelement </translation>
+        <translation>Huidige titel van alle geselecteerde foto's naar vrije tekst gekopieerd </translation>
     </message>
     <message id="text-303">
         <source>Note: the current title is only copied when the free text element of the new title is empty.</source>
@@ -3094,6 +3094,18 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
     <message id="text-1277">
         <source>Continue anyway?</source>
         <translation>Toch doorgaan?</translation>
+    </message>
+    <message id="text-1278">
+        <source>Picture %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message id="text-1279">
+        <source> &lt;Description&gt;</source>
+        <translation> &lt;Omschrijving&gt;</translation>
+    </message>
+    <message id="text-1280">
+        <source>&lt;Subject %1&gt;</source>
+        <translation>&lt;Onderwerp %1&gt;</translation>
     </message>
 </context>
 </TS>
