@@ -26,6 +26,8 @@ SelectionStringsDialog::SelectionStringsDialog(const QList<Session::SelectionStr
     m_input = new QLineEdit;
     m_input->setPlaceholderText(text(1251, "Type a new string and press Add"));
     m_input->setMaxLength(Session::Selection::maxStringLength);
+    // The hint says how to add; it shows whole in either language.
+    m_input->setMinimumWidth(m_input->fontMetrics().horizontalAdvance(m_input->placeholderText()) + 16);
     m_add = new QPushButton(text(1120, "&Add"));
     inputRow->addWidget(m_input, 1);
     inputRow->addWidget(m_add);

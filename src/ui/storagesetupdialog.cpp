@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QStackedWidget>
+#include <QHeaderView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +30,9 @@ QTreeWidget *newExampleTree()
 {
     auto *tree = new QTreeWidget;
     tree->setHeaderHidden(true);
+    // Folder names grow with the day's name and the language: they scroll rather than being cut.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->setFocusPolicy(Qt::NoFocus);
     tree->setSelectionMode(QAbstractItemView::NoSelection);
     return tree;
