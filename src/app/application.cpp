@@ -731,8 +731,11 @@ bool Application::RunForm6Message(int number)
 void Application::applyStoredLanguage()
 {
     const int before = m_language->active();
-    if (m_language->apply(m_programSettings->rec().PSLanguage, m_machine.localLanguage) != before)
-        Q_EMIT languageChanged();
+    if (m_language->apply(m_programSettings->rec().PSLanguage, m_machine.localLanguage) == before)
+        return;
+    // The texts the core keeps shown are made again in the new language.
+    m_dictionaries->ShowEntries();
+    Q_EMIT languageChanged();
 }
 
 int Application::language() const

@@ -2,6 +2,7 @@
 
 #include "ui/stagecolumn.h"
 
+#include "app/application.h"
 #include "session/picturetablemodel.h"
 
 #include <QScrollBar>
@@ -23,6 +24,10 @@ void MainWindow::takeOver(MainWindow &old)
     if (const QModelIndex current = old.m_table->currentIndex(); current.isValid())
         m_table->setCurrentIndex(m_model->index(current.row(), current.column()));
     m_stageColumn->pages()->setCurrentIndex(old.m_stageColumn->pages()->currentIndex());
+    if (m_application.windowLayout().fixedMaximised)
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // Exactly where the old one stood, also where no window manager placed it.
+    setGeometry(old.geometry());
     if (old.isMaximized())
         showMaximized();
     else

@@ -9,6 +9,7 @@
 #include "support/fakedialogs.h"
 #include "support/programfolders.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
@@ -70,6 +71,8 @@ void MainWindowHostTest::switchingLanguageRebuildsTheWindow()
     QCOMPARE(application.programSettings().rec().PSLanguage, L10n::LanguageCode::Dutch);
     QTRY_COMPARE(replaced.size(), 1);
     QCOMPARE(caption(), u"Be&stand / Fase 2 - Vrije tekst per foto bewerken"_s);
+    // What the core keeps shown follows too.
+    QVERIFY(host.window().findChild<QLabel *>(u"dictionaryEntries"_s)->text().contains(u"Trefwoorden"_s));
     QVERIFY(host.window().isVisible());
     QCOMPARE(host.window().pictureTable()->currentIndex().row(), 2);
     QCOMPARE(host.window().findChild<QToolBox *>()->currentIndex(), 1);
