@@ -269,11 +269,11 @@
     </message>
     <message id="text-106">
         <source> Entries in Active dictionary : </source>
-        <translation> Trefwoorden in actief woordenboek : </translation>
+        <translation> Trefwoorden actief woordenboek : </translation>
     </message>
     <message id="text-107">
         <source>, entries in Static dictionary : </source>
-        <translation>, trefwoorden in statisch woordenboek : </translation>
+        <translation>, statisch woordenboek : </translation>
     </message>
     <message id="text-125">
         <source>Previous selected title does not have free text</source>
