@@ -304,7 +304,7 @@ bool Application::refuseSymbolicLinks(const QStringList &paths)
 {
     for (const QString &path : paths) {
         if (Records::isSymbolicLink(path))
-            return fail(prefixed(path + text(" is a symbolic link, can not run program")));
+            return fail(prefixed(path + text(904, " is a symbolic link, can not run program")));
     }
     return true;
 }
@@ -419,9 +419,9 @@ bool Application::InitApplication()
     const Platform::ScreenInfo &screen = m_machine.screen;
     if (screen.width < 1024 || screen.height < 600) {
         // Say what was measured: with a scale factor the window gets fewer pixels than the screen has.
-        QString measured = text("This screen offers %1x%2 pixels.").arg(screen.width).arg(screen.height);
+        QString measured = text(905, "This screen offers %1x%2 pixels.").arg(screen.width).arg(screen.height);
         if (!qFuzzyCompare(screen.scaleFactor, 1.0)) {
-            measured = text("This screen offers %1x%2 pixels: %3x%4 device pixels at a scale factor of %5.")
+            measured = text(906, "This screen offers %1x%2 pixels: %3x%4 device pixels at a scale factor of %5.")
                            .arg(screen.width)
                            .arg(screen.height)
                            .arg(qRound(screen.width * screen.scaleFactor))
@@ -434,7 +434,7 @@ bool Application::InitApplication()
     if (screen.width == 1024 && screen.height <= 768) {
         if (screen.taskbar == Platform::TaskbarEdge::Left || screen.taskbar == Platform::TaskbarEdge::Right) {
             return fail(prefixed(
-                text("For Mirelto to run, the taskbar needs to be either at the top or the bottom of the screen")));
+                text(907, "For Mirelto to run, the taskbar needs to be either at the top or the bottom of the screen")));
         }
         m_layout.fixedMaximised = true;
     }
@@ -643,7 +643,7 @@ bool Application::start(const QString &folderArgument)
         QString folder;
         open = chooseFolder(folderArgument, &folder) == FolderChoice::Open && InitSession(folder);
         if (open && !m_pictures->FillSGTitle(true, [] { QCoreApplication::processEvents(); })) {
-            m_startupError = m_pictures->fillError().startsWith(text("Error writing to "))
+            m_startupError = m_pictures->fillError().startsWith(text(908, "Error writing to "))
                                  || m_pictures->fillError().isEmpty()
                                  ? u"Error writing to : "_s + m_pictures->titleFile().path() + u" , disk might be full"_s
                                  : prefixed(m_pictures->fillError());
@@ -700,7 +700,7 @@ void Application::anotherLaunch(const QString &folder)
     if (!m_sessionOpen || folder.isEmpty() || Platform::isSameFolder(folder, m_folder))
         return;
     m_dialogs.inform({L10n::title(),
-                      text("Mirelto is already working on folder %1. Close it first to work on folder %2.")
+                      text(909, "Mirelto is already working on folder %1. Close it first to work on folder %2.")
                           .arg(QDir::toNativeSeparators(m_folder), QDir::toNativeSeparators(folder)),
                       Platform::Severity::Information});
 }
@@ -745,6 +745,21 @@ bool Application::RunForm6Message(int number)
     if (auto written = m_programSettings->UpdateFPSM(); !written)
         m_dialogs.status({L10n::describe(written.error()), true, 10, Platform::Sound::Error});
     return answer.button != infoMessageCancelButton(number);
+}
+
+void Application::applyStoredLanguage()
+{
+    const int before = m_language->active();
+    if (m_language->apply(m_programSettings->rec().PSLanguage, m_machine.localLanguage) == before)
+        return;
+    // The texts the core keeps shown are made again in the new language.
+    m_dictionaries->ShowEntries();
+    Q_EMIT languageChanged();
+}
+
+int Application::language() const
+{
+    return m_language->active();
 }
 
 } // namespace App

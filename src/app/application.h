@@ -195,10 +195,17 @@ public:
     // Shows the descriptions of new folders during Test & Preview; returns whether the user
     // confirmed them. Without one, new folders get no description.
     void setNewFolderDescriber(std::function<bool(Storage::FolderDescriptions &)> describer);
+    // Makes the interface language of the program settings the active one; languageChanged()
+    // follows when that is another language than before.
+    void applyStoredLanguage();
+    // The active interface language (L10n::LanguageCode).
+    int language() const;
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
     void subjectsInUseChanged(bool inUse);
+    // Every text asked for from now on is in another language: the windows read theirs again.
+    void languageChanged();
 
 private:
     std::optional<QStringList> describeNewFolders(const Storage::NewFolderDescriptionInput &input);

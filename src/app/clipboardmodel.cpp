@@ -68,7 +68,7 @@ QString ClipboardModel::saveCaption()
 
 QString ClipboardModel::fileFilter()
 {
-    return text("Text files") + u" (*.txt)"_s;
+    return text(910, "Text files") + u" (*.txt)"_s;
 }
 
 QString ClipboardModel::privateFolder() const
@@ -134,7 +134,7 @@ bool ClipboardModel::save(const QString &chosen)
     const QByteArray bytes = Records::TextCodec::encode(lines().join(u"\r\n"_s));
     if (!Records::writeFileAtomically(path, bytes)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("Error writing to ") + QDir::toNativeSeparators(chosen), Platform::Severity::Error});
+                          text(908, "Error writing to ") + QDir::toNativeSeparators(chosen), Platform::Severity::Error});
         return false;
     }
     m_saved = true;

@@ -105,6 +105,7 @@ void DictionaryBuilding::acceptOptions(OptionsModel &model)
     m_application.editLine().setMaxHits(rec.PSMaxHits);
     m_application.picturePrefixes().setMaximum(rec.PSMaxPicPrefSuf);
     m_application.pictureSuffixes().setMaximum(rec.PSMaxPicPrefSuf);
+    m_application.applyStoredLanguage();
 }
 
 } // namespace App

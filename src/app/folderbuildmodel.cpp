@@ -82,27 +82,27 @@ QString FolderBuildModel::makeCaption()
 
 QString FolderBuildModel::browseCaption()
 {
-    return text("&Browse");
+    return text(911, "&Browse");
 }
 
 QString FolderBuildModel::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 QString FolderBuildModel::helpCaption()
 {
-    return text("&Help");
+    return text(958, "&Help");
 }
 
 QString FolderBuildModel::buttonHint()
 {
-    return text("Make static dictionary from folder");
+    return text(913, "Make static dictionary from folder");
 }
 
 QString FolderBuildModel::progressText(const Session::FolderBuildProgress &progress)
 {
-    return text("Folders read: %1 of %2\nPictures read: %3\nEntries in Static dictionary: %4")
+    return text(914, "Folders read: %1 of %2\nPictures read: %3\nEntries in Static dictionary: %4")
         .arg(progress.foldersRead)
         .arg(progress.foldersFound)
         .arg(progress.picturesRead)

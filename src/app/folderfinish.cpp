@@ -75,34 +75,34 @@ Platform::Question FolderFinish::question(bool quitCommand) const
     question.severity = Platform::Severity::Information;
     if (m_pictures.rowCount() == 0) {
         question.caption = L10n::title() + u" - Done !"_s;
-        question.lines = {text("You are &done with this folder!").remove(u'&')};
+        question.lines = {text(915, "You are &done with this folder!").remove(u'&')};
         question.buttons = {text(428, "Remove the workfiles")};
         const bool removable = sourceFolderRemovable();
-        question.checkBoxCaption = text("Remove source folder");
+        question.checkBoxCaption = text(916, "Remove source folder");
         question.checkBoxEnabled = removable;
         question.checkBoxChecked = removable && settings.PSRemoveSourceFolder;
         question.checkBoxHint =
-            removable ? text("Source folder '") + folder
-                            + text("' is empty and can be removed (provided that the source folder is not in use by "
+            removable ? text(917, "Source folder '") + folder
+                            + text(918, "' is empty and can be removed (provided that the source folder is not in use by "
                                    "another program)")
-                      : text("Source folder '") + folder + text("' is not empty");
+                      : text(917, "Source folder '") + folder + text(919, "' is not empty");
         // Only the button closes it; a program that is ended keeps the work files.
         question.escapeButton = -1;
     } else {
         question.caption = L10n::title() + u" - Done ?"_s;
-        question.lines = {quitCommand ? text("Please confirm that you are done with this folder")
-                                      : text("Are you done with this folder?")};
-        question.buttons = {text("&Yes, remove the work files"), text("&No, I want to resume this session later")};
+        question.lines = {quitCommand ? text(920, "Please confirm that you are done with this folder")
+                                      : text(921, "Are you done with this folder?")};
+        question.buttons = {text(922, "&Yes, remove the work files"), text(923, "&No, I want to resume this session later")};
         question.escapeButton = -1;
         question.defaultButton = 1;
     }
-    question.warningHeader = text("Beware");
-    question.warningLines = {text("When the workfiles") + u' ' + text("are removed, also ") + text("the Active Dictionary")
-                             + u' ' + text("is erased.")};
-    question.choiceCaption = text("Before removing the workfiles:");
-    question.choices = {text("Add the contents of the Active Dictionary to the Static Dictionary"),
-                        text("Replace the Static Dictionary by the Active Dictionary"),
-                        text("Erase the Active Dictionary without saving the contents")};
+    question.warningHeader = text(924, "Beware");
+    question.warningLines = {text(925, "When the workfiles") + u' ' + text(926, "are removed, also ") + text(927, "the Active Dictionary")
+                             + u' ' + text(928, "is erased.")};
+    question.choiceCaption = text(929, "Before removing the workfiles:");
+    question.choices = {text(930, "Add the contents of the Active Dictionary to the Static Dictionary"),
+                        text(931, "Replace the Static Dictionary by the Active Dictionary"),
+                        text(932, "Erase the Active Dictionary without saving the contents")};
     question.choice = std::clamp(settings.PSActDicAction, 0, 2);
     question.helpSection = QuickStart::doneSection();
     return question;

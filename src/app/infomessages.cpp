@@ -19,7 +19,7 @@ Platform::Question infoMessage(int number, bool startedWithFolder)
     question.caption = L10n::title();
     question.checkBoxCaption = text(640, "&Show this message next time");
     question.checkBoxChecked = true;
-    question.buttons = {text("&OK")};
+    question.buttons = {text(933, "&OK")};
     switch (number) {
     case InfoMessage::AnotherWayToStart:
         question.header = text(655, "Another way to start!");
@@ -29,7 +29,7 @@ Platform::Question infoMessage(int number, bool startedWithFolder)
                               text(662, "A window will be displayed to select a folder containing pictures"),
                               text(663, "you want to organize/rename.")};
         } else {
-            question.lines = {text(656, "You can also start Mirelto from Windows Explorer"), text("or any similar program."),
+            question.lines = {text(656, "You can also start Mirelto from Windows Explorer"), text(934, "or any similar program."),
                               text(657, "Right click on a folder to show the folder context menu"),
                               text(658, "and choose 'Mirelto.'")};
             // The Dutch wording says the first two lines in one.
@@ -58,7 +58,7 @@ Platform::Question infoMessage(int number, bool startedWithFolder)
                           text(686, "the retitling on that hard drive."),
                           text(687, "Otherwise problems may arise when you use the memory card"),
                           text(688, "in your digital camera afterwards.")};
-        question.buttons = {text("&Cancel"), text("C&ontinue")};
+        question.buttons = {text(912, "&Cancel"), text(935, "C&ontinue")};
         question.defaultButton = 0;
         question.escapeButton = 0;
         question.severity = Platform::Severity::Warning;

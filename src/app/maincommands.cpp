@@ -41,21 +41,21 @@ QString MainCommands::menuCaption(MainMenu menu)
 {
     switch (menu) {
     case MainMenu::File:
-        return text("&File");
+        return text(936, "&File");
     case MainMenu::Dictionary:
-        return text("&Dictionary");
+        return text(937, "&Dictionary");
     case MainMenu::Subjects:
         return Storage::SubjectCommands::menuCaption();
     case MainMenu::Edit:
-        return text("&Edit");
+        return text(938, "&Edit");
     case MainMenu::Extra:
-        return text("Ex&tra");
+        return text(939, "Ex&tra");
     case MainMenu::AddTitleElements:
-        return text("&Add title elements");
+        return text(940, "&Add title elements");
     case MainMenu::Retitle:
-        return text("&Retitle");
+        return text(941, "&Retitle");
     case MainMenu::Help:
-        return text("&Help");
+        return text(958, "&Help");
     }
     return {};
 }
@@ -108,10 +108,10 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
 CommandInfo MainCommands::info(MainCommand command)
 {
     using C = MainCommand;
-    const QString selectHint = text("Select pictures to retitle in the list beneath");
-    const QString modeHint = text("Do not forget to check the desired strings");
+    const QString selectHint = text(942, "Select pictures to retitle in the list beneath");
+    const QString modeHint = text(943, "Do not forget to check the desired strings");
     const QString describeHint =
-        text("Supply a description per picture (in free text element) with the help of the dictionary");
+        text(944, "Supply a description per picture (in free text element) with the help of the dictionary");
     switch (command) {
     case C::SetupStorage:
     case C::CreateGroupFolder:
@@ -127,9 +127,9 @@ CommandInfo MainCommands::info(MainCommand command)
         return {key, selectHint};
     }
     case C::SelectHavingFreeText:
-        return {{}, text("Note: found pictures will be added to the current selection")};
+        return {{}, text(945, "Note: found pictures will be added to the current selection")};
     case C::SelectByStrings:
-        return {{}, text("Select pictures based on the occurrence of one or more strings in its current title")};
+        return {{}, text(946, "Select pictures based on the occurrence of one or more strings in its current title")};
     case C::ToggleStringMode:
         return {{}, modeHint};
     case C::ModeStartsWith:
@@ -137,30 +137,30 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{}, modeHint, true, true};
     case C::MaintainStrings:
         return {{},
-                text("Add new strings you want to use for selection, remove selection strings and change selection "
+                text(947, "Add new strings you want to use for selection, remove selection strings and change selection "
                      "strings")};
     case C::ProgramOptions:
-        return {{}, text("Set Program Options regarding messages and the Guide")};
+        return {{}, text(948, "Set Program Options regarding messages and the Guide")};
     case C::QuitSession:
         return {{},
-                text("Use this option when you are done with this folder. Upon confirmation, pending changes will be "
+                text(949, "Use this option when you are done with this folder. Upon confirmation, pending changes will be "
                      "lost!")};
     case C::MakeStaticDictionary:
         return {};
     case C::DictionaryFromClipboard:
-        return {{}, text("Copy information from any source into the Static Dictionary")};
+        return {{}, text(965, "Copy information from any source into the Static Dictionary")};
     case C::DictionaryOnLine:
-        return {{}, text("Pick available dictionaries from the Mirelto web-site")};
+        return {{}, text(966, "Pick available dictionaries from the Mirelto web-site")};
     case C::DictionaryFromFolder:
-        return {{}, text("Pick a folder with pictures containing a similar subject")};
+        return {{}, text(967, "Pick a folder with pictures containing a similar subject")};
     case C::ClearActiveDictionary:
-        return {{}, text("This is the part of the dictionary containing the titles you supplied in this session")};
+        return {{}, text(968, "This is the part of the dictionary containing the titles you supplied in this session")};
     case C::DictionaryOptions:
-        return {{}, text("Set the maximum number of entries for the static dictionary to contain")};
+        return {{}, text(969, "Set the maximum number of entries for the static dictionary to contain")};
     case C::FindReplace:
-        return {{}, text("Find and replace strings in the provided descriptions (in the free text element)")};
+        return {{}, text(970, "Find and replace strings in the provided descriptions (in the free text element)")};
     case C::Close:
-        return {{}, text("Your work is automatically saved! You can resume the session for this folder at any time")};
+        return {{}, text(971, "Your work is automatically saved! You can resume the session for this folder at any time")};
     case C::AssignSubject:
     case C::EraseSubject:
     case C::MaintainSubjects:
@@ -170,15 +170,15 @@ CommandInfo MainCommands::info(MainCommand command)
     case C::JumpToEmpty:
         return {{}, describeHint};
     case C::EraseFreeText:
-        return {{}, text("Erase all provided descriptions in the free text element. (Caution: step is irreversable!)")};
+        return {{}, text(972, "Erase all provided descriptions in the free text element. (Caution: step is irreversable!)")};
     case C::CopyCurrentTitle:
-        return {{}, text("Copy the current title to free text of all selected pictures")};
+        return {{}, text(973, "Copy the current title to free text of all selected pictures")};
     case C::CutCharacters:
         return {{},
-                text("Trim leading/trailing strings from free text of all selected pictures (Caution: step is "
+                text(974, "Trim leading/trailing strings from free text of all selected pictures (Caution: step is "
                      "irreversable!)")};
     case C::Prefix:
-        return {{}, text("Define a Prefix to be added to all new titles"), true};
+        return {{}, text(975, "Define a Prefix to be added to all new titles"), true};
     case C::Suffix:
     case C::Time:
         return {{}, {}, true};
@@ -192,19 +192,19 @@ CommandInfo MainCommands::info(MainCommand command)
     case C::ExifTags:
         return {{}, Compose::ExifTagsModel::menuHint()};
     case C::SaveElementSettings:
-        return {{}, text("Save the elements settings and Final stage settings for future sessions of other folders")};
+        return {{}, text(976, "Save the elements settings and Final stage settings for future sessions of other folders")};
     case C::ChangeOrder:
-        return {{}, text("Change the order of elements within the created title. (See Final Stage)")};
+        return {{}, text(977, "Change the order of elements within the created title. (See Final Stage)")};
     case C::ForceUnique:
-        return {{}, text("Add a sequence number to the new picture title should the picture title already exists"), true};
+        return {{}, text(978, "Add a sequence number to the new picture title should the picture title already exists"), true};
     case C::KeepVoice:
-        return {{}, text("If a voice file is found for a picture to retitle, also rename the voice file"), true};
+        return {{}, text(979, "If a voice file is found for a picture to retitle, also rename the voice file"), true};
     case C::MaintainExtensions:
-        return {{}, text("If a file is found with any of the defined extensions, this file will also be renamed")};
+        return {{}, text(980, "If a file is found with any of the defined extensions, this file will also be renamed")};
     case C::MaintainFolderList:
-        return {{}, text("Maintain folders that will be checked to qualify picture titles to be unique")};
+        return {{}, text(981, "Maintain folders that will be checked to qualify picture titles to be unique")};
     case C::TestAndPreview:
-        return {{}, text("Start making the new picture titles. The result can be previewed in a new window")};
+        return {{}, text(982, "Start making the new picture titles. The result can be previewed in a new window")};
     case C::UndoRetitling:
         return {{}, text("Put the pictures of the last retitling of this folder back under their old names")};
     case C::QuickStart:
@@ -220,9 +220,9 @@ QString MainCommands::caption(MainCommand command) const
     const Session::Selection &selection = m_application.selection();
     switch (command) {
     case C::SelectPictures:
-        return text("&Select pictures to retitle");
+        return text(983, "&Select pictures to retitle");
     case C::SetupStorage:
-        return text("Setup Picture Storage Man&agement");
+        return text(984, "Setup Picture Storage Man&agement");
     case C::CreateGroupFolder:
         return Storage::GroupFolderModel::menuCaption();
     case C::SelectAll:
@@ -236,33 +236,33 @@ QString MainCommands::caption(MainCommand command) const
     case C::SelectByStrings:
         return selection.selectByStringsMenuCaption();
     case C::ToggleStringMode:
-        return text("&Toggle string selection mode");
+        return text(985, "&Toggle string selection mode");
     case C::ModeStartsWith:
         return selection.modeMenuCaption(true);
     case C::ModeContains:
         return selection.modeMenuCaption(false);
     case C::MaintainStrings:
-        return text("&Maintain selection strings");
+        return text(986, "&Maintain selection strings");
     case C::ProgramOptions:
-        return text("&Program Options");
+        return text(987, "&Program Options");
     case C::QuitSession:
-        return text("&Quit session/Remove workfiles");
+        return text(988, "&Quit session/Remove workfiles");
     case C::Close:
-        return text("&Close Mirelto");
+        return text(989, "&Close Mirelto");
     case C::MakeStaticDictionary:
-        return text("Ma&ke Static Dictionary from...");
+        return text(990, "Ma&ke Static Dictionary from...");
     case C::DictionaryFromClipboard:
-        return text("Mirelto Clipboard");
+        return text(991, "Mirelto Clipboard");
     case C::DictionaryOnLine:
-        return text("Dictionary On-Line");
+        return text(992, "Dictionary On-Line");
     case C::DictionaryFromFolder:
-        return text("Folder(s)");
+        return text(993, "Folder(s)");
     case C::ClearActiveDictionary:
-        return text("C&lear Active Dictionary");
+        return text(994, "C&lear Active Dictionary");
     case C::DictionaryOptions:
-        return text("Dictio&nary Options");
+        return text(995, "Dictio&nary Options");
     case C::FindReplace:
-        return text("&Find/Replace");
+        return text(996, "&Find/Replace");
     case C::AssignSubject:
         return Storage::SubjectCommands::assignMenuCaption();
     case C::EraseSubject:
@@ -282,9 +282,9 @@ QString MainCommands::caption(MainCommand command) const
     case C::CutCharacters:
         return Session::FreeTextEditor::stripMenuCaption();
     case C::Prefix:
-        return text("&Prefix");
+        return text(997, "&Prefix");
     case C::Suffix:
-        return text("&Suffix");
+        return text(998, "&Suffix");
     case C::Numbering:
         return Compose::NumberSettingsModel::menuCaption();
     case C::ExtractNumber:
@@ -298,25 +298,25 @@ QString MainCommands::caption(MainCommand command) const
     case C::ExifTags:
         return Compose::ExifTagsModel::menuCaption();
     case C::SaveElementSettings:
-        return text("Save elements settings/Final stage settings for future sessions");
+        return text(999, "Save elements settings/Final stage settings for future sessions");
     case C::ChangeOrder:
-        return text("&Change order of elements within created title");
+        return text(1000, "&Change order of elements within created title");
     case C::ForceUnique:
-        return text("Force new picture titles to be uni&que");
+        return text(1001, "Force new picture titles to be uni&que");
     case C::KeepVoice:
-        return text("&Keep Voice files synchronized");
+        return text(1002, "&Keep Voice files synchronized");
     case C::MaintainExtensions:
-        return text("Maintain list of Extensions to be synchronized");
+        return text(1003, "Maintain list of Extensions to be synchronized");
     case C::MaintainFolderList:
-        return text("Maintain &folder list that will be checked to qualify new picture titles to be unique");
+        return text(1004, "Maintain &folder list that will be checked to qualify new picture titles to be unique");
     case C::TestAndPreview:
-        return text("Test and &Preview newly created picture titles");
+        return text(1005, "Test and &Preview newly created picture titles");
     case C::UndoRetitling:
         return text("&Undo last retitling");
     case C::QuickStart:
-        return text("&Quick start reference");
+        return text(1006, "&Quick start reference");
     case C::About:
-        return text("&About");
+        return text(1007, "&About");
     }
     return {};
 }
@@ -651,13 +651,13 @@ bool MainCommands::windowKey(int key, Qt::KeyboardModifiers modifiers)
 
 QString MainCommands::aboutCaption()
 {
-    return text("About Mirelto");
+    return text(1008, "About Mirelto");
 }
 
 QString MainCommands::aboutText()
 {
     return L10n::title() + u' ' + Platform::programVersion() + u"\n\n"_s
-           + text("Gives the pictures of a folder new, meaningful titles in three stages.");
+           + text(1009, "Gives the pictures of a folder new, meaningful titles in three stages.");
 }
 
 } // namespace App

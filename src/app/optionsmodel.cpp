@@ -37,6 +37,7 @@ OptionsModel::OptionsModel(Settings::ProgramSettings &settings, Dictionary::Dict
     setValue(Number::ClipSize, rec.PSClipSize);
     setValue(Number::MaxPicPrefSuf, rec.PSMaxPicPrefSuf);
     m_activateGuide = rec.PSActivateGuide;
+    setLanguageItem(rec.PSLanguage + 1);
     m_showAllLocked = allMessagesShown(rec);
     m_showAll = m_showAllLocked;
 }
@@ -50,68 +51,83 @@ QString OptionsModel::pageCaption(Page page)
 {
     switch (page) {
     case Page::Dictionary:
-        return text("Dictionary");
+        return text(1010, "Dictionary");
     case Page::PrefixSuffix:
-        return text("Picture Prefix/Suffix");
+        return text(1011, "Picture Prefix/Suffix");
     case Page::Program:
         break;
     }
-    return text("Program");
+    return text(1012, "Program");
 }
 
 QString OptionsModel::numberCaption(Number number)
 {
     switch (number) {
     case Number::MaxDic:
-        return text("Maximum number of entries the Static dictionay can hold (in thousands):");
+        return text(1013, "Maximum number of entries the Static dictionay can hold (in thousands):");
     case Number::MaxHits:
-        return text("Maximum number of results to return from dictionary when editing Free text:");
+        return text(1014, "Maximum number of results to return from dictionary when editing Free text:");
     case Number::ClipSize:
-        return text("Lines from the clipboard will be clipped in parts of:");
+        return text(1015, "Lines from the clipboard will be clipped in parts of:");
     case Number::MaxPicPrefSuf:
         break;
     }
-    return text("Maximum number of entries in dropdown menu");
+    return text(1016, "Maximum number of entries in dropdown menu");
 }
 
 QString OptionsModel::numberTail(Number number)
 {
-    return number == Number::ClipSize ? text("characters (any number between 30 and 100).") : QString();
+    return number == Number::ClipSize ? text(1017, "characters (any number between 30 and 100).") : QString();
 }
 
 QString OptionsModel::numberHint(Number number)
 {
-    return number == Number::MaxDic ? text("Maximum: 100000") : QString();
+    return number == Number::MaxDic ? text(1018, "Maximum: 100000") : QString();
 }
 
 QString OptionsModel::guideCaption()
 {
-    return text("Activate Guide for every new session");
+    return text(1019, "Activate Guide for every new session");
 }
 
 QString OptionsModel::messagesCaption()
 {
-    return text("Show all program messages");
+    return text(1020, "Show all program messages");
 }
 
 QString OptionsModel::messagesHint()
 {
-    return text("All messages where you unchecked 'Show message next time', will be shown again next time");
+    return text(1021, "All messages where you unchecked 'Show message next time', will be shown again next time");
+}
+
+QString OptionsModel::languageCaption()
+{
+    return text(1268, "Language/Taal interface");
+}
+
+QStringList OptionsModel::languageItems()
+{
+    return {text(1269, "English"), text(1270, "Dutch (Nederlands)")};
+}
+
+void OptionsModel::setLanguageItem(int item)
+{
+    m_languageItem = item >= 0 && item < languageItems().size() ? item : 0;
 }
 
 QString OptionsModel::okCaption()
 {
-    return text("&OK");
+    return text(933, "&OK");
 }
 
 QString OptionsModel::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 QString OptionsModel::helpCaption()
 {
-    return text("&Help");
+    return text(958, "&Help");
 }
 
 OptionsModel::Range OptionsModel::range(Number number)
@@ -201,6 +217,7 @@ void OptionsModel::accept()
     rec.PSClipSize = m_clipSize;
     rec.PSMaxPicPrefSuf = m_maxPicPrefSuf;
     rec.PSActivateGuide = m_activateGuide;
+    rec.PSLanguage = m_languageItem - 1;
     if (m_showAll) {
         rec.PSShowMessage.fill(true);
         rec.PSShowEditorHelp = true;

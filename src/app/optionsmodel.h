@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace Dictionary {
 class DictionaryStore;
@@ -52,6 +53,9 @@ public:
     static QString guideCaption();
     static QString messagesCaption();
     static QString messagesHint();
+    // The radio group of the interface language; an item's index is the stored language + 1.
+    static QString languageCaption();
+    static QStringList languageItems();
     static QString okCaption();
     static QString cancelCaption();
     static QString helpCaption();
@@ -71,8 +75,10 @@ public:
     bool showAllMessages() const { return m_showAll; }
     bool showAllMessagesLocked() const { return m_showAllLocked; }
     void setShowAllMessages(bool show);
+    int languageItem() const { return m_languageItem; }
+    void setLanguageItem(int item);
 
-    // OK: stores the values in the program settings and saves them.
+    // OK: stores the values, the language among them, in the program settings and saves them.
     void accept();
 
 private:
@@ -86,6 +92,7 @@ private:
     bool m_activateGuide = false;
     bool m_showAll = false;
     bool m_showAllLocked = false;
+    int m_languageItem = 0;
 };
 
 } // namespace App

@@ -13,16 +13,22 @@ static void initHelpResources()
 
 namespace App {
 
-QString QuickStart::url(const QString &section)
+QString QuickStart::fileName()
 {
     initHelpResources();
-    return u"qrc:/help/quickstart.html"_s + (section.isEmpty() ? QString() : u'#' + section);
+    // Each translation names its own help file; one that is not shipped falls back to English.
+    const QString translated = L10n::text(1272, "quickstart.html");
+    return QFile::exists(u":/help/"_s + translated) ? translated : u"quickstart.html"_s;
+}
+
+QString QuickStart::url(const QString &section)
+{
+    return u"qrc:/help/"_s + fileName() + (section.isEmpty() ? QString() : u'#' + section);
 }
 
 QString QuickStart::document()
 {
-    initHelpResources();
-    QFile file(u":/help/quickstart.html"_s);
+    QFile file(u":/help/"_s + fileName());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
@@ -78,7 +84,7 @@ QStringList QuickStart::sections()
 
 QString QuickStart::windowCaption()
 {
-    return L10n::text("Quick start reference");
+    return L10n::text(1022, "Quick start reference");
 }
 
 } // namespace App

@@ -13,6 +13,8 @@ enum class WindowRegion { Other, Table, SelectionPanel, Stage2Panel, ElementPane
 class QuickStart final
 {
 public:
+    // The document in the active interface language, in English where it has none.
+    static QString fileName();
     // The address of the document, at section when one is given.
     static QString url(const QString &section = {});
     // The document's text; empty when the resource is missing.

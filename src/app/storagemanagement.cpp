@@ -70,17 +70,17 @@ Storage::StorageSettings StorageManagement::settings() const
 
 QString StorageManagement::useStorageCaption()
 {
-    return text("Use Picture Storage Mana&gement");
+    return text(1023, "Use Picture Storage Mana&gement");
 }
 
 QString StorageManagement::onlySubjectCaption()
 {
-    return text("Only use su&bject");
+    return text(1024, "Only use su&bject");
 }
 
 QString StorageManagement::onlySubjectHint()
 {
-    return text("Organize the selected pictures by subject only; date is irrelevant for these pictures");
+    return text(1025, "Organize the selected pictures by subject only; date is irrelevant for these pictures");
 }
 
 bool StorageManagement::isOnlySubjectVisible() const
@@ -209,9 +209,9 @@ bool StorageManagement::startupPrompt()
                       text(637, "Select a Main Picture Storage folder, choose your Picture Storage Scheme and supply "
                                 "some details."),
                       text(638, "That's all!")};
-    question.buttons = {text(639, "&Run Setup now"), text("&Cancel")};
+    question.buttons = {text(639, "&Run Setup now"), text(912, "&Cancel")};
     question.escapeButton = 1;
-    question.checkBoxCaption = text(640, "Show this message next time");
+    question.checkBoxCaption = text(1273, "Show this message next time");
     question.checkBoxChecked = true;
     const Platform::Answer answer = m_dialogs.ask(question);
     rec.PSShowMessage[startupPromptFlag] = answer.checkBoxChecked;

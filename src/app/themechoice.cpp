@@ -14,13 +14,13 @@ ThemeChoice::ThemeChoice(Settings::ProgramSettings &settings, Platform::Dialogs 
 
 QString ThemeChoice::menuCaption()
 {
-    return L10n::text("&Theme");
+    return L10n::text(1026, "&Theme");
 }
 
 QStringList ThemeChoice::captions()
 {
-    return {L10n::text("Familiar"), L10n::text("Cosmetics"), L10n::text("Headache"), L10n::text("Chrome"),
-            L10n::text("Ice age"),  L10n::text("Atlantis"),  L10n::text("Gold")};
+    return {L10n::text(1027, "Familiar"), L10n::text(1028, "Cosmetics"), L10n::text(1029, "Headache"), L10n::text(1030, "Chrome"),
+            L10n::text(1031, "Ice age"),  L10n::text(1032, "Atlantis"),  L10n::text(1033, "Gold")};
 }
 
 int ThemeChoice::current() const

@@ -24,7 +24,7 @@ TitleExample::TitleExample(const Sources &sources, QObject *parent) : QObject(pa
 
 QString TitleExample::caption()
 {
-    return L10n::text("Example:");
+    return L10n::text(1034, "Example:");
 }
 
 void TitleExample::scheduleUpdate()

@@ -33,27 +33,27 @@ DateTimeSettingsModel::~DateTimeSettingsModel() = default;
 
 QString DateTimeSettingsModel::dateCaption()
 {
-    return text("Date");
+    return text(1035, "Date");
 }
 
 QString DateTimeSettingsModel::dateMenuCaption()
 {
-    return text("&Date");
+    return text(1036, "&Date");
 }
 
 QString DateTimeSettingsModel::dateMenuHint()
 {
-    return text("Add Date element to all new titles");
+    return text(1037, "Add Date element to all new titles");
 }
 
 QStringList DateTimeSettingsModel::dateSourceCaptions()
 {
-    return {text("Use picture date taken (EXIF)"), text("Use file date"), text("Pick date from calendar")};
+    return {text(1038, "Use picture date taken (EXIF)"), text(1039, "Use file date"), text(1040, "Pick date from calendar")};
 }
 
 QString DateTimeSettingsModel::dateFormatCaption()
 {
-    return text("Date format");
+    return text(1041, "Date format");
 }
 
 QStringList DateTimeSettingsModel::dateFormatCaptions()
@@ -63,32 +63,32 @@ QStringList DateTimeSettingsModel::dateFormatCaptions()
 
 QString DateTimeSettingsModel::dayButtonCaption()
 {
-    return text("Day...");
+    return text(1042, "Day...");
 }
 
 QString DateTimeSettingsModel::pickDateCaption()
 {
-    return text("Pick date");
+    return text(1043, "Pick date");
 }
 
 QString DateTimeSettingsModel::timeCaption()
 {
-    return text("Time");
+    return text(1044, "Time");
 }
 
 QString DateTimeSettingsModel::timeMenuCaption()
 {
-    return text("&Time");
+    return text(1045, "&Time");
 }
 
 QStringList DateTimeSettingsModel::timeSourceCaptions()
 {
-    return {text("Use picture time taken (EXIF)"), text("Use file time"), text("Pick time")};
+    return {text(1046, "Use picture time taken (EXIF)"), text(1047, "Use file time"), text(1048, "Pick time")};
 }
 
 QString DateTimeSettingsModel::timeFormatCaption()
 {
-    return text("Time format");
+    return text(1049, "Time format");
 }
 
 QStringList DateTimeSettingsModel::timeFormatCaptions()
@@ -98,12 +98,12 @@ QStringList DateTimeSettingsModel::timeFormatCaptions()
 
 QString DateTimeSettingsModel::pickTimeCaption()
 {
-    return text("Pick time");
+    return text(1048, "Pick time");
 }
 
 QString DateTimeSettingsModel::separatorCaption()
 {
-    return text("Date/Day/Time separator:");
+    return text(1050, "Date/Day/Time separator:");
 }
 
 QStringList DateTimeSettingsModel::separatorCaptions()

@@ -22,27 +22,27 @@ DayNameModel::DayNameModel(Settings::SessionSettings &settings, TitleSettingsMod
 
 QString DayNameModel::windowCaption()
 {
-    return text("Add name of day to date");
+    return text(1051, "Add name of day to date");
 }
 
 QString DayNameModel::addCaption()
 {
-    return text("Add name of day");
+    return text(1052, "Add name of day");
 }
 
 QString DayNameModel::abbreviateCaption()
 {
-    return text("Abbreviate name of day");
+    return text(1053, "Abbreviate name of day");
 }
 
 QString DayNameModel::placementCaption()
 {
-    return text("Placement");
+    return text(1054, "Placement");
 }
 
 QStringList DayNameModel::placementCaptions()
 {
-    return {text("Right of date"), text("Left of date")};
+    return {text(1055, "Right of date"), text(1056, "Left of date")};
 }
 
 void DayNameModel::setAddNameOfDay(bool on)
@@ -69,7 +69,7 @@ QString DayNameModel::example() const
     options.abbreviateNameOfDay = m_abbreviate;
     options.dayNamePlacement = m_placement;
     const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
-    return text("Example:") + u' ' + DateTimeFormat::format(options, now.date(), now.time(), false, m_locale);
+    return text(1034, "Example:") + u' ' + DateTimeFormat::format(options, now.date(), now.time(), false, m_locale);
 }
 
 void DayNameModel::accept()

@@ -30,7 +30,7 @@ QString ElementOrder::elementName(QChar letter)
     case u'S':
         return text(187, "Suffix");
     case u'E':
-        return text("Exif tags");
+        return text(1057, "Exif tags");
     default:
         return {};
     }
@@ -68,7 +68,7 @@ ColRec ElementOrder::GetElementIndex(const QString &order, int ElCol, Platform::
         entry.ColEl = elementName(order.at(ElCol - 1));
     }
     if (entry.ColEl.isEmpty())
-        dialogs.inform({L10n::title(), text("Error in GetElementIndex"), Platform::Severity::Error});
+        dialogs.inform({L10n::title(), text(1058, "Error in GetElementIndex"), Platform::Severity::Error});
     return entry;
 }
 

@@ -8,7 +8,7 @@ namespace Compose::ElementSeparator {
 
 QStringList captions()
 {
-    return {L10n::text("Space"), L10n::text("Hyphen '-'"), L10n::text("Underscore '_'"), L10n::text("No separator")};
+    return {L10n::text(1059, "Space"), L10n::text(1060, "Hyphen '-'"), L10n::text(1061, "Underscore '_'"), L10n::text(1062, "No separator")};
 }
 
 int validIndex(int index)

@@ -44,52 +44,52 @@ ExifTagsModel::~ExifTagsModel() = default;
 
 QString ExifTagsModel::menuCaption()
 {
-    return text("Exif tags");
+    return text(1057, "Exif tags");
 }
 
 QString ExifTagsModel::menuHint()
 {
-    return text("Add Exif tags element to all new titles");
+    return text(1063, "Add Exif tags element to all new titles");
 }
 
 QString ExifTagsModel::windowCaption()
 {
-    return text("Select Exif tags");
+    return text(1064, "Select Exif tags");
 }
 
 QString ExifTagsModel::upCaption()
 {
-    return text("&Up");
+    return text(1065, "&Up");
 }
 
 QString ExifTagsModel::downCaption()
 {
-    return text("&Down");
+    return text(1066, "&Down");
 }
 
 QString ExifTagsModel::moveSelectedToTopCaption()
 {
-    return text("&Move selected tags to top of list");
+    return text(1067, "&Move selected tags to top of list");
 }
 
 QString ExifTagsModel::rebuildCaption()
 {
-    return text("Rebuild Exif tag database");
+    return text(1068, "Rebuild Exif tag database");
 }
 
 QString ExifTagsModel::inTitleCaption()
 {
-    return text("Exif tags in title");
+    return text(1069, "Exif tags in title");
 }
 
 QString ExifTagsModel::markNotAvailableCaption()
 {
-    return text("If tag not found, mark as 'not available' in title ");
+    return text(1070, "If tag not found, mark as 'not available' in title ");
 }
 
 QString ExifTagsModel::markNotAvailableHint()
 {
-    return text("'not available' will be abbreviated to 'na'");
+    return text(1071, "'not available' will be abbreviated to 'na'");
 }
 
 QString ExifTagsModel::okCaption()
@@ -104,12 +104,12 @@ QString ExifTagsModel::cancelCaption()
 
 QString ExifTagsModel::editCaption()
 {
-    return text("Edit tag description");
+    return text(1072, "Edit tag description");
 }
 
 QString ExifTagsModel::editPrompt()
 {
-    return text("Tag description as it will appear in picture title:");
+    return text(1073, "Tag description as it will appear in picture title:");
 }
 
 void ExifTagsModel::showStatus(const QString &message, bool error)
@@ -232,18 +232,18 @@ QVariant ExifTagsModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case OrderColumn:
-        return text("Order");
+        return text(1074, "Order");
     case SelectedColumn:
-        return text("Sel");
+        return text(1075, "Sel");
     case NumberColumn:
-        return text("Tag nbr.");
+        return text(1076, "Tag nbr.");
     case TagColumn:
-        return text("Tag");
+        return text(1077, "Tag");
     case DescriptionColumn:
-        return text("Tag in title (click to edit)");
+        return text(1078, "Tag in title (click to edit)");
     case ValueColumn:
-        return m_valuesOfAllPictures ? text("Value (examples of entire picture set)")
-                                     : text("Value (example of current picture)");
+        return m_valuesOfAllPictures ? text(1079, "Value (examples of entire picture set)")
+                                     : text(1080, "Value (example of current picture)");
     default:
         return {};
     }

@@ -50,47 +50,47 @@ void NumberSettingsModel::reload()
 
 QString NumberSettingsModel::extractCaption()
 {
-    return text("Extract from Current title");
+    return text(1081, "Extract from Current title");
 }
 
 QString NumberSettingsModel::extractMenuCaption()
 {
-    return text("&Extract from Current title");
+    return text(1082, "&Extract from Current title");
 }
 
 QString NumberSettingsModel::inspectCaption()
 {
-    return text("Inspect title from:");
+    return text(1083, "Inspect title from:");
 }
 
 QStringList NumberSettingsModel::directionCaptions()
 {
-    return {text("Left to right"), text("Right to left")};
+    return {text(1084, "Left to right"), text(1085, "Right to left")};
 }
 
 QString NumberSettingsModel::counterCaption()
 {
-    return text("Counter");
+    return text(1086, "Counter");
 }
 
 QString NumberSettingsModel::counterMenuCaption()
 {
-    return text("&Use counter");
+    return text(1087, "&Use counter");
 }
 
 QString NumberSettingsModel::startCaption()
 {
-    return text("Start with:");
+    return text(1088, "Start with:");
 }
 
 QString NumberSettingsModel::resetCaption()
 {
-    return text("Reset");
+    return text(1089, "Reset");
 }
 
 QString NumberSettingsModel::digitsCaption()
 {
-    return text("Number of digits to make number:");
+    return text(1090, "Number of digits to make number:");
 }
 
 QStringList NumberSettingsModel::digitsCaptions()
@@ -103,12 +103,12 @@ QStringList NumberSettingsModel::digitsCaptions()
 
 QString NumberSettingsModel::menuCaption()
 {
-    return text("&Numbering element");
+    return text(1091, "&Numbering element");
 }
 
 QString NumberSettingsModel::menuHint()
 {
-    return text("Add a numbering element to all new titles");
+    return text(1092, "Add a numbering element to all new titles");
 }
 
 void NumberSettingsModel::storeFolder()

@@ -80,10 +80,10 @@ void PicTextList::report(Failure failure, const Records::FileError &error)
     QString message;
     if (m_kind == PicTextKind::Prefix)
         message = failure == Failure::Update ? text(859, "Picture prefix could not be updated or added!")
-                                             : text(859, "Picture prefix could not be removed!");
+                                             : text(1274, "Picture prefix could not be removed!");
     else
         message = failure == Failure::Update ? text(860, "Picture Suffix could not be updated or added!")
-                                             : text(860, "Picture Suffix could not be removed!");
+                                             : text(1275, "Picture Suffix could not be removed!");
     m_dialogs.inform({L10n::title(), message + u'\n' + L10n::describe(error), Platform::Severity::Error});
 }
 

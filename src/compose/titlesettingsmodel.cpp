@@ -41,37 +41,37 @@ bool TitleSettingsModel::store()
 
 QString TitleSettingsModel::usePrefixCaption()
 {
-    return text("Use prefix");
+    return text(1093, "Use prefix");
 }
 
 QString TitleSettingsModel::useSuffixCaption()
 {
-    return text("Use suffix");
+    return text(1094, "Use suffix");
 }
 
 QString TitleSettingsModel::elementOrderCaption()
 {
-    return text("Order of elements within created title (drag and drop):");
+    return text(1095, "Order of elements within created title (drag and drop):");
 }
 
 QString TitleSettingsModel::separatorCaption()
 {
-    return text("Separator between elements:");
+    return text(1096, "Separator between elements:");
 }
 
 QString TitleSettingsModel::forceUniquenessCaption()
 {
-    return text("Force uniqueness");
+    return text(1097, "Force uniqueness");
 }
 
 QString TitleSettingsModel::keepVoiceCaption()
 {
-    return text("Keep Voice files synchronized");
+    return text(1098, "Keep Voice files synchronized");
 }
 
 QString TitleSettingsModel::testAndPreviewCaption()
 {
-    return text("Test && &Preview");
+    return text(1099, "Test && &Preview");
 }
 
 bool TitleSettingsModel::usePrefix() const

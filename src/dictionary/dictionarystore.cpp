@@ -651,7 +651,7 @@ void DictionaryStore::ConvertDic(DicIndex i_old_new)
         return;
     const QString shown = QDir::toNativeSeparators(path);
     const auto failed = [&] {
-        m_dialogs.inform({L10n::standard(L10n::Standard::Error), shown + L10n::text(" NOT succesfully converted"),
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), shown + L10n::text(1100, " NOT succesfully converted"),
                           Platform::Severity::Error});
     };
     QFile file(path);
@@ -683,7 +683,7 @@ void DictionaryStore::ConvertDic(DicIndex i_old_new)
         auto kept = Records::keepIfDamaged(path, PicTitleRecOld::size);
         if (!kept) {
             m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                              shown + L10n::text(" NOT succesfully converted") + u'\n' + L10n::describe(kept.error()),
+                              shown + L10n::text(1100, " NOT succesfully converted") + u'\n' + L10n::describe(kept.error()),
                               Platform::Severity::Error});
             return;
         }
@@ -704,11 +704,11 @@ void DictionaryStore::ConvertDic(DicIndex i_old_new)
     }
     if (damaged) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Information),
-                          shown + L10n::text(" succesfully converted") + u'\n' + L10n::describe(*damaged),
+                          shown + L10n::text(1101, " succesfully converted") + u'\n' + L10n::describe(*damaged),
                           Platform::Severity::Warning});
         return;
     }
-    m_dialogs.inform({L10n::standard(L10n::Standard::Information), shown + L10n::text(" succesfully converted"),
+    m_dialogs.inform({L10n::standard(L10n::Standard::Information), shown + L10n::text(1101, " succesfully converted"),
                       Platform::Severity::Information});
 }
 

@@ -22,9 +22,9 @@ void BuildFromText(DictionaryStore &store, const QStringList &lines, BuildMode m
     }
     store.closeStaticDic();
     store.ResetSizeContextDic(DicIndex::Static);
-    Q_EMIT store.progressShown(L10n::text(" Building Dictionary from private source : creating contents table.."));
+    Q_EMIT store.progressShown(L10n::text(1102, " Building Dictionary from private source : creating contents table.."));
     store.VulHulpDicTabel(DicIndex::Static);
-    Q_EMIT store.progressShown(L10n::text(" Building Dictionary from private source : creating index table.."));
+    Q_EMIT store.progressShown(L10n::text(1103, " Building Dictionary from private source : creating index table.."));
     store.SortHulpDicTabel(DicIndex::Static);
     store.ShowEntries();
     Q_EMIT store.progressShown(QString());

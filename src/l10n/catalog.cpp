@@ -1,74 +1,70 @@
 #include "l10n/catalog.h"
 
-#include <QFile>
+#include "l10n/text.h"
+
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
-static void initL10nResources()
+namespace L10n {
+
+Catalog::Catalog(const QStringList &codes)
 {
-    Q_INIT_RESOURCE(l10n);
+    for (const QString &code : codes) {
+        auto translation = std::make_unique<QTranslator>();
+        if (!translation->load(translationFile(code)))
+            break;
+        m_codes.append(code);
+        m_translations.push_back(std::move(translation));
+    }
 }
 
-namespace L10n {
+Catalog::~Catalog() = default;
+Catalog::Catalog(Catalog &&) noexcept = default;
+Catalog &Catalog::operator=(Catalog &&) noexcept = default;
 
 const Catalog &Catalog::builtIn()
 {
-    static const Catalog catalog = [] {
-        initL10nResources();
-        QFile file(u":/l10n/dutch.tsv"_s);
-        if (!file.open(QIODevice::ReadOnly))
-            return Catalog();
-        return fromTable(file.readAll());
-    }();
+    static const Catalog catalog(QString::fromLatin1(MIRELTO_LANGUAGES).split(u','));
     return catalog;
 }
 
-Catalog Catalog::fromTable(const QByteArray &table)
+QString Catalog::translationFile(const QString &code)
 {
-    Catalog catalog;
-    for (const QByteArray &line : table.split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const qsizetype tab = line.indexOf('\t');
-        if (tab <= 0)
-            continue;
-        bool ok = false;
-        const int id = line.left(tab).toInt(&ok);
-        if (!ok)
-            continue;
-        QString text = QString::fromUtf8(line.mid(tab + 1));
-        if (text.endsWith(u'\r'))
-            text.chop(1);
-        text.replace(u"\\n"_s, u"\n"_s).replace(u"\\t"_s, u"\t"_s);
-        catalog.m_texts.insert(id, text);
-    }
-    return catalog;
+    return u":/l10n/mirelto_"_s + code + u".qm"_s;
 }
 
-QString Catalog::text(int id) const
+const QTranslator *Catalog::block(int offset) const
 {
-    return m_texts.value(id).left(255);
+    if (offset < 1000 || offset % 1000 != 0)
+        return nullptr;
+    const std::size_t index = std::size_t(offset / 1000 - 1);
+    return index < m_translations.size() ? m_translations[index].get() : nullptr;
 }
 
 QList<LanguageEntry> Catalog::languages() const
 {
     QList<LanguageEntry> list;
-    for (int base = 1000; contains(base); base += 1000)
-        list.append({text(base), base});
+    for (int base = 1000; !string(base, 0).isEmpty(); base += 1000)
+        list.append({string(base, 0), base, m_codes.at(base / 1000 - 1)});
     return list;
 }
 
 QString Catalog::string(int offset, int position) const
 {
-    return text(offset + position);
+    const QTranslator *translation = block(offset);
+    if (!translation)
+        return {};
+    return translation->translate("", messageId(position).constData()).left(255);
 }
 
 QStringList Catalog::strings(int offset, const QList<int> &positions) const
 {
     QStringList list;
     for (const int position : positions) {
-        if (contains(offset + position))
-            list.append(text(offset + position));
+        const QString found = string(offset, position);
+        if (!found.isEmpty())
+            list.append(found);
     }
     return list;
 }

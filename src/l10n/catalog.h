@@ -1,40 +1,56 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QTranslator;
 
 namespace L10n {
 
 struct LanguageEntry
 {
     QString name;
+    // The resource id where the language's texts start: 1000 for the first, 2000 for the next.
     int blockBase = 0;
+    // The language's code in the name of its translation file ("nl").
+    QString code;
 };
 
-// The program's table of translated texts, addressed by resource id: a language's block starts
-// at a multiple of 1000 holding its name, and its texts follow at block base + text position.
+// The translations compiled into the program, addressed as a string resource: a language's
+// block starts at a multiple of 1000, where its name stands, and each of its texts is found by
+// the block base and the text's position.
 class Catalog final
 {
 public:
-    // The table compiled into the program.
+    // Reads the translation files of codes, in language order; a code without a file ends the list.
+    explicit Catalog(const QStringList &codes);
+    ~Catalog();
+    Catalog(Catalog &&) noexcept;
+    Catalog &operator=(Catalog &&) noexcept;
+
+    // The translations built into the program.
     static const Catalog &builtIn();
-    // Parses "id<TAB>text" lines; "#" starts a comment line, "\n" and "\t" are escapes.
-    static Catalog fromTable(const QByteArray &table);
+    // The resource holding the compiled translation of a language code.
+    static QString translationFile(const QString &code);
 
-    bool contains(int id) const { return m_texts.contains(id); }
-    // Cut to 255 characters, as every resource text is when read.
-    QString text(int id) const;
-
+    // GetLanguages: every language with a name, in order.
     QList<LanguageEntry> languages() const;
-    // The text at offset + position, empty when there is none.
+    // GetString: the text at offset + position, cut to 255 characters as every resource text is
+    // when read; empty when there is none.
     QString string(int offset, int position) const;
-    // The texts of the positions that exist, in the order given.
+    // GetStrings: the texts of the positions that exist, in the order given; missing ones are skipped.
     QStringList strings(int offset, const QList<int> &positions) const;
 
 private:
-    QHash<int, QString> m_texts;
+    // The translation of the block at offset, null for none.
+    const QTranslator *block(int offset) const;
+
+    QStringList m_codes;
+    std::vector<std::unique_ptr<QTranslator>> m_translations;
 };
 
 } // namespace L10n

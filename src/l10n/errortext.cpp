@@ -15,31 +15,31 @@ QString describe(const Records::FileError &error)
     QString sentence;
     switch (error.code) {
     case Code::NotFound:
-        sentence = path + text(" does not exist");
+        sentence = path + text(1104, " does not exist");
         break;
     case Code::OpenFailed:
-        sentence = text("Cannot open ") + path;
+        sentence = text(1105, "Cannot open ") + path;
         break;
     case Code::ReadFailed:
-        sentence = text("Error reading ") + path;
+        sentence = text(1106, "Error reading ") + path;
         break;
     case Code::WriteFailed:
-        sentence = text("Error writing to ") + path;
+        sentence = text(908, "Error writing to ") + path;
         break;
     case Code::CreateFailed:
-        sentence = path + text(" could not be created");
+        sentence = path + text(1107, " could not be created");
         break;
     case Code::RemoveFailed:
-        sentence = path + text(" could not be removed");
+        sentence = path + text(1108, " could not be removed");
         break;
     case Code::ReadOnly:
-        sentence = path + text(" is set to read-only");
+        sentence = path + text(1109, " is set to read-only");
         break;
     case Code::Damaged:
-        sentence = path + text(" is damaged: its size is not a whole number of records");
+        sentence = path + text(1110, " is damaged: its size is not a whole number of records");
         break;
     case Code::SymbolicLink:
-        sentence = path + text(" is a symbolic link, the program does not write through it");
+        sentence = path + text(1111, " is a symbolic link, the program does not write through it");
         break;
     }
     if (!error.systemMessage.isEmpty())
@@ -49,7 +49,7 @@ QString describe(const Records::FileError &error)
 
 QString describe(const Records::DamagedFile &damaged)
 {
-    return text("%1 was damaged: its size was not a whole number of records. Its first %2 whole record(s) "
+    return text(1112, "%1 was damaged: its size was not a whole number of records. Its first %2 whole record(s) "
                 "were kept; the damaged file was saved as %3")
         .arg(QDir::toNativeSeparators(damaged.path), QString::number(damaged.recordsKept),
              QDir::toNativeSeparators(damaged.keptAs));

@@ -1,24 +1,14 @@
 #include "l10n/language.h"
 
 #include "l10n/catalog.h"
-#include "l10n/translator_p.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
 namespace L10n {
-
-QString Translator::translate(const char *, const char *, const char *disambiguation, int) const
-{
-    if (!disambiguation || !*disambiguation)
-        return {};
-    bool ok = false;
-    const int position = QByteArray(disambiguation).toInt(&ok);
-    if (!ok || !m_catalog.contains(m_blockOffset + position))
-        return {};
-    return m_catalog.text(m_blockOffset + position);
-}
 
 int detectLocalLanguage(const QLocale &locale)
 {
@@ -30,8 +20,11 @@ LanguageSwitch::LanguageSwitch() = default;
 
 LanguageSwitch::~LanguageSwitch()
 {
-    if (m_installed && QCoreApplication::instance())
+    if (m_installed && QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(m_translator.get());
+        if (m_qtTranslator)
+            QCoreApplication::removeTranslator(m_qtTranslator.get());
+    }
 }
 
 int LanguageSwitch::apply(int language, int localLanguage)
@@ -40,16 +33,28 @@ int LanguageSwitch::apply(int language, int localLanguage)
         language = localLanguage;
     if (m_installed) {
         QCoreApplication::removeTranslator(m_translator.get());
+        if (m_qtTranslator)
+            QCoreApplication::removeTranslator(m_qtTranslator.get());
+        m_qtTranslator.reset();
         m_installed = false;
     }
     m_active = LanguageCode::English;
     m_blockOffset = 0;
     const QList<LanguageEntry> languages = Catalog::builtIn().languages();
     if (language >= 0 && language < languages.size()) {
-        m_active = language;
-        m_blockOffset = languages.at(language).blockBase;
-        m_translator = std::make_unique<Translator>(Catalog::builtIn(), m_blockOffset);
-        m_installed = QCoreApplication::installTranslator(m_translator.get());
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(Catalog::translationFile(languages.at(language).code))) {
+            m_active = language;
+            m_blockOffset = languages.at(language).blockBase;
+            m_translator = std::move(translator);
+            m_installed = QCoreApplication::installTranslator(m_translator.get());
+            auto qtTranslator = std::make_unique<QTranslator>();
+            if (m_installed && qtTranslator->load(u"qtbase_"_s + languages.at(language).code,
+                                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                m_qtTranslator = std::move(qtTranslator);
+                QCoreApplication::installTranslator(m_qtTranslator.get());
+            }
+        }
     }
     return m_active;
 }

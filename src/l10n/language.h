@@ -4,9 +4,9 @@
 
 #include <memory>
 
-namespace L10n {
+class QTranslator;
 
-class Translator;
+namespace L10n {
 
 // Interface language values as the program settings store them.
 namespace LanguageCode {
@@ -19,7 +19,8 @@ constexpr int NotChosen = 999;
 int detectLocalLanguage(const QLocale &locale = QLocale::system());
 
 // Makes one language the language of every text the program shows, by installing (or removing)
-// the Dutch translator on the application. The language is fixed for the run once applied.
+// its translation on the application. Applying another language later switches every text
+// asked for from then on.
 class LanguageSwitch final
 {
 public:
@@ -33,7 +34,9 @@ public:
     int blockOffset() const { return m_blockOffset; }
 
 private:
-    std::unique_ptr<Translator> m_translator;
+    std::unique_ptr<QTranslator> m_translator;
+    // Qt's own texts (file dialogs, standard buttons) in the language, where Qt's are installed.
+    std::unique_ptr<QTranslator> m_qtTranslator;
     int m_active = LanguageCode::English;
     int m_blockOffset = 0;
     bool m_installed = false;

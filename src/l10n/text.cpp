@@ -4,16 +4,19 @@
 
 namespace L10n {
 
-namespace {
-constexpr char context[] = "Mirelto";
-// The standard captions sit after the last text position (903) of a translated block.
-constexpr int standardBase = 950;
-} // namespace
+QByteArray messageId(int position)
+{
+    return "text-" + QByteArray::number(position);
+}
 
 QString text(int position, const char *english)
 {
-    const QByteArray disambiguation = QByteArray::number(position);
-    return QCoreApplication::translate(context, english, disambiguation.constData());
+    // The active translation is installed on the application; without one the id comes back.
+    const QByteArray id = messageId(position);
+    const QString translated = qtTrId(id.constData());
+    if (translated.isEmpty() || translated == QLatin1StringView(id))
+        return QString::fromUtf8(english);
+    return translated;
 }
 
 QString text(const char *english)
@@ -23,12 +26,24 @@ QString text(const char *english)
 
 QString standard(Standard which)
 {
-    static const char *const english[] = {
-        "Warning", "Error", "Information", "Confirm", "&Yes", "&No", "OK", "Cancel", "&Help", "&Abort",
-        "&Retry", "&Ignore", "&All", "N&o to All", "Yes to &All",
-    };
-    const int index = int(which);
-    return QCoreApplication::translate("MessageBox", english[index], QByteArray::number(standardBase + index).constData());
+    switch (which) {
+    case Standard::Warning: return text(950, "Warning");
+    case Standard::Error: return text(951, "Error");
+    case Standard::Information: return text(952, "Information");
+    case Standard::Confirm: return text(953, "Confirm");
+    case Standard::Yes: return text(954, "&Yes");
+    case Standard::No: return text(955, "&No");
+    case Standard::Ok: return text(956, "OK");
+    case Standard::Cancel: return text(957, "Cancel");
+    case Standard::Help: return text(958, "&Help");
+    case Standard::Abort: return text(959, "&Abort");
+    case Standard::Retry: return text(960, "&Retry");
+    case Standard::Ignore: return text(961, "&Ignore");
+    case Standard::All: return text(962, "&All");
+    case Standard::NoToAll: return text(963, "N&o to All");
+    case Standard::YesToAll: return text(964, "Yes to &All");
+    }
+    return {};
 }
 
 } // namespace L10n

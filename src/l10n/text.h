@@ -7,8 +7,11 @@ namespace L10n {
 // A text the user sees: the English literal, replaced by the active translation of the text's
 // position when there is one.
 QString text(int position, const char *english);
-// A text that has no position: the same in every language.
+// A text not yet given a position: the same in every language until scripts/update-translations
+// numbers it.
 QString text(const char *english);
+// The id under which the translations keep the text of a position ("text-42").
+QByteArray messageId(int position);
 
 // The standard captions of message boxes and their buttons, replaced as a set.
 enum class Standard {

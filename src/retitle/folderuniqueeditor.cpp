@@ -54,22 +54,22 @@ bool FolderUniqueEditor::load()
 
 QString FolderUniqueEditor::windowCaption()
 {
-    return text("Folders (and their subfolders) that will be checked to qualify new picture titles to be unique");
+    return text(1113, "Folders (and their subfolders) that will be checked to qualify new picture titles to be unique");
 }
 
 QString FolderUniqueEditor::addCaption()
 {
-    return text("&Add folder");
+    return text(1114, "&Add folder");
 }
 
 QString FolderUniqueEditor::removeCaption()
 {
-    return text("&Remove selected folders");
+    return text(1115, "&Remove selected folders");
 }
 
 QString FolderUniqueEditor::okCaption()
 {
-    return text("&OK");
+    return text(933, "&OK");
 }
 
 QString FolderUniqueEditor::cancelCaption()
@@ -100,14 +100,14 @@ bool FolderUniqueEditor::addFolder(const QString &chosen)
     });
     if (listed) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("Folder to check for pictures to be unique already defined in list!"),
+                          text(1116, "Folder to check for pictures to be unique already defined in list!"),
                           Platform::Severity::Error});
         return false;
     }
     if (!fitsTheFile(folder)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
                           folder + u"\n\n"_s
-                              + text("This folder cannot be kept in the list: its path is longer than the 255 bytes "
+                              + text(1117, "This folder cannot be kept in the list: its path is longer than the 255 bytes "
                                      "the list keeps (a character other than an English letter or digit takes two "
                                      "to four of them)."),
                           Platform::Severity::Error});

@@ -213,7 +213,7 @@ void ReportWriter::errorGroup(int code)
             if (!headings)
                 return;
             if (code == 0)
-                line(text("No errors found"), Colour::Blue, Style::Bold);
+                line(text(1118, "No errors found"), Colour::Blue, Style::Bold);
             else
                 line(text(422, "Error : ") + m_errors.errors.at(code), Colour::Red, Style::Bold);
             empty();

@@ -38,32 +38,32 @@ bool SyncExtEditor::load()
 
 QString SyncExtEditor::windowCaption()
 {
-    return text("Maintain list of Extensions to be synchronized");
+    return text(1003, "Maintain list of Extensions to be synchronized");
 }
 
 QString SyncExtEditor::inputPrompt()
 {
-    return text("Type a new extension and press Add");
+    return text(1119, "Type a new extension and press Add");
 }
 
 QString SyncExtEditor::addCaption()
 {
-    return text("&Add");
+    return text(1120, "&Add");
 }
 
 QString SyncExtEditor::removeCaption()
 {
-    return text("&Remove selected extensions");
+    return text(1121, "&Remove selected extensions");
 }
 
 QString SyncExtEditor::okCaption()
 {
-    return text("&OK");
+    return text(933, "&OK");
 }
 
 QString SyncExtEditor::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 void SyncExtEditor::setChecked(int index, bool checked)
@@ -100,10 +100,10 @@ bool SyncExtEditor::add()
     if (extension.isEmpty() || extension.size() > SyncExtRec::maxExtensionLength
         || Session::IsPictureExtension(QString(u'.' + extension), true)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("Extensions supported by Mirelto are not allowed including the voice file extensions "
+                          text(1122, "Extensions supported by Mirelto are not allowed including the voice file extensions "
                                ".wav and .mov.")
                               + u'\n'
-                              + text("No empty extension is permitted. The extension can not exceed the length of 10 "
+                              + text(1123, "No empty extension is permitted. The extension can not exceed the length of 10 "
                                      "characters."),
                           Platform::Severity::Error});
         return false;
@@ -111,7 +111,7 @@ bool SyncExtEditor::add()
     const bool listed = std::any_of(m_entries.cbegin(), m_entries.cend(),
                                     [&extension](const SyncExtRec &rec) { return rec.extension == extension; });
     if (listed) {
-        m_dialogs.inform({L10n::standard(L10n::Standard::Error), text("Extension already defined in list!"),
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), text(1124, "Extension already defined in list!"),
                           Platform::Severity::Error});
         return false;
     }

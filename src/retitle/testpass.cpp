@@ -43,32 +43,32 @@ TestPass::TestPass(const Platform::FileSystem &files, UniqueCheck &unique, Progr
 
 QString TestPass::expandCaption()
 {
-    return text("Buidling additional folder list to qualify pictures to be unique:");
+    return text(1125, "Buidling additional folder list to qualify pictures to be unique:");
 }
 
 QString TestPass::folderNamesCaption()
 {
-    return text("Determine folder names:");
+    return text(1126, "Determine folder names:");
 }
 
 QString TestPass::composeCaption()
 {
-    return text("Making pictures titles:");
+    return text(1127, "Making pictures titles:");
 }
 
 QString TestPass::sortCaption()
 {
-    return text("Sorting picture titles:");
+    return text(1128, "Sorting picture titles:");
 }
 
 QString TestPass::checkCaption()
 {
-    return text("Checking for duplicate file names:");
+    return text(1129, "Checking for duplicate file names:");
 }
 
 QString TestPass::uniqueCaption()
 {
-    return text("Making new picture titles unique:");
+    return text(1130, "Making new picture titles unique:");
 }
 
 QString TestPass::resortCaption()

@@ -44,22 +44,22 @@ TestPreview::~TestPreview() = default;
 
 QString TestPreview::windowCaption()
 {
-    return text("Mirelto: Test and Preview");
+    return text(1131, "Mirelto: Test and Preview");
 }
 
 QString TestPreview::retitleCaption()
 {
-    return text("&Retitle Now");
+    return text(1132, "&Retitle Now");
 }
 
 QString TestPreview::editCaption()
 {
-    return text("&Edit free text of erroneous titles");
+    return text(1133, "&Edit free text of erroneous titles");
 }
 
 QString TestPreview::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 QString TestPreview::helpCaption()

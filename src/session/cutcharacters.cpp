@@ -50,7 +50,7 @@ QString CutCharacters::applyCaption()
 
 QString CutCharacters::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 void CutCharacters::cutLeading(int caret)

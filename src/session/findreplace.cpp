@@ -107,12 +107,12 @@ QString FindReplace::applyCaption()
 
 QString FindReplace::cancelCaption()
 {
-    return text("&Cancel");
+    return text(912, "&Cancel");
 }
 
 QString FindReplace::helpCaption()
 {
-    return text("&Help");
+    return text(958, "&Help");
 }
 
 QString FindReplace::illegalCharacterMessage()

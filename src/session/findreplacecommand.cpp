@@ -20,7 +20,7 @@ FindReplaceCommand::FindReplaceCommand(PictureSession &pictures, Selection &sele
 
 QString FindReplaceCommand::hint()
 {
-    return text("Find and Replace string of characters in free text element of all selected pictures");
+    return text(1134, "Find and Replace string of characters in free text element of all selected pictures");
 }
 
 void FindReplaceCommand::SBFindReplaceClick(const std::function<bool(FindReplace &)> &showDialog)

@@ -103,17 +103,17 @@ bool FreeTextEditor::inNavigationSet(int row) const
 
 QString FreeTextEditor::editAllCaption()
 {
-    return text("Edit free te&xt all selected");
+    return text(1135, "Edit free te&xt all selected");
 }
 
 QString FreeTextEditor::editAllMenuCaption()
 {
-    return text("&Edit free text for all selected pictures");
+    return text(1136, "&Edit free text for all selected pictures");
 }
 
 QString FreeTextEditor::editOneCaption() const
 {
-    return text("Ed&it free text # ") + (m_currentRow >= 0 ? QString::number(m_currentRow + 1) : QString());
+    return text(1137, "Ed&it free text # ") + (m_currentRow >= 0 ? QString::number(m_currentRow + 1) : QString());
 }
 
 QString FreeTextEditor::editOneMenuCaption() const
@@ -124,7 +124,7 @@ QString FreeTextEditor::editOneMenuCaption() const
 
 QString FreeTextEditor::quitCaption()
 {
-    return text("Quit edit free text - Escape");
+    return text(1138, "Quit edit free text - Escape");
 }
 
 void FreeTextEditor::BtnEditAllClick()
@@ -579,12 +579,12 @@ void FreeTextEditor::BtnEnterClick()
 
 QString FreeTextEditor::jumpCaption()
 {
-    return text("&To first empty free text");
+    return text(1139, "&To first empty free text");
 }
 
 QString FreeTextEditor::jumpMenuCaption()
 {
-    return text("&Jump to first picture where free text is empty");
+    return text(1140, "&Jump to first picture where free text is empty");
 }
 
 void FreeTextEditor::BtnJumpEmptyClick()
@@ -647,12 +647,12 @@ QString FreeTextEditor::titleWithoutExtension(const QString &title)
 
 QString FreeTextEditor::copyOldCaption()
 {
-    return text("Current title t&o free text");
+    return text(1141, "Current title t&o free text");
 }
 
 QString FreeTextEditor::copyOldMenuCaption()
 {
-    return text("C&opy current title to free text");
+    return text(1142, "C&opy current title to free text");
 }
 
 void FreeTextEditor::BtnCopyOldClick()
@@ -690,12 +690,12 @@ void FreeTextEditor::BtnCopyOldClick()
 
 QString FreeTextEditor::stripCaption()
 {
-    return text("Cut characters from free text...");
+    return text(1143, "Cut characters from free text...");
 }
 
 QString FreeTextEditor::stripMenuCaption()
 {
-    return text("&Cut characters from free text");
+    return text(1144, "&Cut characters from free text");
 }
 
 void FreeTextEditor::BtnStripClick(const std::function<bool(CutCharacters &)> &showDialog)
@@ -735,12 +735,12 @@ void FreeTextEditor::BtnStripClick(const std::function<bool(CutCharacters &)> &s
 
 QString FreeTextEditor::eraseHint()
 {
-    return text("Erase free text of all selected pictures");
+    return text(1145, "Erase free text of all selected pictures");
 }
 
 QString FreeTextEditor::eraseMenuCaption()
 {
-    return text("E&rase free text of all selected pictures");
+    return text(1146, "E&rase free text of all selected pictures");
 }
 
 void FreeTextEditor::SBUndoClick()

@@ -119,22 +119,22 @@ void PicturePreview::toggleShowThumb()
 
 QString PicturePreview::viewMenuCaption()
 {
-    return L10n::text("&View");
+    return L10n::text(1147, "&View");
 }
 
 QString PicturePreview::showThumbCaption()
 {
-    return L10n::text("Always s&how thumbnail of current picture");
+    return L10n::text(1148, "Always s&how thumbnail of current picture");
 }
 
 QString PicturePreview::showThumbHint()
 {
-    return L10n::text("Also show thumbnail of picture when working in Stage 1");
+    return L10n::text(1149, "Also show thumbnail of picture when working in Stage 1");
 }
 
 QString PicturePreview::fullScreenCaption()
 {
-    return L10n::text("Show picture thumbnail in &full screen");
+    return L10n::text(1150, "Show picture thumbnail in &full screen");
 }
 
 QString PicturePreview::fullScreenShortcut()

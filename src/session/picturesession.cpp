@@ -365,7 +365,7 @@ bool PictureSession::convertFirstGeneration()
     }
     if (!converted) {
         m_dialogs.inform({L10n::title(),
-                          text("Conversion of workfiles failed!\nPlease remove the workfiles manually and restart "
+                          text(1151, "Conversion of workfiles failed!\nPlease remove the workfiles manually and restart "
                                "Mirelto\nThis should not have occurred, sorry for the inconvenience!"),
                           Platform::Severity::Information});
         return false;
@@ -396,13 +396,13 @@ void PictureSession::ShowSelectedPictures(int count)
 QString PictureSession::selectedCountText() const
 {
     if (m_correctionMode)
-        return QString::number(m_selectedCount) + (m_selectedCount < 2 ? text(" error") : text(" errors"));
+        return QString::number(m_selectedCount) + (m_selectedCount < 2 ? text(1152, " error") : text(1153, " errors"));
     return QString::number(m_rows.size()) + u'/' + QString::number(m_selectedCount);
 }
 
 QString PictureSession::selectedCountHint() const
 {
-    return m_correctionMode ? text("Number of erroneous titles") : text("Total number/Number selected pictures");
+    return m_correctionMode ? text(1154, "Number of erroneous titles") : text(1155, "Total number/Number selected pictures");
 }
 
 std::optional<Platform::StatusMessage> PictureSession::resumeStatus() const
@@ -435,8 +435,8 @@ std::optional<Platform::StatusMessage> PictureSession::listingStatus() const
         return std::nullopt;
     const QString message =
         m_notUtf8Names == 1
-            ? text("1 picture is not listed: its name is not valid UTF-8, so it cannot be retitled")
-            : text("%1 pictures are not listed: their names are not valid UTF-8, so they cannot be retitled")
+            ? text(1156, "1 picture is not listed: its name is not valid UTF-8, so it cannot be retitled")
+            : text(1157, "%1 pictures are not listed: their names are not valid UTF-8, so they cannot be retitled")
                   .arg(m_notUtf8Names);
     return Platform::StatusMessage{message, true, 10, Platform::Sound::Error};
 }

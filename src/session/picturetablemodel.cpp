@@ -21,6 +21,8 @@ PictureTableModel::PictureTableModel(PictureSession &session, QObject *parent)
         if (rowCount() > 0)
             Q_EMIT dataChanged(index(0, 3), index(rowCount() - 1, 4));
     });
+    // A model made for a session already open (a window built anew) finds its recordings now.
+    findVoiceRecordings();
 }
 
 int PictureTableModel::rowCount(const QModelIndex &parent) const

@@ -38,9 +38,9 @@ QString Selection::groupCaption()
 
 QStringList Selection::kindCaptions() const
 {
-    return {text("All"), text("Invert"),
+    return {text(1158, "All"), text(1159, "Invert"),
             m_pictures.subjectsInUse() ? text(12, "All having free text/subject") : text(25, "All having free text"),
-            text("None")};
+            text(1160, "None")};
 }
 
 QString Selection::buttonCaption() const
@@ -80,16 +80,16 @@ QString Selection::menuCaption(SelectionKind kind) const
 {
     switch (kind) {
     case SelectionKind::All:
-        return text("&All pictures in list");
+        return text(1161, "&All pictures in list");
     case SelectionKind::Invert:
-        return text("&Invert current selection");
+        return text(1162, "&Invert current selection");
     case SelectionKind::AllHavingFreeText:
         return m_pictures.subjectsInUse() ? text(24, "All pictures where &free text and/or subject is not empty")
                                           : text(26, "All pictures where &free text is not empty");
     case SelectionKind::None:
         break;
     }
-    return text("&None (Deselect all pictures in list)");
+    return text(1163, "&None (Deselect all pictures in list)");
 }
 
 void Selection::select(int row, int *count)
@@ -278,6 +278,11 @@ QString Selection::modeCaption() const
     return startsWith() ? text(27, "Titles starting with...") : text(29, "Titles containing...");
 }
 
+QString Selection::modeHint()
+{
+    return text(1271, "Starts with / contains");
+}
+
 QString Selection::selectByStringsCaption() const
 {
     return startsWith() ? text(28, "Select startin&g with") : text(30, "Select containin&g");
@@ -293,8 +298,8 @@ QString Selection::selectByStringsHint() const
 
 QString Selection::modeMenuCaption(bool startsWithMode) const
 {
-    return startsWithMode ? text("Current picture title starts with one of the defined strings")
-                          : text("Current picture title contains one of the defined strings");
+    return startsWithMode ? text(1164, "Current picture title starts with one of the defined strings")
+                          : text(1165, "Current picture title contains one of the defined strings");
 }
 
 QString Selection::selectByStringsMenuCaption() const
@@ -384,7 +389,7 @@ SelectionStringsEditor::SelectionStringsEditor(const QList<SelectionString> &str
 
 QString SelectionStringsEditor::windowCaption()
 {
-    return L10n::title() + text(" - Maintain selection strings");
+    return L10n::title() + text(1166, " - Maintain selection strings");
 }
 
 QString SelectionStringsEditor::add()
@@ -393,7 +398,7 @@ QString SelectionStringsEditor::add()
         return {};
     for (const SelectionString &entry : std::as_const(m_entries)) {
         if (entry.text == m_input)
-            return text("Selection string already exists!");
+            return text(1167, "Selection string already exists!");
     }
     m_entries.append({m_input, true});
     m_input.clear();

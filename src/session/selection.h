@@ -72,6 +72,8 @@ public:
     bool startsWith() const;
     void toggleMode();
     QString modeCaption() const;
+    // The hint of the mode caption, which toggles the mode when clicked.
+    static QString modeHint();
     QString selectByStringsCaption() const;
     QString selectByStringsHint() const;
     QString modeMenuCaption(bool startsWithMode) const;

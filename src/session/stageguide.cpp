@@ -16,13 +16,13 @@ QString StageGuide::caption(StagePage page)
 {
     switch (page) {
     case StagePage::SelectPictures:
-        return L10n::text("Stage 1 - Select pictures to retitle");
+        return L10n::text(1168, "Stage 1 - Select pictures to retitle");
     case StagePage::EditFreeText:
-        return L10n::text("Stage 2 - Edit free text per picture");
+        return L10n::text(1169, "Stage 2 - Edit free text per picture");
     case StagePage::TitleElements:
-        return L10n::text("Stage 3 - Add title elements");
+        return L10n::text(1170, "Stage 3 - Add title elements");
     case StagePage::FinalStage:
-        return L10n::text("Final stage");
+        return L10n::text(1171, "Final stage");
     }
     return {};
 }

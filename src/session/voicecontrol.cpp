@@ -63,7 +63,7 @@ void VoiceControl::ShowRecordingState(const VoiceRecording &recording)
 void VoiceControl::showStop()
 {
     m_icon = Icon::Stop;
-    m_hint = text("Stop playing");
+    m_hint = text(1172, "Stop playing");
 }
 
 void VoiceControl::showState()

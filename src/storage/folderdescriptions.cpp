@@ -67,39 +67,39 @@ QString FolderDescriptions::caption(Caption which)
 {
     switch (which) {
     case Caption::Window:
-        return text("Add description to folders that are to be created");
+        return text(1173, "Add description to folders that are to be created");
     case Caption::Enter:
-        return text("&Enter");
+        return text(1174, "&Enter");
     case Caption::EnterHint:
         return text(632, "Confirm description and go to the next new folder");
     case Caption::Import:
-        return text("&Import Top 5 of used words");
+        return text(1175, "&Import Top 5 of used words");
     case Caption::ImportAll:
-        return text("Import &Top 5 of used words for all new folders");
+        return text(1176, "Import &Top 5 of used words for all new folders");
     case Caption::Overwrite:
-        return text("Over&write existing descriptions");
+        return text(1177, "Over&write existing descriptions");
     case Caption::Done:
-        return text("D&one");
+        return text(552, "D&one");
     case Caption::Cancel:
-        return text("&Cancel");
+        return text(912, "&Cancel");
     case Caption::FilterDigits:
-        return text("Filter digits");
+        return text(1178, "Filter digits");
     case Caption::FilterDigitsHint:
-        return text("Filter digits and special characters");
+        return text(1179, "Filter digits and special characters");
     case Caption::MinimumLength:
-        return text("&Minimum length of words");
+        return text(1180, "&Minimum length of words");
     case Caption::Previous:
-        return text("Previous picture - Cursor left");
+        return text(1181, "Previous picture - Cursor left");
     case Caption::Next:
-        return text("Next picture - Cursor right");
+        return text(1182, "Next picture - Cursor right");
     case Caption::Number:
         return u" #"_s;
     case Caption::NewFolder:
-        return text("New folder");
+        return text(1183, "New folder");
     case Caption::Description:
-        return text("Description");
+        return text(1184, "Description");
     case Caption::ParentPath:
-        return text("Path of new folder");
+        return text(1185, "Path of new folder");
     }
     return QString();
 }
@@ -358,12 +358,12 @@ QString FolderDescriptions::pictureMessage() const
     const QString path = picturePath();
     if (path.isEmpty() || Platform::fileFound(path))
         return QString();
-    return text("File does not exist");
+    return text(1186, "File does not exist");
 }
 
 QString FolderDescriptions::cannotShowText()
 {
-    return text("Can not show picture");
+    return text(1187, "Can not show picture");
 }
 
 } // namespace Storage

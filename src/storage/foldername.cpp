@@ -87,7 +87,7 @@ std::optional<QString> CreateFolderName(const FolderNameRequest &request, const 
 
 QString emptySchemeMessage()
 {
-    return L10n::text("Illegal call of CreateFolderName, scheme is empty");
+    return L10n::text(1188, "Illegal call of CreateFolderName, scheme is empty");
 }
 
 } // namespace Storage

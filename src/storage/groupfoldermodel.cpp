@@ -46,84 +46,84 @@ GroupFolderModel::GroupFolderModel(const StorageSettings &settings, Platform::Di
 
 QString GroupFolderModel::menuCaption()
 {
-    return text("Create &group folder for a period of days");
+    return text(1189, "Create &group folder for a period of days");
 }
 
 QString GroupFolderModel::caption()
 {
-    return text("Create group folder for a period of days");
+    return text(1190, "Create group folder for a period of days");
 }
 
 QString GroupFolderModel::showCaption()
 {
-    return text("&Show folder structure");
+    return text(1191, "&Show folder structure");
 }
 
 QString GroupFolderModel::createCaption()
 {
-    return text("&Create folder structure");
+    return text(1192, "&Create folder structure");
 }
 
 QString GroupFolderModel::undoCaption()
 {
-    return text("&Undo folder creation");
+    return text(1193, "&Undo folder creation");
 }
 
 QString GroupFolderModel::daysCaption()
 {
-    return text("Number of days in this period: ");
+    return text(1194, "Number of days in this period: ");
 }
 
 QString GroupFolderModel::descriptionCaption()
 {
-    return text("&Folder description (optional):");
+    return text(1195, "&Folder description (optional):");
 }
 
 QString GroupFolderModel::firstDateCaption()
 {
-    return text("F&irst date:");
+    return text(1196, "F&irst date:");
 }
 
 QString GroupFolderModel::lastDateCaption()
 {
-    return text("&Last date:");
+    return text(1197, "&Last date:");
 }
 
 QString GroupFolderModel::structureCaption()
 {
-    return text("Folder structure:");
+    return text(1198, "Folder structure:");
 }
 
 QString GroupFolderModel::existingText()
 {
-    return text("exists");
+    return text(1199, "exists");
 }
 
 QString GroupFolderModel::toCreateText()
 {
-    return text("to be created");
+    return text(1200, "to be created");
 }
 
 QString GroupFolderModel::suggestCaption()
 {
-    return text("Su&ggest periods");
+    return text(1201, "Su&ggest periods");
 }
 
 QString GroupFolderModel::gapCaption()
 {
-    return text("A pause of more than these &hours ends a period:");
+    return text(1202, "A pause of more than these &hours ends a period:");
 }
 
 QString GroupFolderModel::suggestionsCaption()
 {
-    return text("Suggested pe&riods (from the date taken of the selected pictures):");
+    return text(1203, "Suggested pe&riods (from the date taken of the selected pictures):");
 }
 
 QString GroupFolderModel::suggestionText(const PeriodSuggestion &suggestion)
 {
     const int days = int(suggestion.first.daysTo(suggestion.last)) + 1;
     QString result = suggestion.first.toString(u"yyyy-MM-dd"_s) + u' ' + suggestion.last.toString(u"yyyy-MM-dd"_s)
-                     + u"  ("_s + text("%1 days, %2 pictures").arg(days).arg(suggestion.pictures) + u')';
+                     + u"  ("_s + text(1204, "%1 days, %2 pictures").arg(days).arg(suggestion.pictures) + u')';
     if (!suggestion.description.isEmpty())
         result += u"  "_s + suggestion.description;
     return result;
@@ -138,15 +138,15 @@ void GroupFolderModel::takeSuggestion(const PeriodSuggestion &suggestion)
 
 QString GroupFolderModel::schemeText() const
 {
-    QString result = text("Picture Storage Management is set to:") + u' ' + m_scheme.PSMDesc;
+    QString result = text(1205, "Picture Storage Management is set to:") + u' ' + m_scheme.PSMDesc;
     if (m_settings.subjectOptional)
-        result += text(" (Subject is optional)");
+        result += text(1206, " (Subject is optional)");
     return result;
 }
 
 QString GroupFolderModel::subjectCaption() const
 {
-    return text("Su&bject:") + (m_settings.subjectOptional ? text(" (optional)") : QString());
+    return text(1207, "Su&bject:") + (m_settings.subjectOptional ? text(1208, " (optional)") : QString());
 }
 
 void GroupFolderModel::setFirstDate(const QDate &date)
@@ -201,7 +201,7 @@ void GroupFolderModel::setSubject(const QString &subject)
 
 QString GroupFolderModel::closeCaption() const
 {
-    return m_created ? text(552, "D&one") : text("Cl&ose");
+    return m_created ? text(552, "D&one") : text(1209, "Cl&ose");
 }
 
 QString GroupFolderModel::rootText() const

@@ -3,6 +3,8 @@
 #include "storage/foldername.h"
 #include "storage/storagescheme.h"
 
+#include "l10n/text.h"
+
 using namespace Qt::StringLiterals;
 
 namespace Storage {
@@ -23,7 +25,7 @@ public:
     {
         if (index >= code.size()) {
             for (int i = 0; i < 2; ++i)
-                m_nodes.append({depth, u"Picture "_s + QString::number(++m_pictures), true});
+                m_nodes.append({depth, L10n::text(1278, "Picture %1").arg(++m_pictures), true});
             return;
         }
         switch (code.at(index).unicode()) {
@@ -48,7 +50,7 @@ public:
                 if (m_choices.addNameDay)
                     name += u' ' + folderDayName(date, m_choices.abbreviateNameDay, m_locale);
                 if (m_choices.promptFolder)
-                    name += u" <Description>"_s;
+                    name += L10n::text(1279, " <Description>");
                 m_nodes.append({depth, name});
                 if (i == 1)
                     build(code, index + 1, depth + 1, year, month);
@@ -56,7 +58,7 @@ public:
             return;
         case u'S':
             for (int i = 1; i <= 2; ++i) {
-                m_nodes.append({depth, u"<Subject "_s + QString::number(i) + u'>'});
+                m_nodes.append({depth, L10n::text(1280, "<Subject %1>").arg(i)});
                 if (i == 1)
                     build(code, index + 1, depth + 1, year, month);
             }

@@ -49,7 +49,7 @@ QDateTime dayStart(const QDate &day)
 
 QString scanCaption()
 {
-    return text("Building folder list for Picture Storage Management:");
+    return text(1210, "Building folder list for Picture Storage Management:");
 }
 
 } // namespace
@@ -109,7 +109,7 @@ bool StoragePlanner::CheckOnPSMConflict()
                     {L10n::standard(L10n::Standard::Error),
                      text(197, "Subject is mandatory in case 'Only use subject' is checked, even when Subject") + u'\n'
                          + text(198, "is set to optional in 'Picture Storage Management.'") + u"\n\n"_s
-                         + text(196, "Please assign a subject to every selected picture."),
+                         + text(1276, "Please assign a subject to every selected picture."),
                      Platform::Severity::Error});
                 return true;
             }
@@ -142,7 +142,7 @@ bool StoragePlanner::CheckOnPSMConflict()
         return false;
     Platform::Question question;
     question.caption = L10n::standard(L10n::Standard::Confirm);
-    question.lines = lines + QStringList{QString(), text(192, "Continue anyway?")};
+    question.lines = lines + QStringList{QString(), text(1277, "Continue anyway?")};
     question.buttons = {L10n::standard(L10n::Standard::Yes), L10n::standard(L10n::Standard::Cancel)};
     question.defaultButton = 0;
     question.escapeButton = 1;
@@ -164,13 +164,13 @@ bool StoragePlanner::BuildDateTakenFolderList()
     const QString &mainFolder = m_settings.mainFolder;
     if (mainFolder.isEmpty()) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("This should not occur, procedure BuildDateTakenFolderList should not have been called"),
+                          text(1211, "This should not occur, procedure BuildDateTakenFolderList should not have been called"),
                           Platform::Severity::Error});
         return false;
     }
     if (!m_files.isFolder(mainFolder)) {
         m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                          text("This should not occur, BuildDateTaken ") + mainFolder + text(" does not exist"),
+                          text(1212, "This should not occur, BuildDateTaken ") + mainFolder + text(1104, " does not exist"),
                           Platform::Severity::Error});
         return false;
     }

@@ -52,13 +52,13 @@ QString schemeDescription(const QString &code)
 PSMScheme MakePSMScheme(bool active, bool onlySubject, int levels, int subjectPosition)
 {
     if (!active)
-        return {QString(), L10n::text("Picture Storage Management is not active")};
+        return {QString(), L10n::text(1213, "Picture Storage Management is not active")};
     QString code;
     if (onlySubject) {
         code = u"S"_s;
     } else {
         if (levels < 1 || levels > 3)
-            return {u"-1"_s, L10n::text("Picture Storage Management: Defined scheme is illegal")};
+            return {u"-1"_s, L10n::text(1214, "Picture Storage Management: Defined scheme is illegal")};
         code = schemeCode(levels, subjectPosition);
     }
     return {code, schemeDescription(code)};

@@ -30,11 +30,11 @@ QString schemeWithoutSubject(int levels)
 {
     switch (levels) {
     case 1:
-        return text("Date taken");
+        return text(200, "Date taken");
     case 2:
-        return text("Year/Date taken");
+        return text(1215, "Year/Date taken");
     case 3:
-        return text("Year/Month/Date taken");
+        return text(1216, "Year/Month/Date taken");
     default:
         return {};
     }
@@ -69,7 +69,7 @@ bool StorageSetupModel::isSetUp() const
 
 QString StorageSetupModel::windowCaption()
 {
-    return text("Setup Picture Storage Management");
+    return text(1217, "Setup Picture Storage Management");
 }
 
 QString StorageSetupModel::stepCaption() const
@@ -115,23 +115,23 @@ void StorageSetupModel::previous()
 
 QString StorageSetupModel::folderHeader()
 {
-    return text("Select Main Picture Storage Folder");
+    return text(1218, "Select Main Picture Storage Folder");
 }
 
 QString StorageSetupModel::selectFolderCaption()
 {
-    return text("&Select Folder");
+    return text(1219, "&Select Folder");
 }
 
 QString StorageSetupModel::selectFolderHint()
 {
-    return text("Select a folder as your main picture storage folder");
+    return text(1220, "Select a folder as your main picture storage folder");
 }
 
 QString StorageSetupModel::selectedFolderCaption() const
 {
     if (!m_folder.isEmpty())
-        return text("Selected folder: ") + QDir::toNativeSeparators(m_folder);
+        return text(1221, "Selected folder: ") + QDir::toNativeSeparators(m_folder);
     if (!m_stored.mainFolder.isEmpty())
         return text(487, "Selected folder: (does not exist anymore!)");
     return text(486, "Choose a folder");
@@ -162,11 +162,11 @@ QString StorageSetupModel::schemeName(int levels)
 {
     switch (levels) {
     case 1:
-        return text("Date Taken");
+        return text(1222, "Date Taken");
     case 2:
-        return text("Year/Date Taken");
+        return text(1223, "Year/Date Taken");
     case 3:
-        return text("Year/Month/Date Taken");
+        return text(1224, "Year/Month/Date Taken");
     default:
         return {};
     }
@@ -190,17 +190,17 @@ QStringList StorageSetupModel::subjectChoices(int levels)
 
 QString StorageSetupModel::subjectQuestion()
 {
-    return text("Do you prefer to organize your pictures per subject?");
+    return text(1225, "Do you prefer to organize your pictures per subject?");
 }
 
 QString StorageSetupModel::optionalCaption()
 {
-    return text("Assigning a subject is optional, leave unchecked when you'll assign a subject to every picture");
+    return text(1226, "Assigning a subject is optional, leave unchecked when you'll assign a subject to every picture");
 }
 
 QString StorageSetupModel::warningCaption()
 {
-    return text("Show warning if pictures are not assigned a subject");
+    return text(1227, "Show warning if pictures are not assigned a subject");
 }
 
 const StorageSetupModel::SchemeChoice &StorageSetupModel::scheme(int levels) const
@@ -275,7 +275,7 @@ bool StorageSetupModel::isWarningEnabled(int levels) const
 
 QString StorageSetupModel::optionalHint(int levels) const
 {
-    return text("Pictures that have no subject assigned are organized following the scheme: ")
+    return text(1228, "Pictures that have no subject assigned are organized following the scheme: ")
         + schemeWithoutSubject(levels);
 }
 
@@ -284,29 +284,29 @@ QList<ExampleNode> StorageSetupModel::example(int levels) const
     const SchemeChoice &choice = scheme(levels);
     QString root = QFileInfo(m_folder).fileName();
     if (root.isEmpty())
-        root = m_folder.isEmpty() ? text("<Main folder>") : m_folder;
+        root = m_folder.isEmpty() ? text(1229, "<Main folder>") : m_folder;
     return exampleTree(root, {levels, choice.subject, choice.optional, m_addNameDay, m_abbreviate, m_promptFolder},
                        m_today);
 }
 
 QString StorageSetupModel::addNameDayCaption()
 {
-    return text("Add name of the day to 'Date taken' folder");
+    return text(1230, "Add name of the day to 'Date taken' folder");
 }
 
 QString StorageSetupModel::abbreviateCaption()
 {
-    return text("Abbreviate name of the day");
+    return text(1231, "Abbreviate name of the day");
 }
 
 QString StorageSetupModel::promptFolderCaption()
 {
-    return text("Upon creation of a 'Date taken' folder, prompt me to add a description");
+    return text(1232, "Upon creation of a 'Date taken' folder, prompt me to add a description");
 }
 
 QString StorageSetupModel::shiftMidnightCaption()
 {
-    return text("Shift of midnight in hours (pictures taken before it count for the day before):");
+    return text(1233, "Shift of midnight in hours (pictures taken before it count for the day before):");
 }
 
 QStringList StorageSetupModel::undoLines()

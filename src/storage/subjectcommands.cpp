@@ -94,59 +94,59 @@ bool SubjectCommands::maintainEnabled() const
 QString SubjectCommands::assignHint() const
 {
     const QString subject = m_chosen >= 0 ? entries().value(m_chosen) : QString();
-    return text(48, "Assign subject '") + subject + text("' to all selected pictures");
+    return text(48, "Assign subject '") + subject + text(1234, "' to all selected pictures");
 }
 
 QString SubjectCommands::assignCaption()
 {
-    return text("S&ubject to all selected");
+    return text(1235, "S&ubject to all selected");
 }
 
 QString SubjectCommands::eraseHint()
 {
-    return text("Erase subject of all selected pictures (Caution: step is irreversable!)");
+    return text(1236, "Erase subject of all selected pictures (Caution: step is irreversable!)");
 }
 
 QString SubjectCommands::newEditCaption()
 {
-    return text("&New/Edit");
+    return text(1237, "&New/Edit");
 }
 
 QString SubjectCommands::newCaption()
 {
-    return text("&New");
+    return text(1238, "&New");
 }
 
 QString SubjectCommands::menuCaption()
 {
-    return text("&Subjects");
+    return text(1239, "&Subjects");
 }
 
 QString SubjectCommands::menuHint()
 {
-    return text("Add new subject(s), Edit subjects");
+    return text(1240, "Add new subject(s), Edit subjects");
 }
 
 QString SubjectCommands::maintainHint() const
 {
     if (m_workflow.editingGroupEnabled())
-        return text("Add new subject(s) - Note: While you are working in Stage2, subjects can not be edited or removed.");
+        return text(1241, "Add new subject(s) - Note: While you are working in Stage2, subjects can not be edited or removed.");
     return menuHint();
 }
 
 QString SubjectCommands::assignMenuCaption()
 {
-    return text("Assign subject to selected pictures");
+    return text(1242, "Assign subject to selected pictures");
 }
 
 QString SubjectCommands::eraseMenuCaption()
 {
-    return text("Erase subject of all selected pictures");
+    return text(1243, "Erase subject of all selected pictures");
 }
 
 QString SubjectCommands::maintainMenuCaption()
 {
-    return text("Maintenance subjects");
+    return text(1244, "Maintenance subjects");
 }
 
 void SubjectCommands::assignToSelected()
@@ -187,7 +187,7 @@ void SubjectCommands::assignToSelected()
             message += text(52, "The only picture to rename, already has been assigned a subject. ") + u'\n'
                        + text(53, "Do you want to overwrite this subject by 'No subject'");
         } else if (toRename == 1) {
-            message += text("The only picture to rename, already has been assigned a different subject. ") + u'\n'
+            message += text(1245, "The only picture to rename, already has been assigned a different subject. ") + u'\n'
                        + text(58, "Do you want to overwrite this subject by subject '") + shown(subject) + u"'?"_s;
         } else {
             message += text(54, "From the ") + QString::number(toRename) + text(55, " pictures to rename, ")
@@ -196,7 +196,7 @@ void SubjectCommands::assignToSelected()
                 message += text(56, " already have been assigned a subject. ") + u'\n'
                            + text(57, "Do you want to overwrite these subjects by 'No subject'");
             } else {
-                message += text(" already have been assigned a different subject. ") + u'\n'
+                message += text(1246, " already have been assigned a different subject. ") + u'\n'
                            + text(59, "Do you want to overwrite these subjects by subject '") + shown(subject)
                            + u"'?"_s;
             }

@@ -32,12 +32,12 @@ SubjectMaintenance::SubjectMaintenance(SubjectStore &store, SubjectCommands &com
 
 QString SubjectMaintenance::caption()
 {
-    return text("Maintenance Subjects");
+    return text(1247, "Maintenance Subjects");
 }
 
 QString SubjectMaintenance::listHeading()
 {
-    return text("Subject");
+    return text(42, "Subject");
 }
 
 QList<SubjectMaintenance::Entry> SubjectMaintenance::entries() const
@@ -68,12 +68,12 @@ QString SubjectMaintenance::editLabel() const
 
 QString SubjectMaintenance::addOrOkCaption() const
 {
-    return m_mode == Mode::Add ? text("&Add") : text("&OK");
+    return m_mode == Mode::Add ? text(1120, "&Add") : text(933, "&OK");
 }
 
 QString SubjectMaintenance::closeCaption() const
 {
-    return m_changedAny ? text(552, "D&one") : text("Cl&ose");
+    return m_changedAny ? text(552, "D&one") : text(1209, "Cl&ose");
 }
 
 bool SubjectMaintenance::editRemoveEnabled() const
@@ -194,7 +194,7 @@ void SubjectMaintenance::remove(int row)
     Platform::Question question;
     question.caption = L10n::standard(L10n::Standard::Confirm);
     const QString message = inUse ? QString(text(553, "Subject '") + entry.subject
-                                            + text("' is in use in the current session!") + u'\n'
+                                            + text(1248, "' is in use in the current session!") + u'\n'
                                             + text(554, "Are you sure you want to remove it?"))
                                   : QString(text(555, "Remove subject '") + entry.subject + u"'?"_s);
     question.lines = {message};

@@ -71,8 +71,12 @@ GroupFolderDialog::GroupFolderDialog(GroupFolderModel &model, GroupFolderDialogH
             fillSubjects();
         });
     }
-    if (m_model.subjectVisible())
-        form->addRow(m_model.subjectCaption(), subjectRow);
+    if (m_model.subjectVisible()) {
+        // A row of a layout gets no buddy of its own: the caption's access key needs one.
+        auto *subjectLabel = new QLabel(m_model.subjectCaption());
+        subjectLabel->setBuddy(m_subject);
+        form->addRow(subjectLabel, subjectRow);
+    }
     else
         m_subject->hide();
     layout->addLayout(form);

@@ -51,6 +51,9 @@ public:
     void showForSession();
     // Once the program settings are read: the stored colour theme for every window to come.
     void applyStoredTheme();
+    // Takes the place of another window over the same session, as after a switch of the interface
+    // language: size and place, splitters, the current picture, the scrolling and the focus.
+    void takeOver(MainWindow &old);
 
     // The menu bar built from the command table.
     MainMenus &menus() const { return *m_menus; }

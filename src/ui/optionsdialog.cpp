@@ -1,12 +1,15 @@
 #include "ui/optionsdialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -96,7 +99,17 @@ OptionsDialog::OptionsDialog(OptionsModel &model, QWidget *parent) : QDialog(par
     m_messages->setEnabled(!m_model.showAllMessagesLocked());
     programLayout->addWidget(m_guide);
     programLayout->addWidget(m_messages);
-    // The choice of the interface language goes here, below the messages.
+    auto *languageBox = new QGroupBox(OptionsModel::languageCaption());
+    auto *languageLayout = new QVBoxLayout(languageBox);
+    m_language = new QButtonGroup(this);
+    const QStringList languages = OptionsModel::languageItems();
+    for (int item = 0; item < languages.size(); ++item) {
+        auto *radio = new QRadioButton(languages.at(item));
+        m_language->addButton(radio, item);
+        languageLayout->addWidget(radio);
+        radio->setChecked(item == m_model.languageItem());
+    }
+    programLayout->addWidget(languageBox);
     programLayout->addStretch();
     m_pages->addTab(program, OptionsModel::pageCaption(OptionsModel::Page::Program));
     m_pages->setCurrentIndex(int(m_model.page()));
@@ -139,6 +152,7 @@ void OptionsDialog::accept()
     }
     m_model.setActivateGuide(m_guide->isChecked());
     m_model.setShowAllMessages(m_messages->isChecked());
+    m_model.setLanguageItem(m_language->checkedId());
     QDialog::accept();
 }
 

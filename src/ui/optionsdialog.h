@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QSpinBox>
 
+class QButtonGroup;
 class QCheckBox;
 class QTabWidget;
 
@@ -40,6 +41,7 @@ public:
     QTabWidget *pages() const { return m_pages; }
     OptionNumberBox *numberBox(App::OptionsModel::Number number) const;
     QCheckBox *messagesBox() const { return m_messages; }
+    QButtonGroup *languageGroup() const { return m_language; }
 
     void accept() override;
 
@@ -52,6 +54,7 @@ private:
     QList<OptionNumberBox *> m_numbers;
     QCheckBox *m_guide = nullptr;
     QCheckBox *m_messages = nullptr;
+    QButtonGroup *m_language = nullptr;
 };
 
 } // namespace Ui

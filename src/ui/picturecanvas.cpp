@@ -125,7 +125,7 @@ void PictureCanvas::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_failed) {
         painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, L10n::text("Can not show picture"));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, L10n::text(1187, "Can not show picture"));
         return;
     }
     if (m_image.isNull())

@@ -26,7 +26,7 @@ PictureCaption::PictureCaption(Qt::Orientation orientation, QWidget *parent) : Q
     m_map->setObjectName(u"pictureMapLink"_s);
     m_map->setTextFormat(Qt::RichText);
     m_map->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    m_map->setToolTip(L10n::text("Show where the picture was taken on the map"));
+    m_map->setToolTip(L10n::text(1249, "Show where the picture was taken on the map"));
     connect(m_map, &QLabel::linkActivated, this, [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
     for (QLabel *label : {m_date, m_name, m_map}) {
         label->setAlignment(Qt::AlignCenter);

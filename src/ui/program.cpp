@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include "ui/mainwindow.h"
+#include "ui/mainwindowhost.h"
 #include "ui/qtdialogs.h"
 #include "ui/screeninfo.h"
 
@@ -47,11 +48,16 @@ int runProgram(int argc, char **argv)
     Platform::SystemDrives drives;
     App::Application program({Platform::workFolder(), Platform::applicationFolder()},
                              {drives, primaryScreenInfo(), L10n::detectLocalLanguage()}, dialogs);
-    MainWindow window(program);
-    dialogs.setParentWindow(&window);
-    QObject::connect(&dialogs, &QtDialogs::statusMessage, &window, &MainWindow::showStatus);
-    QObject::connect(&instance, &Platform::SingleInstance::raiseRequested, &window,
-                     [&window, &program](const QString &folder) {
+    MainWindowHost host(program);
+    const auto attach = [&dialogs](MainWindow *window) {
+        dialogs.setParentWindow(window);
+        QObject::connect(&dialogs, &QtDialogs::statusMessage, window, &MainWindow::showStatus);
+    };
+    attach(&host.window());
+    QObject::connect(&host, &MainWindowHost::windowReplaced, &host, attach);
+    QObject::connect(&instance, &Platform::SingleInstance::raiseRequested, &host,
+                     [&host, &program](const QString &folder) {
+                         MainWindow &window = host.window();
                          if (window.isMinimized())
                              window.showNormal();
                          window.raise();
@@ -62,11 +68,11 @@ int runProgram(int argc, char **argv)
     // every later question keeps everything. Before the window is shown the start-up unwinds on
     // its own; once it is shown it closes the ordinary way, saving what closing saves, as soon as
     // the closed boxes' event loops have returned.
-    QObject::connect(&termination, &Platform::TerminationSignals::terminationRequested, &window, [&dialogs, &window] {
+    QObject::connect(&termination, &Platform::TerminationSignals::terminationRequested, &host, [&dialogs, &host] {
         dialogs.endAll();
-        if (window.isVisible()) {
-            QTimer::singleShot(0, &window, [&window] {
-                window.close();
+        if (host.window().isVisible()) {
+            QTimer::singleShot(0, &host, [&host] {
+                host.window().close();
                 QCoreApplication::quit();
             });
         }
@@ -74,8 +80,12 @@ int runProgram(int argc, char **argv)
 
     if (!program.start(folderArgument))
         return program.startupError().isEmpty() ? 0 : 1;
+    // The window was built before the settings named the interface language.
+    if (program.language() != L10n::LanguageCode::English)
+        host.rebuild();
     // While storage management was never set up, its setup is offered before the window shows.
     // The boxes before the main window already wear the chosen theme.
+    MainWindow &window = host.window();
     window.applyStoredTheme();
     if (program.storage().startupPrompt())
         window.runStorageSetup();

@@ -24,7 +24,7 @@ QuickStartWindow::QuickStartWindow(QWidget *parent) : QDialog(parent)
     m_browser->setObjectName(u"quickStartText"_s);
     m_browser->setOpenLinks(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(L10n::text("&Close"));
+    buttons->button(QDialogButtonBox::Close)->setText(L10n::text(1250, "&Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_browser, 1);

@@ -43,7 +43,7 @@ SelectionPanel::SelectionPanel(Session::Selection &selection, QWidget *parent)
     m_modeButton = new QToolButton;
     m_modeButton->setObjectName(u"modeButton"_s);
     m_modeButton->setAutoRaise(true);
-    m_modeButton->setToolTip(u"Starts with / contains"_s);
+    m_modeButton->setToolTip(Session::Selection::modeHint());
     m_maintain = new QToolButton;
     m_maintain->setText(u"…"_s);
     m_maintain->setObjectName(u"maintainStrings"_s);

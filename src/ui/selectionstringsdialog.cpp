@@ -24,18 +24,20 @@ SelectionStringsDialog::SelectionStringsDialog(const QList<Session::SelectionStr
     layout->addWidget(m_list, 1);
     auto *inputRow = new QHBoxLayout;
     m_input = new QLineEdit;
-    m_input->setPlaceholderText(text("Type a new string and press Add"));
+    m_input->setPlaceholderText(text(1251, "Type a new string and press Add"));
     m_input->setMaxLength(Session::Selection::maxStringLength);
-    m_add = new QPushButton(text("&Add"));
+    // The hint says how to add; it shows whole in either language.
+    m_input->setMinimumWidth(m_input->fontMetrics().horizontalAdvance(m_input->placeholderText()) + 16);
+    m_add = new QPushButton(text(1120, "&Add"));
     inputRow->addWidget(m_input, 1);
     inputRow->addWidget(m_add);
     layout->addLayout(inputRow);
-    m_remove = new QPushButton(text("&Remove selected strings"));
+    m_remove = new QPushButton(text(1252, "&Remove selected strings"));
     layout->addWidget(m_remove);
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(text("&OK"));
-    ok->setToolTip(text("Make changes permanent"));
-    auto *cancel = new QPushButton(text("&Cancel"));
+    auto *ok = new QPushButton(text(933, "&OK"));
+    ok->setToolTip(text(1253, "Make changes permanent"));
+    auto *cancel = new QPushButton(text(912, "&Cancel"));
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

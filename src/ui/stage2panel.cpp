@@ -103,8 +103,8 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     m_editArea->lineEdit()->setObjectName(u"freeTextLine"_s);
     m_editArea->lineEdit()->installEventFilter(this);
     area->addWidget(m_editArea, 1, 0, 1, 4);
-    m_prefixLabel = new QPushButton(L10n::text("Prefix:"));
-    m_suffixLabel = new QPushButton(L10n::text("Suffix:"));
+    m_prefixLabel = new QPushButton(L10n::text(1254, "Prefix:"));
+    m_suffixLabel = new QPushButton(L10n::text(1255, "Suffix:"));
     m_prefix = new QComboBox;
     m_prefix->setObjectName(u"picturePrefix"_s);
     m_suffix = new QComboBox;
@@ -112,7 +112,7 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
     for (QPushButton *label : {m_prefixLabel, m_suffixLabel}) {
         label->setFlat(true);
         label->setFocusPolicy(Qt::NoFocus);
-        label->setToolTip(L10n::text("Import from edit area"));
+        label->setToolTip(L10n::text(1256, "Import from edit area"));
     }
     for (QComboBox *field : {m_prefix, m_suffix}) {
         field->setEditable(true);
@@ -299,11 +299,11 @@ void Stage2Panel::showFieldMenu(QComboBox *field, Compose::PicTextList &list, co
         m_refreshing = false;
     }
     QMenu menu;
-    QAction *remove = menu.addAction(L10n::text("Delete item"));
-    remove->setStatusTip(L10n::text("Delete item from drop down list"));
+    QAction *remove = menu.addAction(L10n::text(1257, "Delete item"));
+    remove->setStatusTip(L10n::text(1258, "Delete item from drop down list"));
     remove->setEnabled(index >= 0);
-    QAction *clear = menu.addAction(L10n::text("Clear all items"));
-    clear->setStatusTip(L10n::text("Clear all items from drop down list"));
+    QAction *clear = menu.addAction(L10n::text(1259, "Clear all items"));
+    clear->setStatusTip(L10n::text(1260, "Clear all items from drop down list"));
     clear->setEnabled(list.canClearAll());
     QAction *chosen = menu.exec(position);
     if (!chosen)

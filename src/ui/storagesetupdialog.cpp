@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QStackedWidget>
+#include <QHeaderView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +30,9 @@ QTreeWidget *newExampleTree()
 {
     auto *tree = new QTreeWidget;
     tree->setHeaderHidden(true);
+    // Folder names grow with the day's name and the language: they scroll rather than being cut.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->setFocusPolicy(Qt::NoFocus);
     tree->setSelectionMode(QAbstractItemView::NoSelection);
     return tree;
@@ -75,10 +79,10 @@ StorageSetupDialog::StorageSetupDialog(StorageSetupModel &model, QWidget *parent
     m_pages->addWidget(createSchemePage());
     m_pages->addWidget(createDetailsPage());
 
-    m_previous = new QPushButton(L10n::text("&Previous"));
-    m_next = new QPushButton(L10n::text("&Next"));
-    m_finish = new QPushButton(L10n::text("&Finish"));
-    auto *cancel = new QPushButton(L10n::text("&Cancel"));
+    m_previous = new QPushButton(L10n::text(1261, "&Previous"));
+    m_next = new QPushButton(L10n::text(1262, "&Next"));
+    m_finish = new QPushButton(L10n::text(1263, "&Finish"));
+    auto *cancel = new QPushButton(L10n::text(912, "&Cancel"));
     for (QPushButton *button : {m_previous, m_next, m_finish, cancel})
         button->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;

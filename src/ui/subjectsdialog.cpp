@@ -32,10 +32,10 @@ SubjectsDialog::SubjectsDialog(SubjectMaintenance &model, QWidget *parent) : QDi
     heading->setBuddy(m_list);
     middle->addWidget(m_list, 1);
     auto *side = new QVBoxLayout;
-    m_editButton = new QPushButton(text("&Edit subject"));
-    m_remove = new QPushButton(text("&Remove subject"));
-    m_copy = new QPushButton(text("Co&py subject into edit area"));
-    m_suggest = new QPushButton(text("&Get subject from source folder"));
+    m_editButton = new QPushButton(text(1264, "&Edit subject"));
+    m_remove = new QPushButton(text(1265, "&Remove subject"));
+    m_copy = new QPushButton(text(1266, "Co&py subject into edit area"));
+    m_suggest = new QPushButton(text(1267, "&Get subject from source folder"));
     m_suggest->setObjectName(u"suggestSubject"_s);
     m_recreate = new QPushButton(SubjectMaintenance::recreateCaption());
     m_recreate->setObjectName(u"recreateSubjects"_s);
@@ -57,7 +57,7 @@ SubjectsDialog::SubjectsDialog(SubjectMaintenance &model, QWidget *parent) : QDi
     m_addOrOk = new QPushButton;
     m_addOrOk->setObjectName(u"addSubject"_s);
     m_addOrOk->setDefault(true);
-    m_cancel = new QPushButton(text("&Cancel"));
+    m_cancel = new QPushButton(text(912, "&Cancel"));
     m_cancel->setAutoDefault(false);
     editRow->addWidget(m_addOrOk);
     editRow->addWidget(m_cancel);

@@ -4,6 +4,8 @@
 #include "app/clipboardmodel.h"
 #include "app/folderbuildmodel.h"
 #include "dictionary/dictionarystore.h"
+#include "l10n/language.h"
+#include "l10n/text.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
 #include "support/fakedialogs.h"
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void folderBuildRemembersTheFolderAndTellsFull();
     void textBuildKeepsAddForTheFolder();
     void optionsAreStoredOnlyOnOk();
+    void languageSwitchesAtOnceOnOk();
 
 private:
     QString workFile(const QString &name) const { return m_root->filePath(u"work/"_s + name); }
@@ -179,6 +182,35 @@ void DictionaryBuildingTest::optionsAreStoredOnlyOnOk()
     QVERIFY(saved.PSShowMessage[3]);
     // With every message shown the box is locked.
     QVERIFY(building.optionsModel(App::OptionsModel::Page::Program)->showAllMessagesLocked());
+}
+
+void DictionaryBuildingTest::languageSwitchesAtOnceOnOk()
+{
+    QCOMPARE(m_application->language(), L10n::LanguageCode::English);
+    QSignalSpy changed(m_application.get(), &App::Application::languageChanged);
+    DictionaryBuilding building(*m_application);
+    auto model = building.optionsModel(App::OptionsModel::Page::Program);
+    QCOMPARE(model->languageItem(), 0);
+    model->setLanguageItem(1);
+    model.reset();
+    QCOMPARE(m_application->language(), L10n::LanguageCode::English);
+
+    model = building.optionsModel(App::OptionsModel::Page::Program);
+    model->setLanguageItem(1);
+    building.acceptOptions(*model);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(L10n::text(243, "Prefix"), u"Voorvoegsel"_s);
+    QCOMPARE(Settings::ProgramSettingsRec::fromBytes(readFile(workFile(u"PSMSet.dat"_s))).PSLanguage,
+             L10n::LanguageCode::Dutch);
+    // The same language again, or an item that is no language, changes nothing or goes to English.
+    model = building.optionsModel(App::OptionsModel::Page::Program);
+    QCOMPARE(model->languageItem(), 1);
+    building.acceptOptions(*model);
+    QCOMPARE(changed.size(), 1);
+    model->setLanguageItem(5);
+    building.acceptOptions(*model);
+    QCOMPARE(changed.size(), 2);
+    QCOMPARE(m_application->language(), L10n::LanguageCode::English);
 }
 
 QTEST_GUILESS_MAIN(DictionaryBuildingTest)

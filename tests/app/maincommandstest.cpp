@@ -4,6 +4,7 @@
 #include "app/storagemanagement.h"
 #include "app/quickstart.h"
 #include "compose/titlesettingsmodel.h"
+#include "l10n/language.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void accessKeysAreDistinct_data();
     void accessKeysAreDistinct();
     void shortcutTable();
     void statesFollowTheStages();
@@ -116,8 +118,18 @@ App::Application &MainCommandsTest::start(const QString &folder)
     return *m_application;
 }
 
+void MainCommandsTest::accessKeysAreDistinct_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(L10n::LanguageCode::English);
+    QTest::newRow("Dutch") << int(L10n::LanguageCode::Dutch);
+}
+
 void MainCommandsTest::accessKeysAreDistinct()
 {
+    QFETCH(int, language);
+    L10n::LanguageSwitch active;
+    active.apply(language, language);
     // Both selection modes, since some captions follow the mode.
     m_application->selection().setStrings({{u"a"_s, true}});
     for (int round = 0; round < 2; ++round) {
@@ -289,14 +301,20 @@ void MainCommandsTest::windowKeys()
 
 void MainCommandsTest::helpKeyOpensTheSectionUnderThePointer()
 {
-    const QString document = App::QuickStart::document();
-    QVERIFY(!document.isEmpty());
-    for (const QString &section : App::QuickStart::sections())
-        QVERIFY2(document.contains(u"name=\""_s + section + u'"'), qPrintable(section));
-    // The pictures of the document are in the program too.
-    const QRegularExpression image(u"src=\"([^\"]+)\""_s);
-    for (const QRegularExpressionMatch &match : image.globalMatch(document))
-        QVERIFY2(QFile::exists(u":/help/"_s + match.captured(1)), qPrintable(match.captured(1)));
+    // Each language has its own document, with the same sections and its pictures in the program.
+    for (const int language : {L10n::LanguageCode::English, L10n::LanguageCode::Dutch}) {
+        L10n::LanguageSwitch active;
+        active.apply(language, language);
+        QCOMPARE(App::QuickStart::fileName(),
+                 language == L10n::LanguageCode::Dutch ? u"quickstart_nl.html"_s : u"quickstart.html"_s);
+        const QString document = App::QuickStart::document();
+        QVERIFY(!document.isEmpty());
+        for (const QString &section : App::QuickStart::sections())
+            QVERIFY2(document.contains(u"name=\""_s + section + u'"'), qPrintable(section));
+        const QRegularExpression image(u"src=\"([^\"]+)\""_s);
+        for (const QRegularExpressionMatch &match : image.globalMatch(document))
+            QVERIFY2(QFile::exists(u":/help/"_s + match.captured(1)), qPrintable(match.captured(1)));
+    }
 
     QSignalSpy help(m_commands.get(), &MainCommands::helpRequested);
     App::WindowRegion under = App::WindowRegion::Other;

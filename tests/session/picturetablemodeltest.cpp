@@ -70,6 +70,9 @@ void PictureTableModelTest::marksVoiceRecordings()
     QCOMPARE(model.index(0, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString(), u"W"_s);
     QCOMPARE(model.index(1, PictureSession::TitleColumn).data(PictureTableModel::VoiceRole).toString(), u"Q"_s);
     QVERIFY(model.index(2, PictureSession::MarkerColumn).data(PictureTableModel::VoiceRole).toString().isEmpty());
+    // A model made over the open session, as for a window built anew, knows them at once.
+    const PictureTableModel later(session);
+    QCOMPARE(later.index(1, PictureSession::TitleColumn).data(PictureTableModel::VoiceRole).toString(), u"Q"_s);
 
     // The folder is looked at again when the table is rebuilt, not on every look-up.
     QVERIFY(QFile::remove(dir.filePath(u"a.wav"_s)));

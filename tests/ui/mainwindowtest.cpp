@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/storagemanagement.h"
+#include "l10n/language.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void showsTheFolderSession();
     void statusMessagesClearThemselves();
     void messageDialogAnswers();
+    void accessKeysAreDistinct_data();
     void accessKeysAreDistinct();
     void stagesFitTheSmallestScreen();
     void tableKeys();
@@ -117,8 +119,19 @@ void MainWindowTest::messageDialogAnswers()
 
 // Every access key of the window, from the menu bar and from the controls of all stage pages,
 // open or not: at any moment Alt with a letter means one thing, while selecting and while editing.
+void MainWindowTest::accessKeysAreDistinct_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(L10n::LanguageCode::English);
+    QTest::newRow("Dutch") << int(L10n::LanguageCode::Dutch);
+}
+
 void MainWindowTest::accessKeysAreDistinct()
 {
+    // The test's own translation stays while the program applies its (English) settings.
+    QFETCH(int, language);
+    L10n::LanguageSwitch active;
+    active.apply(language, language);
     OpenWindow program(m_root.path());
     QVERIFY(program.open(m_root.filePath(u"pics"_s)));
     Ui::MainWindow &window = program.window;
