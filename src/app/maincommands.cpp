@@ -206,7 +206,7 @@ CommandInfo MainCommands::info(MainCommand command)
     case C::TestAndPreview:
         return {{}, text(982, "Start making the new picture titles. The result can be previewed in a new window")};
     case C::UndoRetitling:
-        return {{}, text("Put the pictures of the last retitling of this folder back under their old names")};
+        return {{}, text(1281, "Put the pictures of the last retitling of this folder back under their old names")};
     case C::QuickStart:
     case C::About:
         return {};
@@ -312,7 +312,7 @@ QString MainCommands::caption(MainCommand command) const
     case C::TestAndPreview:
         return text(1005, "Test and &Preview newly created picture titles");
     case C::UndoRetitling:
-        return text("&Undo last retitling");
+        return text(1282, "&Undo last retitling");
     case C::QuickStart:
         return text(1006, "&Quick start reference");
     case C::About:

@@ -251,15 +251,15 @@ QString RetitleUndo::problemText(Problem problem)
     case Problem::None:
         return {};
     case Problem::Changed:
-        return text("changed since the retitling");
+        return text(1283, "changed since the retitling");
     case Problem::Missing:
-        return text("no longer under its new name");
+        return text(1284, "no longer under its new name");
     case Problem::NameTaken:
-        return text("its old name is taken by another file");
+        return text(1285, "its old name is taken by another file");
     case Problem::NotInTrash:
-        return text("not found in the trash");
+        return text(1286, "not found in the trash");
     case Problem::LeftWithPicture:
-        return text("stays with its picture");
+        return text(1287, "stays with its picture");
     }
     return {};
 }
@@ -271,26 +271,26 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
     const Journal &journal = plan.journal;
     const QString folder = journal.pictureFolder;
     QList<ReportLine> lines;
-    lines.append({text("Undo the retitling of %1").arg(QLocale::system().toString(journal.start, QLocale::ShortFormat)),
+    lines.append({text(1288, "Undo the retitling of %1").arg(QLocale::system().toString(journal.start, QLocale::ShortFormat)),
                   Colour::Black, Style::Bold});
     lines.append({QDir::toNativeSeparators(folder), Colour::Black, Style::Italic});
     lines.append({reportRule(), Colour::Black, Style::Normal});
-    lines.append({QString::number(plan.pictures) + text(" picture(s) will be put back under their old names")
+    lines.append({QString::number(plan.pictures) + text(1289, " picture(s) will be put back under their old names")
                       + (plan.companions > 0 ? u", "_s + QString::number(plan.companions)
-                                                   + text(" file(s) going with them")
+                                                   + text(1290, " file(s) going with them")
                                              : QString()),
                   Colour::Blue, Style::Normal});
     if (plan.restoredFromTrash > 0)
-        lines.append({QString::number(plan.restoredFromTrash) + text(" file(s) will come back from the trash"),
+        lines.append({QString::number(plan.restoredFromTrash) + text(1291, " file(s) will come back from the trash"),
                       Colour::Blue, Style::Normal});
     if (plan.folders > 0)
-        lines.append({QString::number(plan.folders) + text(" folder(s) the retitling created will be removed when empty"),
+        lines.append({QString::number(plan.folders) + text(1292, " folder(s) the retitling created will be removed when empty"),
                       Colour::Blue, Style::Normal});
     if (plan.left > 0)
-        lines.append({QString::number(plan.left) + text(" picture(s) stay where they are, see below"), Colour::Red,
+        lines.append({QString::number(plan.left) + text(1293, " picture(s) stay where they are, see below"), Colour::Red,
                       Style::Bold});
     if (!journal.finished)
-        lines.append({text("This retitling was interrupted: only what it did is put back"), Colour::Red,
+        lines.append({text(1294, "This retitling was interrupted: only what it did is put back"), Colour::Red,
                       Style::Normal});
     lines.append({reportRule(), Colour::Black, Style::Normal});
     const QString arrow = u"\u2190"_s;
@@ -307,10 +307,10 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
             line = displayed(step.from, folder) + u'\t' + arrow + u'\t' + displayed(step.to, folder);
             break;
         case Kind::Trash:
-            line = displayed(step.from, folder) + u'\t' + arrow + u'\t' + text("the trash");
+            line = displayed(step.from, folder) + u'\t' + arrow + u'\t' + text(1295, "the trash");
             break;
         case Kind::Restore:
-            line = text("the trash") + u'\t' + arrow + u'\t' + displayed(step.to, folder);
+            line = text(1295, "the trash") + u'\t' + arrow + u'\t' + displayed(step.to, folder);
             break;
         default:
             continue;
@@ -441,9 +441,9 @@ bool RetitleUndo::undo(const UndoPlan &plan)
                   m_hooks.counterStart ? m_hooks.counterStart() : QString());
 
     const bool trouble = failed > 0 || plan.left > 0;
-    QString outcome = QString::number(plan.pictures) + text(" picture(s) put back under their old names");
+    QString outcome = QString::number(plan.pictures) + text(1296, " picture(s) put back under their old names");
     if (trouble)
-        outcome += u", "_s + QString::number(plan.left + failed) + text(" file(s) left where they are");
+        outcome += u", "_s + QString::number(plan.left + failed) + text(1297, " file(s) left where they are");
     m_dialogs.status({outcome, trouble, summarySeconds, trouble ? Platform::Sound::Error : Platform::Sound::Success});
     refresh();
     Q_EMIT undoFinished();
@@ -514,16 +514,16 @@ void RetitleUndo::offerRecovery()
     }
     Platform::Question question;
     question.caption = L10n::title();
-    question.header = text("A retitling of this folder was interrupted");
+    question.header = text(1298, "A retitling of this folder was interrupted");
     question.lines = {
-        text("It started on %1 and had moved %2 file(s) when it stopped.")
+        text(1299, "It started on %1 and had moved %2 file(s) when it stopped.")
             .arg(QLocale::system().toString(plan->journal.start, QLocale::ShortFormat))
             .arg(plan->pictures + plan->companions),
-        text("Complete: keep the files that were renamed and moved as they are and mark the retitling finished. "
+        text(1300, "Complete: keep the files that were renamed and moved as they are and mark the retitling finished. "
              "Run Test & Preview again for the pictures still to retitle."),
-        text("Undo: put every file back under its old name and in its old folder."),
+        text(1301, "Undo: put every file back under its old name and in its old folder."),
     };
-    question.buttons = {text("&Complete"), text("&Undo")};
+    question.buttons = {text(1302, "&Complete"), text(1303, "&Undo")};
     question.defaultButton = 1;
     question.escapeButton = 0;
     question.severity = Platform::Severity::Warning;

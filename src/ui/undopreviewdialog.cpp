@@ -17,7 +17,7 @@ namespace Ui {
 
 UndoPreviewDialog::UndoPreviewDialog(const QList<Retitle::ReportLine> &report, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(L10n::title() + L10n::text(": Undo last retitling"));
+    setWindowTitle(L10n::title() + L10n::text(1304, ": Undo last retitling"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     m_report = new QTextEdit;
@@ -26,8 +26,8 @@ UndoPreviewDialog::UndoPreviewDialog(const QList<Retitle::ReportLine> &report, Q
     showReportLines(m_report, report);
     layout->addWidget(m_report, 1);
     auto *buttons = new QHBoxLayout;
-    m_undo = new QPushButton(L10n::text("&Undo"));
-    auto *cancel = new QPushButton(L10n::text("&Cancel"));
+    m_undo = new QPushButton(L10n::text(1303, "&Undo"));
+    auto *cancel = new QPushButton(L10n::text(912, "&Cancel"));
     buttons->addWidget(m_undo);
     buttons->addStretch(1);
     buttons->addWidget(cancel);

@@ -411,6 +411,10 @@
         <source> Building Dictionary from folder : creating contents table..</source>
         <translation> Woordenboek wordt opgebouwd uit map : inhoudstabel wordt gemaakt..</translation>
     </message>
+    <message id="text-297">
+        <source> Building Dictionary from folder : creating index table..</source>
+        <translation> Woordenboek wordt opgebouwd uit map : indextabel wordt gemaakt..</translation>
+    </message>
     <message id="text-298">
         <source>No previous erroneous selected picture available</source>
         <translation>Geen vorige foutieve geselecteerde foto beschikbaar</translation>
@@ -3106,6 +3110,102 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
     <message id="text-1280">
         <source>&lt;Subject %1&gt;</source>
         <translation>&lt;Onderwerp %1&gt;</translation>
+    </message>
+    <message id="text-1281">
+        <source>Put the pictures of the last retitling of this folder back under their old names</source>
+        <translation>Zet de foto's van de laatste hernoeming van deze map terug onder hun oude namen</translation>
+    </message>
+    <message id="text-1282">
+        <source>&amp;Undo last retitling</source>
+        <translation>Laatste hernoeming &amp;ongedaan maken</translation>
+    </message>
+    <message id="text-1283">
+        <source>changed since the retitling</source>
+        <translation>gewijzigd sinds de hernoeming</translation>
+    </message>
+    <message id="text-1284">
+        <source>no longer under its new name</source>
+        <translation>niet meer onder de nieuwe naam</translation>
+    </message>
+    <message id="text-1285">
+        <source>its old name is taken by another file</source>
+        <translation>de oude naam is in gebruik door een ander bestand</translation>
+    </message>
+    <message id="text-1286">
+        <source>not found in the trash</source>
+        <translation>niet gevonden in de prullenbak</translation>
+    </message>
+    <message id="text-1287">
+        <source>stays with its picture</source>
+        <translation>blijft bij de foto</translation>
+    </message>
+    <message id="text-1288">
+        <source>Undo the retitling of %1</source>
+        <translation>Hernoeming van %1 ongedaan maken</translation>
+    </message>
+    <message id="text-1289">
+        <source> picture(s) will be put back under their old names</source>
+        <translation> foto('s) worden teruggezet onder hun oude namen</translation>
+    </message>
+    <message id="text-1290">
+        <source> file(s) going with them</source>
+        <translation> bestand(en) gaan mee</translation>
+    </message>
+    <message id="text-1291">
+        <source> file(s) will come back from the trash</source>
+        <translation> bestand(en) komen terug uit de prullenbak</translation>
+    </message>
+    <message id="text-1292">
+        <source> folder(s) the retitling created will be removed when empty</source>
+        <translation> map(pen) die de hernoeming maakte worden verwijderd als ze leeg zijn</translation>
+    </message>
+    <message id="text-1293">
+        <source> picture(s) stay where they are, see below</source>
+        <translation> foto('s) blijven waar ze zijn, zie hieronder</translation>
+    </message>
+    <message id="text-1294">
+        <source>This retitling was interrupted: only what it did is put back</source>
+        <translation>Deze hernoeming werd onderbroken: alleen wat ze deed wordt teruggezet</translation>
+    </message>
+    <message id="text-1295">
+        <source>the trash</source>
+        <translation>de prullenbak</translation>
+    </message>
+    <message id="text-1296">
+        <source> picture(s) put back under their old names</source>
+        <translation> foto('s) teruggezet onder hun oude namen</translation>
+    </message>
+    <message id="text-1297">
+        <source> file(s) left where they are</source>
+        <translation> bestand(en) gebleven waar ze zijn</translation>
+    </message>
+    <message id="text-1298">
+        <source>A retitling of this folder was interrupted</source>
+        <translation>Een hernoeming van deze map werd onderbroken</translation>
+    </message>
+    <message id="text-1299">
+        <source>It started on %1 and had moved %2 file(s) when it stopped.</source>
+        <translation>Ze begon op %1 en had %2 bestand(en) verplaatst toen ze stopte.</translation>
+    </message>
+    <message id="text-1300">
+        <source>Complete: keep the files that were renamed and moved as they are and mark the retitling finished. Run Test &amp; Preview again for the pictures still to retitle.</source>
+        <translation>Voltooien: laat de hernoemde en verplaatste bestanden zoals ze zijn en markeer de hernoeming als voltooid. Start Test &amp; voorbeeld opnieuw voor de foto's die nog hernoemd moeten worden.</translation>
+    </message>
+    <message id="text-1301">
+        <source>Undo: put every file back under its old name and in its old folder.</source>
+        <translation>Ongedaan maken: zet elk bestand terug onder zijn oude naam en in zijn oude map.</translation>
+    </message>
+    <message id="text-1302">
+        <source>&amp;Complete</source>
+        <translation>&amp;Voltooien</translation>
+    </message>
+    <message id="text-1303">
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message id="text-1304">
+        <source>: Undo last retitling</source>
+        <translation>: Laatste hernoeming ongedaan maken</translation>
     </message>
 </context>
 </TS>
