@@ -98,7 +98,7 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
         return {{C::ChangeOrder, false, {}},        {C::ForceUnique, false, {}},
                 {C::KeepVoice, false, {}},          {C::MaintainExtensions, false, {}},
                 {C::MaintainFolderList, false, {}}, {C::TestAndPreview, true, {}},
-                {C::UndoRetitling, false, {}}};
+                {C::UndoRetitling, false, {}}, {C::RedoRetitling, false, {}}};
     case MainMenu::Help:
         return {{C::QuickStart, false, {}}, {C::About, true, {}}};
     }
@@ -207,6 +207,8 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{}, text(982, "Start making the new picture titles. The result can be previewed in a new window")};
     case C::UndoRetitling:
         return {{}, text(1281, "Put the pictures of the last retitling of this folder back under their old names")};
+    case C::RedoRetitling:
+        return {{}, text(1306, "Retitle the pictures again as the retitling that was undone last did")};
     case C::QuickStart:
     case C::About:
         return {};
@@ -313,6 +315,8 @@ QString MainCommands::caption(MainCommand command) const
         return text(1005, "Test and &Preview newly created picture titles");
     case C::UndoRetitling:
         return text(1282, "&Undo last retitling");
+    case C::RedoRetitling:
+        return text(1307, "&Redo the undone retitling");
     case C::QuickStart:
         return text(1006, "&Quick start reference");
     case C::About:
@@ -399,6 +403,8 @@ bool MainCommands::isEnabled(MainCommand command) const
         return workflow.isEnabled(Command::TestAndPreview);
     case C::UndoRetitling:
         return workflow.stage() != Session::Stage::Retitling && m_application.retitleUndo().isAvailable();
+    case C::RedoRetitling:
+        return workflow.stage() != Session::Stage::Retitling && m_application.retitleUndo().isRedoAvailable();
     case C::SetupStorage:
         // Not while pictures are being retitled and moved.
         return workflow.stage() != Session::Stage::Retitling;
@@ -590,6 +596,7 @@ void MainCommands::run(MainCommand command)
     case C::MaintainFolderList:
     case C::TestAndPreview:
     case C::UndoRetitling:
+    case C::RedoRetitling:
         Q_EMIT shellCommandRequested(command);
         return;
     }

@@ -68,6 +68,7 @@ enum class MainCommand {
     MaintainFolderList,
     TestAndPreview,
     UndoRetitling,
+    RedoRetitling,
     // "&Help"
     QuickStart,
     About,

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -219,6 +221,47 @@ Records::FileResult<Journal> Journal::read(const QString &path)
             if (f.size() >= 3 && !f.at(2).isEmpty())
                 journal.counterAfter = f.at(2);
         }
+    }
+    return journal;
+}
+
+Records::FileResult<Journal> Journal::readSummary(const QString &path)
+{
+    using Records::FileError;
+    constexpr qint64 headBytes = 8192;
+    constexpr qint64 tailBytes = 4096;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Records::fail(FileError{FileError::Code::NotFound, path, -1, file.errorString()});
+    const QList<QByteArray> lines = file.read(headBytes).split('\n');
+    if (lines.isEmpty() || !lines.first().startsWith(QByteArray(magic.toByteArray() + '\t'))
+        || lines.first().mid(magic.size() + 1).toInt() != JournalFormat::version)
+        return Records::fail(FileError{FileError::Code::Damaged, path, 0, {}});
+    Journal journal;
+    journal.path = path;
+    // The run and the run it undoes come first, before the first row or step.
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+        const QStringList f = JournalFormat::fields(lines.at(i));
+        const QString &tag = f.first();
+        if (tag == u"run"_s && f.size() >= 4) {
+            journal.kind = f.at(1) == u"undo"_s ? Kind::Undo : Kind::Retitle;
+            journal.start = QDateTime::fromString(f.at(2), u"yyyy-MM-ddTHH:mm:ss.zzz"_s);
+            journal.pictureFolder = f.at(3);
+        } else if (tag == u"undoes"_s && f.size() >= 2) {
+            journal.undoes = f.at(1);
+        } else if (tag == u"row"_s || tag == u"step"_s || tag == u"planned"_s) {
+            break;
+        }
+    }
+    // A run that ended wrote its end record last, with its line end.
+    const qint64 size = file.size();
+    if (!file.seek(std::max<qint64>(0, size - tailBytes)))
+        return Records::fail(FileError{FileError::Code::ReadFailed, path, -1, file.errorString()});
+    QByteArray tail = file.read(tailBytes);
+    if (tail.endsWith('\n')) {
+        tail.chop(1);
+        const QByteArray last = tail.mid(tail.lastIndexOf('\n') + 1);
+        journal.finished = last == "end" || last.startsWith("end\t");
     }
     return journal;
 }

@@ -77,6 +77,9 @@ struct Journal
     int doneCount() const;
     // Reads a journal; a damaged last line (an interrupted write) is ignored.
     [[nodiscard]] static Records::FileResult<Journal> read(const QString &path);
+    // Only what tells the runs apart: the kind, the picture folder, the run an undo undid and
+    // whether the run ended; no steps, rows or counts. Reads the file's head and its last line.
+    [[nodiscard]] static Records::FileResult<Journal> readSummary(const QString &path);
 };
 
 // A file's size and modification time (ns), the symbolic link itself for a link; false when

@@ -20,7 +20,7 @@ namespace Retitle {
 class JournalWriter final
 {
 public:
-    explicit JournalWriter(int syncIntervalMs = 250);
+    explicit JournalWriter(int syncIntervalMs = 1000);
     ~JournalWriter();
     JournalWriter(const JournalWriter &) = delete;
     JournalWriter &operator=(const JournalWriter &) = delete;

@@ -110,7 +110,7 @@ std::optional<QString> RetitleUndo::lastRetitling() const
     // An undo that is not itself undone cancels the run it undid.
     QSet<QString> cancelled;
     for (const QString &path : journals()) {
-        const auto journal = Journal::read(path);
+        const auto journal = Journal::readSummary(path);
         if (!journal || journal->pictureFolder != m_pictures.pictureFolder())
             continue;
         const QString name = fileNameOf(path);
@@ -126,10 +126,27 @@ std::optional<QString> RetitleUndo::lastRetitling() const
     return std::nullopt;
 }
 
+std::optional<QString> RetitleUndo::lastUndo() const
+{
+    for (const QString &path : journals()) {
+        const auto journal = Journal::readSummary(path);
+        if (!journal || journal->pictureFolder != m_pictures.pictureFolder())
+            continue;
+        // Only the newest run counts: what came after an undo would be lost by taking it back.
+        if (journal->kind != Journal::Kind::Undo || !journal->finished)
+            return std::nullopt;
+        const auto undone = Journal::readSummary(joinPath(journalFolder(), journal->undoes));
+        if (!undone || undone->kind != Journal::Kind::Retitle)
+            return std::nullopt;
+        return path;
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> RetitleUndo::interruptedRun() const
 {
     for (const QString &path : journals()) {
-        const auto journal = Journal::read(path);
+        const auto journal = Journal::readSummary(path);
         if (journal && journal->pictureFolder == m_pictures.pictureFolder() && !journal->finished)
             return path;
     }
@@ -139,6 +156,7 @@ std::optional<QString> RetitleUndo::interruptedRun() const
 void RetitleUndo::refresh()
 {
     m_available = lastRetitling().has_value();
+    m_redoAvailable = lastUndo().has_value();
 }
 
 std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
@@ -173,8 +191,13 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
             if (!m_files.isFolder(step.from))
                 removedFolders.prepend(entry);
             continue;
-        case Kind::Move:
-            if (!m_files.exists(step.to)) {
+        case Kind::Move: {
+            // One look at the new path tells whether the file is there and as the run left it.
+            qint64 size = 0;
+            qint64 modified = 0;
+            const bool there = fileStamp(step.to, &size, &modified);
+            const bool unchanged = there && size == step.size && modified == step.modified;
+            if (!there) {
                 // Not moved at all, or put back already.
                 if (unknown || stampMatches(step.from, step))
                     continue;
@@ -182,11 +205,12 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
             } else if (m_files.exists(step.from)) {
                 if (unknown)
                     continue;
-                entry.problem = stampMatches(step.to, step) ? Problem::NameTaken : Problem::Changed;
-            } else if (!stampMatches(step.to, step)) {
+                entry.problem = unchanged ? Problem::NameTaken : Problem::Changed;
+            } else if (!unchanged) {
                 entry.problem = Problem::Changed;
             }
             break;
+        }
         case Kind::Trash:
             if (const auto trashed = Platform::findTrashed(step.from, step.size, step.modified)) {
                 entry.trashFile = trashed->file;

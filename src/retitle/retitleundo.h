@@ -84,10 +84,15 @@ public:
     QStringList journals() const;
     // The newest retitling of the folder that no undo has undone; empty for none.
     std::optional<QString> lastRetitling() const;
+    // The newest undo of a retitling of the folder, as long as no later retitling or undo came
+    // after it: undoing it retitles the pictures again. Empty for none.
+    std::optional<QString> lastUndo() const;
     // The newest run of the folder that did not end; empty for none.
     std::optional<QString> interruptedRun() const;
     // Whether "Undo last retitling" has a run to undo; kept up to date by refresh().
     bool isAvailable() const { return m_available; }
+    // Whether the last undo can be undone in turn; kept up to date by refresh().
+    bool isRedoAvailable() const { return m_redoAvailable; }
     void refresh();
 
     // Reads the journal and checks every file of it. Empty when the journal cannot be read.
@@ -122,6 +127,7 @@ private:
     QString m_workFolder;
     UndoHooks m_hooks;
     bool m_available = false;
+    bool m_redoAvailable = false;
     QString m_lastJournal;
     int m_putBack = 0;
 };

@@ -142,7 +142,8 @@ void MainWindow::runCommand(MainCommand command)
         Q_EMIT testAndPreviewRequested();
         return;
     case MainCommand::UndoRetitling:
-        undoLastRetitling(m_application, this);
+    case MainCommand::RedoRetitling:
+        undoLastRetitling(m_application, this, command == MainCommand::RedoRetitling);
         return;
     case MainCommand::FindReplace:
         findAndReplace(m_application, this);

@@ -42,10 +42,10 @@ UndoPreviewDialog::UndoPreviewDialog(const QList<Retitle::ReportLine> &report, Q
     resize(QSize(qMin(900, available.width() - 40), qMin(640, available.height() - 60)));
 }
 
-void undoLastRetitling(App::Application &application, QWidget *parent)
+void undoLastRetitling(App::Application &application, QWidget *parent, bool lastUndo)
 {
     Retitle::RetitleUndo &undo = application.retitleUndo();
-    const auto journal = undo.lastRetitling();
+    const auto journal = lastUndo ? undo.lastUndo() : undo.lastRetitling();
     if (!journal)
         return;
     const auto plan = undo.prepare(*journal);

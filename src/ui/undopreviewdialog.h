@@ -31,7 +31,8 @@ private:
     QPushButton *m_undo = nullptr;
 };
 
-// The command "Undo last retitling": the preview, then the undo with a busy cursor.
-void undoLastRetitling(App::Application &application, QWidget *parent);
+// The command "Undo last retitling" (or, with lastUndo, the undo of the last undo): the
+// preview, then the undo with a busy cursor.
+void undoLastRetitling(App::Application &application, QWidget *parent, bool lastUndo = false);
 
 } // namespace Ui

@@ -237,6 +237,8 @@ void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
     QVERIFY(!m_undo->isAvailable());
 
     // The undo undone: the first run's work is back, the trashed picture in the trash again.
+    QVERIFY(m_undo->isRedoAvailable());
+    QCOMPARE(m_undo->lastUndo(), m_undo->lastJournal());
     const auto undone = m_undo->prepare(m_undo->lastJournal());
     QVERIFY(undone);
     QVERIFY(m_undo->undo(*undone));
@@ -251,6 +253,8 @@ void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
     QVERIFY(Platform::findTrashed(picture(u"B.jpg"_s)));
     m_undo->refresh();
     QCOMPARE(m_undo->lastRetitling(), journal);
+    // What the undo undid is not undone once more by the same command.
+    QVERIFY(!m_undo->isRedoAvailable());
 }
 
 void RetitleUndoTest::onlyWhatTheRunDidIsPutBack()

@@ -3207,5 +3207,17 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>: Undo last retitling</source>
         <translation>: Laatste hernoeming ongedaan maken</translation>
     </message>
+    <message id="text-1305">
+        <source> (Retitle &gt; Undo last retitling puts them back)</source>
+        <translation> (Hernoemen &gt; Laatste hernoeming ongedaan maken zet ze terug)</translation>
+    </message>
+    <message id="text-1306">
+        <source>Retitle the pictures again as the retitling that was undone last did</source>
+        <translation>Hernoem de foto's opnieuw zoals de laatst ongedaan gemaakte hernoeming deed</translation>
+    </message>
+    <message id="text-1307">
+        <source>&amp;Redo the undone retitling</source>
+        <translation>Ongedaan gemaakte &amp;hernoeming opnieuw uitvoeren</translation>
+    </message>
 </context>
 </TS>
