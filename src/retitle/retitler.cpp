@@ -299,7 +299,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     RunSummary outcome = summary(m_counters, storageManagement);
     // The run can be taken back: the summary says how.
     if (m_journal && m_counters.retitled + m_counters.deleted > 0)
-        outcome.text += text(1305, " (Retitle > Undo last retitling puts them back)");
+        outcome.text += text(1305, " (undo: Retitle menu)");
     m_dialogs.status({outcome.text, outcome.failed, summarySeconds,
                       outcome.failed ? Platform::Sound::Error : Platform::Sound::Success});
     Q_EMIT statusHintChanged(outcome.hint);

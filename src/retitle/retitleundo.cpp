@@ -295,7 +295,9 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
     const Journal &journal = plan.journal;
     const QString folder = journal.pictureFolder;
     QList<ReportLine> lines;
-    lines.append({text(1288, "Undo the retitling of %1").arg(QLocale::system().toString(journal.start, QLocale::ShortFormat)),
+    const QString heading = journal.kind == Journal::Kind::Undo ? text(1308, "Undo the undo of %1")
+                                                                  : text(1288, "Undo the retitling of %1");
+    lines.append({heading.arg(QLocale::system().toString(journal.start, QLocale::ShortFormat)),
                   Colour::Black, Style::Bold});
     lines.append({QDir::toNativeSeparators(folder), Colour::Black, Style::Italic});
     lines.append({reportRule(), Colour::Black, Style::Normal});

@@ -3208,8 +3208,8 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <translation>: Laatste hernoeming ongedaan maken</translation>
     </message>
     <message id="text-1305">
-        <source> (Retitle &gt; Undo last retitling puts them back)</source>
-        <translation> (Hernoemen &gt; Laatste hernoeming ongedaan maken zet ze terug)</translation>
+        <source> (undo: Retitle menu)</source>
+        <translation> (ongedaan maken: menu Hernoemen)</translation>
     </message>
     <message id="text-1306">
         <source>Retitle the pictures again as the retitling that was undone last did</source>
@@ -3218,6 +3218,10 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
     <message id="text-1307">
         <source>&amp;Redo the undone retitling</source>
         <translation>Ongedaan gemaakte &amp;hernoeming opnieuw uitvoeren</translation>
+    </message>
+    <message id="text-1308">
+        <source>Undo the undo of %1</source>
+        <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
 </context>
 </TS>
