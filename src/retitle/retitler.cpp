@@ -130,8 +130,10 @@ bool Retitler::beginJournal(const TestPassResult &pass)
         journal->add({u"row"_s, row.currentTitle, row.marker, row.freeText, row.prefix, row.suffix, row.errorCode,
                       row.markedForDeletion ? u"1"_s : u"0"_s});
     };
-    // Its own listings, so that the run sees the folder as it always has.
-    FolderNames names(m_files);
+    // The run starts from these listings: nothing changes in the folder between the plan and the
+    // run's first step.
+    m_names.clear();
+    FolderNames &names = m_names;
     const auto companions = [&names](const QString &picture, const QString &extension) {
         QStringList found = names.spellings(folderOf(picture), companionName(fileNameOf(picture), extension));
         for (QString &name : found)
@@ -226,14 +228,17 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     Q_EMIT retitlingStarted();
     m_counters = {};
     m_syncExtensions = pass.syncExtensions;
-    m_names.clear();
+    if (!m_journal)
+        m_names.clear();
 
     m_pictures.beginRecordUpdates();
     m_thumbnailFolders.clear();
     bool anyDeleted = false;
+    bool anyTrashed = false;
     for (int i = 0; i < m_pictures.rowCount(); ++i) {
         if (!m_pictures.row(i).isSelected() || !m_pictures.row(i).markedForDeletion)
             continue;
+        anyTrashed = true;
         Q_EMIT currentRowChanged(i);
         const int result = DeleteIsSuccess(m_pictures.folderFile(m_pictures.row(i).currentTitle));
         if (result == 0) {
@@ -255,7 +260,8 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
 
     // The renames see the folder as the deletions left it; companions are those of that moment,
     // so a file renamed into place by one picture is never taken along by another.
-    m_names.clear();
+    if (anyTrashed)
+        m_names.clear();
     bool anyMovedAway = false;
     for (const Rtitle &title : std::as_const(pass.titles)) {
         const int row = title.FinalTitle_Row;
