@@ -123,12 +123,8 @@ bool FolderFinish::ShowForm8(bool quitCommand)
     }
     if (answer.button != yesButton)
         return false;
-    QStringList freeTexts;
-    freeTexts.reserve(m_pictures.rowCount());
-    for (const Session::PictureRow &picture : m_pictures.rows())
-        freeTexts.append(picture.freeText);
     // The Active dictionary lives in the work files: when it could not be carried over, they stay.
-    if (!m_dictionaries.SaveActDicContents(action, freeTexts))
+    if (!m_dictionaries.SaveActDicContents(action, m_pictures.freeTexts()))
         return false;
     const bool offered = !asked.checkBoxCaption.isEmpty() && asked.checkBoxEnabled;
     return RemoveWorkFiles(offered && answer.checkBoxChecked);

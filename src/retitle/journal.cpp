@@ -63,13 +63,30 @@ std::optional<JournalStep::Kind> kindOf(const QString &name)
 
 JournalStep::Role roleOf(const QString &name)
 {
-    if (name == u"p"_s)
-        return JournalStep::Role::Picture;
-    if (name == u"c"_s)
-        return JournalStep::Role::Companion;
-    if (name == u"t"_s)
-        return JournalStep::Role::Thumbnail;
-    return JournalStep::Role::Folder;
+    using R = JournalStep::Role;
+    for (const R role : {R::Picture, R::Companion, R::Thumbnail}) {
+        if (JournalFormat::roleName(role) == name)
+            return role;
+    }
+    return R::Folder;
+}
+
+// The records that tell a run apart: what kind of run, when, for which folder, undoing what.
+// False for any other record.
+bool readHead(const QStringList &f, Journal *journal)
+{
+    const QString &tag = f.first();
+    if (tag == u"run"_s && f.size() >= 4) {
+        journal->kind = f.at(1) == u"undo"_s ? Journal::Kind::Undo : Journal::Kind::Retitle;
+        journal->start = QDateTime::fromString(f.at(2), u"yyyy-MM-ddTHH:mm:ss.zzz"_s);
+        journal->pictureFolder = f.at(3);
+        return true;
+    }
+    if (tag == u"undoes"_s && f.size() >= 2) {
+        journal->undoes = f.at(1);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -115,6 +132,21 @@ QString kindName(JournalStep::Kind kind)
         return u"rmdir"_s;
     }
     return {};
+}
+
+QString roleName(JournalStep::Role role)
+{
+    switch (role) {
+    case JournalStep::Role::Picture:
+        return u"p"_s;
+    case JournalStep::Role::Companion:
+        return u"c"_s;
+    case JournalStep::Role::Thumbnail:
+        return u"t"_s;
+    case JournalStep::Role::Folder:
+        break;
+    }
+    return u"f"_s;
 }
 
 QString time(const QDateTime &moment)
@@ -181,13 +213,9 @@ Records::FileResult<Journal> Journal::read(const QString &path)
         const auto stepAt = [&journal](qint64 index) -> JournalStep * {
             return index >= 0 && index < journal.steps.size() ? &journal.steps[index] : nullptr;
         };
-        if (tag == u"run"_s && f.size() >= 4) {
-            journal.kind = f.at(1) == u"undo"_s ? Kind::Undo : Kind::Retitle;
-            journal.start = QDateTime::fromString(f.at(2), u"yyyy-MM-ddTHH:mm:ss.zzz"_s);
-            journal.pictureFolder = f.at(3);
-        } else if (tag == u"undoes"_s && f.size() >= 2) {
-            journal.undoes = f.at(1);
-        } else if (tag == u"total"_s && f.size() >= 2) {
+        if (readHead(f, &journal))
+            continue;
+        if (tag == u"total"_s && f.size() >= 2) {
             journal.totalBefore = number(1);
         } else if (tag == u"counter"_s && f.size() >= 2) {
             journal.counterBefore = f.at(1);
@@ -243,15 +271,8 @@ Records::FileResult<Journal> Journal::readSummary(const QString &path)
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
         const QStringList f = JournalFormat::fields(lines.at(i));
         const QString &tag = f.first();
-        if (tag == u"run"_s && f.size() >= 4) {
-            journal.kind = f.at(1) == u"undo"_s ? Kind::Undo : Kind::Retitle;
-            journal.start = QDateTime::fromString(f.at(2), u"yyyy-MM-ddTHH:mm:ss.zzz"_s);
-            journal.pictureFolder = f.at(3);
-        } else if (tag == u"undoes"_s && f.size() >= 2) {
-            journal.undoes = f.at(1);
-        } else if (tag == u"row"_s || tag == u"step"_s || tag == u"planned"_s) {
+        if (!readHead(f, &journal) && (tag == u"row"_s || tag == u"step"_s || tag == u"planned"_s))
             break;
-        }
     }
     // A run that ended wrote its end record last, with its line end.
     const qint64 size = file.size();

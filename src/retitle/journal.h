@@ -94,6 +94,8 @@ QByteArray header();
 QByteArray line(const QStringList &fields);
 QStringList fields(QByteArrayView line);
 QString kindName(JournalStep::Kind kind);
+// "p", "c", "t" or "f".
+QString roleName(JournalStep::Role role);
 // "yyyy-MM-ddTHH:mm:ss.zzz" in local time.
 QString time(const QDateTime &moment);
 // The journal file name of a run: sorts newest first, and ends in the picture folder's part of

@@ -57,21 +57,6 @@ Records::FileResult<void> JournalWriter::openToAppend(const QString &path)
     return {};
 }
 
-QString JournalWriter::roleName(JournalStep::Role role)
-{
-    switch (role) {
-    case JournalStep::Role::Picture:
-        return u"p"_s;
-    case JournalStep::Role::Companion:
-        return u"c"_s;
-    case JournalStep::Role::Thumbnail:
-        return u"t"_s;
-    case JournalStep::Role::Folder:
-        break;
-    }
-    return u"f"_s;
-}
-
 void JournalWriter::add(const QStringList &fields)
 {
     if (m_handle >= 0)
@@ -80,7 +65,7 @@ void JournalWriter::add(const QStringList &fields)
 
 int JournalWriter::addStep(const JournalStep &step)
 {
-    add({u"step"_s, JournalFormat::kindName(step.kind), QString::number(step.group), roleName(step.role), step.from,
+    add({u"step"_s, JournalFormat::kindName(step.kind), QString::number(step.group), JournalFormat::roleName(step.role), step.from,
          step.to, QString::number(step.size), QString::number(step.modified)});
     return m_steps++;
 }

@@ -47,8 +47,6 @@ public:
     // False once a write failed.
     bool isComplete() const { return m_complete; }
 
-    static QString roleName(JournalStep::Role role);
-
 private:
     void mark(const char *tag, int step);
     void write();

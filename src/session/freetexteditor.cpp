@@ -389,11 +389,7 @@ QString FreeTextEditor::previousFreeText() const
 
 QStringList FreeTextEditor::pictureFreeTexts() const
 {
-    QStringList texts;
-    texts.reserve(m_pictures.rowCount());
-    for (const PictureRow &picture : m_pictures.rows())
-        texts.append(picture.freeText);
-    return texts;
+    return m_pictures.freeTexts();
 }
 
 void FreeTextEditor::nothingToAddChanged(bool nothingToAdd)

@@ -39,6 +39,15 @@ void PictureSession::setFolder(const QString &pictureFolder, const QString &prog
     m_titleFile = TitleFile(folderFile(u"MrlSGTitle2.dat"_s));
 }
 
+QStringList PictureSession::freeTexts() const
+{
+    QStringList texts;
+    texts.reserve(m_rows.size());
+    for (const PictureRow &picture : m_rows)
+        texts.append(picture.freeText);
+    return texts;
+}
+
 QString PictureSession::folderFile(const QString &name) const
 {
     // The root's work files sit directly below it: "/" + name, never "//" + name.

@@ -67,6 +67,8 @@ public:
     int rowCount() const { return int(m_rows.size()); }
     const PictureRow &row(int index) const { return m_rows.at(index); }
     const QList<PictureRow> &rows() const { return m_rows; }
+    // The free text of every row, in table order.
+    QStringList freeTexts() const;
     // The text of a cell as the table shows it.
     QString cell(int row, int column) const;
     // A row to change in place; the caller then writes it with UpdateFSGTitleRec, which also

@@ -12,9 +12,8 @@
 #include "settings/programsettings.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/foldersnapshot.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -79,21 +78,6 @@ int runRetitling(const QString &base)
     return retitler.Retitle(pass, true) ? 0 : 4;
 }
 
-// Every file and folder below folder, with a hash of each file's content; the session's work
-// files left out.
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> result;
-    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (QFileInfo(path).fileName().startsWith(u"Mrl"_s))
-            continue;
-        result.insert(path, QFileInfo(path).isDir() ? QByteArray("folder")
-                                                    : QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256));
-    }
-    return result;
-}
 
 } // namespace
 
@@ -162,7 +146,7 @@ void JournalKillTest::killedRunsAreUndone()
         QVERIFY(writeFile(base + u"/Pictures/"_s + pictureName(i), bytes));
         QVERIFY(writeFile(base + u"/Pictures/"_s + pictureName(i).replace(u".jpg"_s, u".wav"_s), bytes + "voice"));
     }
-    const auto pictures = snapshot(base + u"/Pictures"_s);
+    const auto pictures = folderSnapshot(base + u"/Pictures"_s);
 
     // A whole run first, for how long a run takes.
     QProcess process;
@@ -174,7 +158,7 @@ void JournalKillTest::killedRunsAreUndone()
     const qint64 duration = qMax<qint64>(timer.elapsed(), 1);
     QVERIFY(QFileInfo::exists(base + u"/Storage/2023/02/Trip_001.wav"_s));
     recover(base);
-    QCOMPARE(snapshot(base + u"/Pictures"_s), pictures);
+    QCOMPARE(folderSnapshot(base + u"/Pictures"_s), pictures);
     QVERIFY(QDir(base + u"/Storage"_s).isEmpty());
 
     for (int kill = 0; kill < kills; ++kill) {
@@ -184,7 +168,7 @@ void JournalKillTest::killedRunsAreUndone()
         ::kill(pid_t(process.processId()), SIGKILL);
         QVERIFY(process.waitForFinished(10000));
         recover(base);
-        QVERIFY2(snapshot(base + u"/Pictures"_s) == pictures, qPrintable(u"killed after %1 ms"_s.arg(delay)));
+        QVERIFY2(folderSnapshot(base + u"/Pictures"_s) == pictures, qPrintable(u"killed after %1 ms"_s.arg(delay)));
         QVERIFY2(QDir(base + u"/Storage"_s).isEmpty(), qPrintable(u"killed after %1 ms"_s.arg(delay)));
     }
 }

@@ -11,9 +11,8 @@
 #include "settings/programsettings.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/foldersnapshot.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -42,20 +41,6 @@ public:
     FaultyFileSystem faulty;
 };
 
-// Every file below folder with a hash of its content, work files of the session left out.
-QMap<QString, QByteArray> contents(const QString &folder)
-{
-    QMap<QString, QByteArray> result;
-    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (QFileInfo(path).fileName().startsWith(u"Mrl"_s))
-            continue;
-        result.insert(path, QFileInfo(path).isDir() ? QByteArray("folder")
-                                                    : QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256));
-    }
-    return result;
-}
 
 } // namespace
 
@@ -182,12 +167,12 @@ bool RetitleUndoTest::undoLast()
 void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
 {
     openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s, u"C.jpg"_s, u"C.wav"_s});
-    const auto original = contents(m_dir->filePath(u"Holiday"_s));
+    const auto original = folderSnapshot(m_dir->filePath(u"Holiday"_s));
     const QString storage = m_dir->filePath(u"Storage/2023/05"_s);
     retitle({u"A.jpg"_s}, u"Sea"_s, storage, {u"B.jpg"_s});
     const auto userFiles = [this] {
-        auto files = contents(m_pictures);
-        files.insert(contents(m_dir->filePath(u"Storage"_s)));
+        auto files = folderSnapshot(m_pictures);
+        files.insert(folderSnapshot(m_dir->filePath(u"Storage"_s)));
         return files;
     };
     const auto afterFirst = userFiles();
@@ -217,7 +202,7 @@ void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
         return line.isTitle && line.text.startsWith(u"A.jpg\t\u2190\t"_s) && line.text.endsWith(u"Sea_A.jpg"_s);
     }));
     QVERIFY(m_undo->undo(*plan));
-    QCOMPARE(contents(m_pictures), original);
+    QCOMPARE(folderSnapshot(m_pictures), original);
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"Storage"_s)));
     QVERIFY(!Platform::findTrashed(picture(u"B.jpg"_s)));
     QCOMPARE(m_settings->rec().PSTotalRetitled, 40);
@@ -247,7 +232,7 @@ void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
         if (it.key().startsWith(m_dir->filePath(u"Storage"_s)))
             stored.insert(it.key(), it.value());
     }
-    QCOMPARE(contents(m_dir->filePath(u"Storage"_s)), stored);
+    QCOMPARE(folderSnapshot(m_dir->filePath(u"Storage"_s)), stored);
     QVERIFY(QFileInfo::exists(storage + u"/Sea_A.wav"_s));
     QVERIFY(!QFileInfo::exists(picture(u"B.jpg"_s)));
     QVERIFY(Platform::findTrashed(picture(u"B.jpg"_s)));
@@ -260,7 +245,7 @@ void RetitleUndoTest::runsAreUndoneNewestFirstAndAnUndoCanBeUndone()
 void RetitleUndoTest::onlyWhatTheRunDidIsPutBack()
 {
     openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s, u"B.wav"_s, u"C.jpg"_s, u"Sea_C.jpg"_s});
-    const auto original = contents(m_pictures);
+    const auto original = folderSnapshot(m_pictures);
     // B's voice file cannot follow (B is rolled back); C's new name is taken (a failure).
     m_files->faulty.failingTargets.insert(picture(u"Sea_B.wav"_s));
     retitle({u"A.jpg"_s, u"B.jpg"_s, u"C.jpg"_s}, u"Sea"_s);
@@ -272,7 +257,7 @@ void RetitleUndoTest::onlyWhatTheRunDidIsPutBack()
     QCOMPARE(plan->pictures, 1);
     QCOMPARE(plan->left, 0);
     QVERIFY(m_undo->undo(*plan));
-    QCOMPARE(contents(m_pictures), original);
+    QCOMPARE(folderSnapshot(m_pictures), original);
 }
 
 void RetitleUndoTest::changedFilesStayWithTheirPicture()
@@ -315,11 +300,11 @@ void RetitleUndoTest::undoAcrossFileSystems()
     QTemporaryDir storage(other + u"/mirelto-undo-XXXXXX"_s);
     QVERIFY(storage.isValid());
     openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s});
-    const auto original = contents(m_pictures);
+    const auto original = folderSnapshot(m_pictures);
     retitle({u"A.jpg"_s, u"B.jpg"_s}, u"Sea"_s, storage.filePath(u"2023/05"_s));
     QVERIFY(QFileInfo::exists(storage.filePath(u"2023/05/Sea_A.wav"_s)));
     QVERIFY(undoLast());
-    QCOMPARE(contents(m_pictures), original);
+    QCOMPARE(folderSnapshot(m_pictures), original);
     QVERIFY(QDir(storage.path()).isEmpty());
 }
 
@@ -334,7 +319,7 @@ void RetitleUndoTest::interruptedRunIsOffered()
 {
     QFETCH(int, button);
     openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s});
-    const auto original = contents(m_pictures);
+    const auto original = folderSnapshot(m_pictures);
     retitle({u"A.jpg"_s, u"B.jpg"_s}, u"Sea"_s);
     // As a killed run leaves it: without its end record and its last records of steps done.
     const QString path = *m_undo->lastRetitling();
@@ -348,7 +333,7 @@ void RetitleUndoTest::interruptedRunIsOffered()
     QCOMPARE(m_dialogs.asked.size(), 1);
     QVERIFY(!m_undo->interruptedRun());
     if (button == 1) {
-        QCOMPARE(contents(m_pictures), original);
+        QCOMPARE(folderSnapshot(m_pictures), original);
     } else {
         QVERIFY(QFileInfo::exists(picture(u"Sea_B.jpg"_s)));
         QVERIFY(m_undo->isAvailable());
