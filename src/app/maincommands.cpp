@@ -448,6 +448,28 @@ bool MainCommands::isChecked(MainCommand command) const
     }
 }
 
+QString MainCommands::menuTitle(MainMenu menu) const
+{
+    const QString caption = menuCaption(menu);
+    if (isMenuEnabled(menu))
+        return caption;
+    // "&&" stays a literal ampersand.
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption.at(i) == u'&')
+                plain += u"&&"_s;
+            else
+                plain += caption.at(i);
+            continue;
+        }
+        plain += caption.at(i);
+    }
+    return plain;
+}
+
 bool MainCommands::isMenuVisible(MainMenu menu) const
 {
     return menu != MainMenu::Subjects || m_application.subjectsInUse();

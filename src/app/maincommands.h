@@ -125,6 +125,10 @@ public:
     // A menu opens while one of its commands can run; a closed menu also leaves its access key to
     // the controls of the running stage.
     bool isMenuEnabled(MainMenu menu) const;
+    // The title a menu shows now: its caption, without the access key while it is closed, since
+    // the menu bar would take the key all the same, away from the control of the running stage
+    // that has it.
+    QString menuTitle(MainMenu menu) const;
     // The "&Subjects" menu is there only while subjects are in use.
     bool isMenuVisible(MainMenu menu) const;
     // Carries out command when it is enabled; a command of the window itself is passed on to

@@ -46,25 +46,6 @@ QString objectNameOf(MainMenu menu)
     return {};
 }
 
-// The caption without its access key; "&&" stays a literal ampersand.
-QString withoutAccessKey(const QString &caption)
-{
-    QString plain;
-    plain.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption.at(i) == u'&')
-                plain += u"&&"_s;
-            else
-                plain += caption.at(i);
-            continue;
-        }
-        plain += caption.at(i);
-    }
-    return plain;
-}
-
 } // namespace
 
 MainMenus::MainMenus(QMenuBar *menuBar, App::Application &application, QObject *parent)
@@ -158,11 +139,7 @@ void MainMenus::refresh()
         const bool enabled = m_commands.isMenuEnabled(menu.key());
         title->setVisible(m_commands.isMenuVisible(menu.key()));
         title->setEnabled(enabled);
-        // The menu bar would take a closed menu's access key all the same, away from the control
-        // of the running stage that has it: a closed menu's title shows without one.
-        QString caption = MainCommands::menuCaption(menu.key());
-        if (!enabled)
-            caption = withoutAccessKey(caption);
+        const QString caption = m_commands.menuTitle(menu.key());
         if (title->text() != caption)
             title->setText(caption);
         refreshMenu(menu.value());

@@ -212,6 +212,9 @@ void MainCommandsTest::statesFollowTheStages()
                                   MainCommand::EditOne, MainCommand::Prefix, MainCommand::Numbering,
                                   MainCommand::SaveElementSettings, MainCommand::ForceUnique, MainCommand::TestAndPreview})
         QVERIFY2(!state(off).enabled, qPrintable(state(off).caption));
+    // A closed menu leaves its access key to the stage: Alt+D is the delete mark's here.
+    QCOMPARE(m_commands->menuTitle(App::MainMenu::Dictionary), u"Dictionary"_s);
+    QCOMPARE(m_commands->menuTitle(App::MainMenu::File), u"&File"_s);
     editor.ImStopEditClick();
     QVERIFY(state(MainCommand::TestAndPreview).enabled);
     QVERIFY(!state(MainCommand::JumpToEmpty).enabled);
