@@ -1,5 +1,5 @@
 # Installs the Debian packages the build needs, only those that are missing. Sourced by ./run,
-# ./test and ./bench; pass extra package names in MIRELTO_EXTRA_PACKAGES.
+# ./test and ./benchmark; pass extra package names in MIRELTO_EXTRA_PACKAGES.
 # libqt6svg6 brings the image plugin that shows the quick start's pictures.
 # qt6-l10n-tools compiles the translations; qt6-translations-l10n puts Qt's own dialogs (the folder
 # chooser) in the interface language.
@@ -33,7 +33,11 @@ mirelto_build() {
     local dir=$1 type=$2
     shift 2
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
+        local launcher=()
+        # A compiler cache, where one is installed, makes a fresh build directory quick.
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+            "${launcher[@]}" "$@" >/dev/null
     fi
     cmake --build "$dir" -- -j"$(nproc)"
 }
