@@ -106,8 +106,6 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
                                                     workFile(u"MainFolder.dat"_s));
     m_titleSettings =
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
-    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
-            [this] { m_titleSettings->setTestAndPreviewEnabled(m_pictures->selectionCommandsEnabled()); });
 
     m_files = std::make_unique<Platform::SystemFileSystem>();
     Storage::StoragePlanInputs planInputs;
@@ -222,6 +220,11 @@ void Application::createStage2()
 
     connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
             [this] { m_workflow->SetFreeTextButtons(m_pictures->selectionCommandsEnabled()); });
+    // The button "Test && &Preview" shows the workflow's state, as its menu item does: off while
+    // stage 2 edits or a retitling runs, and while nothing is selected.
+    connect(m_workflow.get(), &Session::StageWorkflow::commandsChanged, this, [this] {
+        m_titleSettings->setTestAndPreviewEnabled(m_workflow->isEnabled(Session::Command::TestAndPreview));
+    });
     connect(m_retitler.get(), &Retitle::Retitler::retitlingStarted, this, [this] { m_workflow->beginRetitling(); });
     connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, this, [this] { m_workflow->endRetitling(); });
     connect(m_testPreview.get(), &Retitle::TestPreview::correctionStarted, this,
