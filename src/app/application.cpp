@@ -159,6 +159,9 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     // The stage-2 subject list follows the picture being edited.
     connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, m_subjectCommands.get(),
             &Storage::SubjectCommands::loadStage2);
+    // Stage 2 may start on the row that is current already.
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::stage2Started, m_subjectCommands.get(),
+            [this] { m_subjectCommands->loadStage2(m_freeTextEditor->stage2Row()); });
 }
 
 void Application::createRetitleUndo()
@@ -661,6 +664,10 @@ bool Application::start(const QString &folderArgument)
     }
     if (!open && !m_startupError.isEmpty())
         m_dialogs.inform({L10n::standard(L10n::Standard::Error), m_startupError, Platform::Severity::Error});
+    // The table starts on its first picture, so that "Always show thumbnail" shows it at once
+    // rather than once the table first gets the keyboard; a restored stage 2 takes its own row.
+    if (open && m_freeTextEditor->currentRow() < 0 && !restoredStage2())
+        m_freeTextEditor->setCurrentRow(0);
     m_sessionOpen = open;
     return open;
 }
