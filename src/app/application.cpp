@@ -106,8 +106,6 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
                                                     workFile(u"MainFolder.dat"_s));
     m_titleSettings =
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
-    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
-            [this] { m_titleSettings->setTestAndPreviewEnabled(m_pictures->selectionCommandsEnabled()); });
 
     m_files = std::make_unique<Platform::SystemFileSystem>();
     Storage::StoragePlanInputs planInputs;
@@ -161,6 +159,9 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
     // The stage-2 subject list follows the picture being edited.
     connect(m_freeTextEditor.get(), &Session::FreeTextEditor::currentRowChanged, m_subjectCommands.get(),
             &Storage::SubjectCommands::loadStage2);
+    // Stage 2 may start on the row that is current already.
+    connect(m_freeTextEditor.get(), &Session::FreeTextEditor::stage2Started, m_subjectCommands.get(),
+            [this] { m_subjectCommands->loadStage2(m_freeTextEditor->stage2Row()); });
 }
 
 void Application::createRetitleUndo()
@@ -222,6 +223,11 @@ void Application::createStage2()
 
     connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, this,
             [this] { m_workflow->SetFreeTextButtons(m_pictures->selectionCommandsEnabled()); });
+    // The button "Test && &Preview" shows the workflow's state, as its menu item does: off while
+    // stage 2 edits or a retitling runs, and while nothing is selected.
+    connect(m_workflow.get(), &Session::StageWorkflow::commandsChanged, this, [this] {
+        m_titleSettings->setTestAndPreviewEnabled(m_workflow->isEnabled(Session::Command::TestAndPreview));
+    });
     connect(m_retitler.get(), &Retitle::Retitler::retitlingStarted, this, [this] { m_workflow->beginRetitling(); });
     connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, this, [this] { m_workflow->endRetitling(); });
     connect(m_testPreview.get(), &Retitle::TestPreview::correctionStarted, this,
@@ -658,6 +664,10 @@ bool Application::start(const QString &folderArgument)
     }
     if (!open && !m_startupError.isEmpty())
         m_dialogs.inform({L10n::standard(L10n::Standard::Error), m_startupError, Platform::Severity::Error});
+    // The table starts on its first picture, so that "Always show thumbnail" shows it at once
+    // rather than once the table first gets the keyboard; a restored stage 2 takes its own row.
+    if (open && m_freeTextEditor->currentRow() < 0 && !restoredStage2())
+        m_freeTextEditor->setCurrentRow(0);
     m_sessionOpen = open;
     return open;
 }

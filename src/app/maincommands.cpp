@@ -402,9 +402,9 @@ bool MainCommands::isEnabled(MainCommand command) const
     case C::TestAndPreview:
         return workflow.isEnabled(Command::TestAndPreview);
     case C::UndoRetitling:
-        return workflow.stage() != Session::Stage::Retitling && m_application.retitleUndo().isAvailable();
+        return workflow.isEnabled(Command::UndoRetitling) && m_application.retitleUndo().isAvailable();
     case C::RedoRetitling:
-        return workflow.stage() != Session::Stage::Retitling && m_application.retitleUndo().isRedoAvailable();
+        return workflow.isEnabled(Command::UndoRetitling) && m_application.retitleUndo().isRedoAvailable();
     case C::SetupStorage:
         // Not while pictures are being retitled and moved.
         return workflow.stage() != Session::Stage::Retitling;

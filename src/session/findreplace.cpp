@@ -4,6 +4,8 @@
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
+#include "records/textcodec.h"
+#include "session/sgtitlerec.h"
 #include "settings/programsettings.h"
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,19 @@ QString withAccessKey(QString caption)
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Whether a line's free text (behind its leading space) fits its field in the title file.
+bool fitsTitleFile(const QString &line)
+{
+    return Records::TextCodec::encode(QStringView(line).mid(1)).size() <= SGTitleRec::freeTextBytes;
+}
+
+// Why a free text cannot be stored: the reason shared by the messages that refuse one.
+QString tooLongReason()
+{
+    return text(1360, "A free text can hold at most 255 bytes (a character other than an English letter or "
+                      "digit takes two to four of them).");
 }
 
 } // namespace
@@ -113,6 +128,18 @@ QString FindReplace::cancelCaption()
 QString FindReplace::helpCaption()
 {
     return text(958, "&Help");
+}
+
+QString FindReplace::tooLongMessage(const QStringList &pictures)
+{
+    return text(1361, "The replacement would make the free text of these pictures too long; it was not made there:")
+           + u"\n\n"_s + pictures.join(u'\n') + u"\n\n"_s + tooLongReason();
+}
+
+QString FindReplace::tooLongLineMessage(const QString &picture)
+{
+    return text(1362, "The free text of picture %1 is too long: shorten it.").arg(picture) + u"\n\n"_s
+           + tooLongReason();
 }
 
 QString FindReplace::illegalCharacterMessage()
@@ -253,13 +280,16 @@ void FindReplace::find()
     m_visited = 0;
     m_foundLength = length(m_findString);
     if (!m_findString.isEmpty()) {
-        const QString wanted = m_ignoreCase ? m_findString.toLower() : m_findString;
+        // Letter case is compared character by character on the free text itself: a lower-cased
+        // copy can be longer ("İ" becomes two characters) and its positions would then miss the
+        // text they are to replace.
+        const Qt::CaseSensitivity sensitivity = m_ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
         for (int l = 0; l < m_lines.size(); ++l) {
             const RFreeText &line = m_lines.at(l);
-            const QString &searched = m_ignoreCase ? line.LFreeText : line.FreeText;
+            const QString &searched = line.FreeText;
             // The leading space is not the line's own text: the search starts behind it.
-            for (qsizetype at = searched.indexOf(wanted, 1); at >= 0;
-                 at = searched.indexOf(wanted, at + wanted.size()))
+            for (qsizetype at = searched.indexOf(m_findString, 1, sensitivity); at >= 0;
+                 at = searched.indexOf(m_findString, at + m_findString.size(), sensitivity))
                 m_hits.append({line.LineStartsAt + int(at), l, int(at) + 1, false});
         }
     }
@@ -300,11 +330,22 @@ void FindReplace::replace(bool oneByOne)
     const int delta = length(replacement) - findLength;
     m_replacedLength = length(replacement);
     bool askEach = oneByOne;
+    // The pictures whose free text the replacement would make longer than the title file keeps.
+    QStringList tooLong;
     for (int i = 0; i < m_hits.size(); ++i) {
         showCount(i + 1);
         RFind &hit = m_hits[i];
         m_selection = {hit.RLine, hit.RPosInLine - 1, findLength};
         Q_EMIT changed();
+        const RFreeText &current = m_lines.at(hit.RLine);
+        if (!fitsTitleFile(QString(current.FreeText).replace(hit.RPosInLine - 1, findLength, replacement))) {
+            // Shown whole here, it would be cut on the disk: the hit stays as it is.
+            if (!tooLong.contains(current.Picture))
+                tooLong.append(current.Picture);
+            m_visited = i + 1;
+            Q_EMIT changed();
+            continue;
+        }
         if (askEach) {
             Platform::Question question;
             question.caption = L10n::standard(L10n::Standard::Confirm);
@@ -341,6 +382,8 @@ void FindReplace::replace(bool oneByOne)
         m_selection.length = m_replacedLength;
         Q_EMIT changed();
     }
+    if (!tooLong.isEmpty())
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error), tooLongMessage(tooLong), Platform::Severity::Error});
     // A new search is needed for further replacements.
     m_findString.clear();
     m_replaceString.clear();
@@ -439,6 +482,13 @@ FindReplace::KeyResult FindReplace::editorKey(int key, Qt::KeyboardModifiers mod
         return KeyResult::NotHandled;
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
     if (isEnter(key) || key == Qt::Key_Up || key == Qt::Key_Down) {
+        if (!fitsTitleFile(space + m_editorText)) {
+            // The editor stays open on the text, to be shortened.
+            m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                              tooLongLineMessage(m_lines.at(m_currentLine).Picture), Platform::Severity::Error});
+            Q_EMIT focusRequested(Target::LineEditor);
+            return KeyResult::Handled;
+        }
         closeEditor(true);
         Q_EMIT changed();
         Q_EMIT focusRequested(Target::TextArea);

@@ -85,6 +85,11 @@ public:
     static QString helpCaption();
     // The message shown when a refused character was typed into a field.
     static QString illegalCharacterMessage();
+    // The error after a replacement run that left the hits of these pictures, whose free texts
+    // it would have made longer than the title file keeps.
+    static QString tooLongMessage(const QStringList &pictures);
+    // The error when the line editor's text is too long to be stored for the picture.
+    static QString tooLongLineMessage(const QString &picture);
 
     const QList<RFreeText> &lines() const { return m_lines; }
     const QList<RFind> &hits() const { return m_hits; }

@@ -64,7 +64,7 @@ QList<RFreeText> FindReplaceCommand::FillTFreeText(const PictureSession &picture
         if (!row.isSelected() || row.freeText.isEmpty() || row.markedForDeletion)
             continue;
         const QString freeText = u' ' + row.freeText;
-        lines.append({freeText, freeText.toLower(), startsAt, r});
+        lines.append({freeText, freeText.toLower(), startsAt, r, row.currentTitle});
         startsAt += int(freeText.size()) + 2;
     }
     return lines;

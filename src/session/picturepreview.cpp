@@ -31,7 +31,8 @@ PicturePreview::PicturePreview(PictureSession &pictures, FreeTextEditor &editor,
     connect(&editor, &FreeTextEditor::viewerRequested, this, &PicturePreview::openViewer);
     connect(&editor, &FreeTextEditor::viewerCloseRequested, this, &PicturePreview::closeViewer);
     connect(&pictures, &PictureSession::tableRebuilt, this, [this] {
-        closeViewer();
+        // The viewer's row is one of the old table: it is not taken over.
+        dropViewer();
         update();
     });
     connect(&pictures, &PictureSession::rowsChanged, this, [this](int first, int last) {
@@ -161,10 +162,22 @@ void PicturePreview::openViewer(int row)
 
 void PicturePreview::closeViewer()
 {
-    if (m_viewer.isEmpty())
+    const int row = m_viewer.row;
+    if (!dropViewer())
         return;
+    // The table goes on from the picture last looked at, not from where the viewer was opened;
+    // stage 2 stays on the picture it edits.
+    if (!m_editor.isActive())
+        m_editor.setCurrentRow(row);
+}
+
+bool PicturePreview::dropViewer()
+{
+    if (m_viewer.isEmpty())
+        return false;
     m_viewer = {};
     Q_EMIT viewerClosed();
+    return true;
 }
 
 bool PicturePreview::browse(Step step)

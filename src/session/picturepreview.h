@@ -64,7 +64,7 @@ public:
     // Opens the viewer at the picture shown; false when none is.
     bool showFullScreen();
 
-    // The viewer.
+    // The viewer. Closing it outside stage 2 makes the picture it showed last the current row.
     void openViewer(int row);
     void closeViewer();
     bool isViewerOpen() const { return !m_viewer.isEmpty(); }
@@ -87,6 +87,8 @@ Q_SIGNALS:
 private:
     void update();
     void take();
+    // Closes the viewer without touching the current row; false when it was not open.
+    bool dropViewer();
 
     PictureSession &m_pictures;
     FreeTextEditor &m_editor;

@@ -17,6 +17,8 @@ struct RFreeText
     int LineStartsAt = 0;
     // The picture-table row of the picture.
     int FreeText_Row = -1;
+    // The picture's current title, for the messages that name it.
+    QString Picture;
 
     bool operator==(const RFreeText &) const = default;
 };

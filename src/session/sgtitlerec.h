@@ -12,6 +12,8 @@ namespace Session {
 struct SGTitleRec
 {
     static constexpr int size = 900;
+    // The free text (STNew) keeps at most this many bytes of UTF-8.
+    static constexpr int freeTextBytes = 255;
 
     QString STSelect;
     QString STOld;
@@ -35,7 +37,7 @@ struct SGTitleRec
     {
         v.string(0, 3, rec.STSelect);
         v.string(4, 255, rec.STOld);
-        v.string(260, 255, rec.STNew);
+        v.string(260, freeTextBytes, rec.STNew);
         v.string(516, 1, rec.STError);
         v.int32(520, rec.STSubjIndex);
         v.boolean(524, rec.STStage2);

@@ -154,6 +154,7 @@ bool StageWorkflow::isEnabled(Command command) const
     case Command::KeepVoiceSynchronized:
     case Command::ElementSeparator:
     case Command::UseStorageManagement:
+    case Command::UndoRetitling:
         return m_elements;
     case Command::TestAndPreview:
         return m_elements && (m_selection ? m_freeTextButtons : m_rememberedFreeTextButtons);

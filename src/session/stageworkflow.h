@@ -42,6 +42,9 @@ enum class Command {
     ElementSeparator,
     UseStorageManagement,
     TestAndPreview,
+    // Undoing a retitling, or an undo: it renames the folder's pictures as a retitling does, so
+    // it runs where Test & Preview may, whatever the selection.
+    UndoRetitling,
 };
 
 // The controls of the elements group that need more than the group being enabled.

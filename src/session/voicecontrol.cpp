@@ -5,6 +5,8 @@
 
 #include "l10n/text.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace Session {
@@ -121,9 +123,11 @@ void VoiceControl::play()
         Q_EMIT changed();
         return;
     }
-    // A recording the player cannot open is not played, and nothing is said.
-    if (!m_players.playWave(m_recording.path))
+    // A recording the player cannot open is not played by it, and nothing is said.
+    if (!m_players.playWave(m_recording.path)) {
+        handToExternalPlayer(m_recording.path);
         return;
+    }
     m_playState = PlayState::Playing;
     m_playingPath = m_recording.path;
     showStop();
@@ -132,12 +136,29 @@ void VoiceControl::play()
 
 void VoiceControl::playEnded(PlayEnd end)
 {
-    if (end != PlayEnd::Successful || m_playState != PlayState::Playing)
+    if (m_playState != PlayState::Playing || (end != PlayEnd::Successful && end != PlayEnd::Failed))
         return;
+    // A recording the player found it could not decode never ends playing: the control would
+    // offer to stop it for good.
     m_players.closeWave();
     m_playState = PlayState::Idle;
     showState();
     Q_EMIT changed();
+    if (end == PlayEnd::Failed)
+        handToExternalPlayer(m_playingPath);
+}
+
+void VoiceControl::handToExternalPlayer(const QString &path)
+{
+    // A wave the built-in player cannot play goes to the desktop's player, as a movie-format
+    // recording does; without one, or without the file, it is not played.
+    if (!QFileInfo(path).isFile())
+        return;
+    const std::optional<Platform::MoviePlayer> &player =
+        m_means.moviePlayerB ? m_means.moviePlayerB : m_means.moviePlayerA;
+    if (!player)
+        return;
+    [[maybe_unused]] const bool started = m_players.startMoviePlayer(*player, path);
 }
 
 } // namespace Session

@@ -44,7 +44,8 @@ public:
     // The play command: starts the movie player while the movie icon is shown; otherwise stops
     // the built-in player while it plays, or starts it on the wave recording.
     void play();
-    // The built-in player's end of playing. Only a successful end while playing returns to idle.
+    // The built-in player's end of playing. A successful or failed end while playing returns to
+    // idle; a failed one hands the recording to the external player.
     void playEnded(PlayEnd end);
 
 Q_SIGNALS:
@@ -54,6 +55,7 @@ Q_SIGNALS:
 private:
     void showState();
     void showStop();
+    void handToExternalPlayer(const QString &path);
 
     PlayingMeans m_means;
     VoicePlayers &m_players;

@@ -16,7 +16,8 @@ class VoicePlayers
 public:
     virtual ~VoicePlayers() = default;
 
-    // Opens a wave recording and starts playing it; false when it cannot be opened.
+    // Opens a wave recording and starts playing it; false when it cannot be opened or its sound is
+    // of a kind the player cannot decode.
     virtual bool playWave(const QString &path) = 0;
     // Stops and closes the built-in player.
     virtual void closeWave() = 0;

@@ -26,6 +26,7 @@
 #include "ui/wheelguard.h"
 
 #include "app/application.h"
+#include "app/maincommands.h"
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "compose/datetimesettingsmodel.h"
@@ -247,7 +248,10 @@ void MainWindow::createTitleElementCommands()
     auto *finalStage = new FinalStagePanel(model);
     finalStage->addStorageSwitches(m_application.storage());
     connect(&m_application.storage(), &App::StorageManagement::setupRequested, this, &MainWindow::runStorageSetup);
-    connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this, &MainWindow::testAndPreviewRequested);
+    // The button runs the command as its menu item does: the core refuses it where the stage
+    // does not allow it, whatever the button's state.
+    connect(finalStage, &FinalStagePanel::testAndPreviewRequested, this,
+            [this] { m_menus->commands().run(App::MainCommand::TestAndPreview); });
     addPanel(Session::StagePage::FinalStage, finalStage);
     // Test & Preview ends every stage: it stays in view below the pages.
     m_stageColumn->addToActionBar(finalStage->testAndPreviewButton());

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +24,7 @@ PictureViewer::PictureViewer(Session::PicturePreview &preview, QWidget *parent)
     setWindowTitle(L10n::title());
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     m_canvas = new PictureCanvas;
@@ -39,6 +41,17 @@ void PictureViewer::follow()
     const Session::PreviewPicture &picture = m_preview.viewerPicture();
     m_caption->setPicture(picture);
     m_canvas->setPicture(picture.path, picture.orientation);
+}
+
+void PictureViewer::showEvent(QShowEvent *event)
+{
+    // A button on the picture would take the first key; arrow keys would then move between
+    // buttons instead of browsing. The controls are placed on it after the viewer was made.
+    const QList<QWidget *> children = findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->setFocusPolicy(Qt::NoFocus);
+    setFocus(Qt::ActiveWindowFocusReason);
+    QWidget::showEvent(event);
 }
 
 void PictureViewer::keyPressEvent(QKeyEvent *event)

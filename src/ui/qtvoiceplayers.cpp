@@ -1,6 +1,7 @@
 #include "ui/qtvoiceplayers.h"
 
 #include "platform/movieplayers.h"
+#include "session/waveformat.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
@@ -27,6 +28,9 @@ bool QtVoicePlayers::playWave(const QString &path)
     // refused here, while the user still looks at the play icon.
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())
+        return false;
+    // The sound effect decodes plain PCM only, and of that not every kind on every system.
+    if (!Session::WaveFormat::readFile(path).builtInPlays())
         return false;
     closeWave();
     // A new effect for every recording: one that is still loading the last never reports its end

@@ -210,6 +210,9 @@ Stage2Panel::Stage2Panel(App::Application &application, QTableView *table, QWidg
         selection->select(m_table->model()->index(row, PictureSession::TitleColumn),
                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
+    // A window made again (in another language) starts on the row the session is on.
+    if (editor.currentRow() >= 0 && m_table->model())
+        m_table->setCurrentIndex(m_table->model()->index(editor.currentRow(), PictureSession::TitleColumn));
     refresh();
 }
 

@@ -5,6 +5,8 @@
 #include "dictionary/dictionarystore.h"
 #include "dictionary/pictitlerec.h"
 #include "platform/foldermenu.h"
+#include "session/freetexteditor.h"
+#include "session/picturepreview.h"
 #include "session/picturesession.h"
 #include "settings/overallsettingsrec.h"
 #include "settings/programsettings.h"
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void failedWriteKeepsTheFileAndIsReportedOnce_data();
     void failedWriteKeepsTheFileAndIsReportedOnce();
     void fullDiskKeepsTheSettings();
+    void storedThumbnailShowsAtTheStart();
 
 private:
     Application &make(const Platform::ScreenInfo &screen = {1920, 1080, Platform::TaskbarEdge::Bottom});
@@ -704,6 +707,18 @@ void ApplicationTest::fullDiskKeepsTheSettings()
     QVERIFY(QFile::remove(folder + u"/filler"_s));
     m_application.reset();
     QVERIFY(startOn(folder));
+}
+
+void ApplicationTest::storedThumbnailShowsAtTheStart()
+{
+    QVERIFY(startOn(picturesFolder()));
+    m_application->picturePreview().toggleShowThumb();
+    m_application->close();
+    // Started again, the first picture shows before anything in the table was touched.
+    QVERIFY(startOn(picturesFolder()));
+    QCOMPARE(m_application->freeTextEditor().currentRow(), 0);
+    QCOMPARE(m_application->picturePreview().wantedRow(), 0);
+    QTRY_COMPARE(m_application->picturePreview().shown().row, 0);
 }
 
 QTEST_GUILESS_MAIN(ApplicationTest)

@@ -3,11 +3,15 @@
 #include "app/application.h"
 #include "app/storagemanagement.h"
 #include "app/quickstart.h"
+#include "compose/numbersettingsmodel.h"
 #include "compose/titlesettingsmodel.h"
+#include "retitle/retitleundo.h"
+#include "retitle/testpreview.h"
 #include "l10n/language.h"
 #include "session/freetexteditor.h"
 #include "session/picturesession.h"
 #include "session/selection.h"
+#include "session/stageworkflow.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
 #include "storage/subjectcommands.h"
@@ -64,6 +68,7 @@ private Q_SLOTS:
     void accessKeysAreDistinct();
     void shortcutTable();
     void statesFollowTheStages();
+    void everyStageCommandFollowsTheWorkflow();
     void disabledCommandsDoNothing();
     void togglesShowTheSettings();
     void windowKeys_data();
@@ -75,6 +80,9 @@ private Q_SLOTS:
 private:
     App::Application &start(const QString &folder);
     App::CommandState state(MainCommand command) const { return m_commands->state(command); }
+    // Compares every command the stage workflow governs, in the menus and on the buttons, with
+    // the workflow's table for the state the program is in.
+    void checkStageCommands(const char *where);
 
     std::unique_ptr<QTemporaryDir> m_root;
     FakeDialogs m_dialogs;
@@ -233,6 +241,95 @@ void MainCommandsTest::statesFollowTheStages()
     QCOMPARE(state(MainCommand::SelectByStrings).caption,
              startsWith ? u"Select pictures containing defined strings"_s
                         : u"Select pictures starting with defined strings"_s);
+}
+
+void MainCommandsTest::checkStageCommands(const char *where)
+{
+    using C = MainCommand;
+    const Session::Stage stage = m_application->workflow().stage();
+    const bool selecting = stage == Session::Stage::Selecting;
+    const bool selected = m_application->pictures().selectedCount() > 0;
+    const Session::FreeTextEditor &editor = m_application->freeTextEditor();
+    const bool currentSelected =
+        editor.currentRow() >= 0 && m_application->pictures().row(editor.currentRow()).isSelected();
+    const Retitle::RetitleUndo &undo = m_application->retitleUndo();
+    const QList<std::pair<QList<C>, bool>> table = {
+        {{C::SelectPictures, C::SelectAll, C::SelectInvert, C::SelectHavingFreeText, C::SelectNone,
+          C::SelectByStrings, C::ToggleStringMode, C::ModeStartsWith, C::ModeContains, C::MaintainStrings},
+         selecting},
+        {{C::EditAll, C::FindReplace, C::EraseFreeText, C::CopyCurrentTitle, C::CutCharacters}, selecting && selected},
+        {{C::EditOne}, selecting && currentSelected},
+        {{C::JumpToEmpty}, stage == Session::Stage::Editing && editor.editMode() == Session::EditMode::All},
+        {{C::Prefix, C::Suffix, C::Numbering, C::ExtractNumber, C::UseCounter, C::Date, C::Time, C::ExifTags,
+          C::SaveElementSettings, C::ChangeOrder, C::ForceUnique, C::KeepVoice, C::MaintainExtensions,
+          C::MaintainFolderList},
+         selecting},
+        {{C::TestAndPreview}, selecting && selected},
+        {{C::UndoRetitling}, selecting && undo.isAvailable()},
+        {{C::RedoRetitling}, selecting && undo.isRedoAvailable()},
+        {{C::DictionaryFromClipboard, C::DictionaryFromFolder, C::ClearActiveDictionary, C::DictionaryOptions},
+         selecting},
+    };
+    for (const auto &[commands, enabled] : table) {
+        for (const C command : commands)
+            QVERIFY2(state(command).enabled == enabled, qPrintable(QString::fromLatin1(where) + u": "_s
+                                                                   + state(command).caption));
+    }
+    // The button "Test && &Preview" and its menu item agree.
+    QVERIFY2(m_application->titleSettings().isTestAndPreviewEnabled() == (selecting && selected), where);
+}
+
+void MainCommandsTest::everyStageCommandFollowsTheWorkflow()
+{
+    m_application->selection().setStrings({{u"a"_s, true}});
+    Session::FreeTextEditor &editor = m_application->freeTextEditor();
+    Session::StageWorkflow &workflow = m_application->workflow();
+    checkStageCommands("nothing selected");
+    m_commands->run(MainCommand::SelectAll);
+    checkStageCommands("all selected");
+
+    // A retitling to undo, with a counter for titles.
+    Compose::NumberSettingsModel &number = m_application->numberSettings();
+    number.setUseCounter(true);
+    number.editStart(u"1"_s, 1);
+    number.leaveStart();
+    Retitle::TestPreview &preview = m_application->testPreview();
+    preview.TestPreviewClick([&] {
+        preview.runPass();
+        workflow.beginRetitling();
+        checkStageCommands("retitling");
+        workflow.endRetitling();
+        preview.retitleNow();
+    });
+    QVERIFY(m_application->retitleUndo().isAvailable());
+    m_commands->run(MainCommand::SelectAll);
+    checkStageCommands("after the retitling");
+
+    for (const MainCommand enter : {MainCommand::EditAll, MainCommand::EditOne}) {
+        editor.setCurrentRow(1);
+        m_commands->run(enter);
+        QVERIFY(editor.isActive());
+        checkStageCommands(enter == MainCommand::EditAll ? "editing all" : "editing one");
+        QSignalSpy shell(m_commands.get(), &MainCommands::shellCommandRequested);
+        for (const MainCommand refused : {MainCommand::TestAndPreview, MainCommand::UndoRetitling})
+            m_commands->run(refused);
+        QCOMPARE(shell.count(), 0);
+        editor.ImStopEditClick();
+        checkStageCommands("after editing");
+    }
+
+    // An undo to redo.
+    Retitle::RetitleUndo &undo = m_application->retitleUndo();
+    const auto plan = undo.prepare(*undo.lastRetitling());
+    QVERIFY(plan && undo.undo(*plan));
+    QVERIFY(undo.isRedoAvailable());
+    m_commands->run(MainCommand::SelectAll);
+    checkStageCommands("after the undo");
+    m_commands->run(MainCommand::EditAll);
+    checkStageCommands("editing after the undo");
+    editor.ImStopEditClick();
+    m_commands->run(MainCommand::SelectNone);
+    checkStageCommands("nothing selected again");
 }
 
 void MainCommandsTest::disabledCommandsDoNothing()

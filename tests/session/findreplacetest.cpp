@@ -44,6 +44,9 @@ private Q_SLOTS:
     void editorKeys_data();
     void editorKeys();
     void fieldsRefuseIllegalCharacters();
+    void ignoredCaseReplacesWhereItFound();
+    void replacementMustFitTheTitleFile_data();
+    void replacementMustFitTheTitleFile();
 
 private:
     // Gives rows 0.. the free texts, all selected.
@@ -124,6 +127,9 @@ void FindReplaceTest::search_data()
     QTest::newRow("own leading space not searched") << beach << u" beach"_s << true << QList<QPoint>{{0, 8}};
     QTest::newRow("no overlap") << QStringList{u"aaaa"_s} << u"aa"_s << true << QList<QPoint>{{0, 2}, {0, 4}};
     QTest::newRow("accents not folded") << QStringList{u"Café"_s} << u"cafe"_s << true << QList<QPoint>{};
+    // "İ" lower-cased is two characters: the hit is still where it is in the free text.
+    QTest::newRow("longer lower case before") << QStringList{u"İstanbul beach"_s} << u"BEACH"_s << true
+                                              << QList<QPoint>{{0, 11}};
 }
 
 void FindReplaceTest::search()
@@ -421,6 +427,67 @@ void FindReplaceTest::fieldsRefuseIllegalCharacters()
     model->ignoreCaseLeft();
     QCOMPARE(m_settings->rec().PSIgnoreCase, !preset);
     QVERIFY(QFileInfo::exists(m_settings->path()));
+}
+
+void FindReplaceTest::ignoredCaseReplacesWhereItFound()
+{
+    setFreeTexts({u"İstanbul beach İSTANBUL"_s, u"Beach ǅemal"_s});
+    auto model = dialog();
+    model->setIgnoreCase(true);
+    for (const auto &[find, replacement] : {std::pair{u"beach"_s, u"Shore"_s}, std::pair{u"ǆemal"_s, u"Kemal"_s}}) {
+        model->setFindString(find, int(find.size()));
+        model->find();
+        model->setReplaceString(replacement, int(replacement.size()));
+        model->replace(false);
+    }
+    QCOMPARE(freeTexts(*model), (QStringList{u" İstanbul Shore İSTANBUL"_s, u" Shore Kemal"_s}));
+}
+
+void FindReplaceTest::replacementMustFitTheTitleFile_data()
+{
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("fits");
+    // 124 two-byte letters, a space and "ab": 251 of the 255 bytes.
+    QTest::newRow("to the last byte") << u"abcdef"_s << true;
+    QTest::newRow("one byte more") << u"abcdefg"_s << false;
+}
+
+void FindReplaceTest::replacementMustFitTheTitleFile()
+{
+    QFETCH(QString, replacement);
+    QFETCH(bool, fits);
+    const QString full = QString(124, u'é') + u" ab"_s;
+    setFreeTexts({full, u"ab"_s});
+    const QString picture = m_pictures->row(0).currentTitle;
+    auto model = dialog();
+    model->setFindString(u"ab"_s, 2);
+    model->find();
+    model->setReplaceString(replacement, 0);
+    answerWith({Yes, Yes});
+    model->replace(true);
+    // Only the hits that can be stored are offered and replaced; the others are named.
+    QCOMPARE(m_dialogs.asked.size(), fits ? 2 : 1);
+    QCOMPARE(freeTexts(*model), (QStringList{u' ' + (fits ? QString(full).replace(u"ab"_s, replacement) : full),
+                                             u' ' + replacement}));
+    QCOMPARE(m_dialogs.informed.size(), fits ? 0 : 1);
+    if (!fits) {
+        QVERIFY(m_dialogs.informed.first().text.contains(u'\n' + picture + u'\n'));
+        QCOMPARE(model->marks().first().kind, FindMark::Kind::Skipped);
+    }
+
+    // The line editor keeps a text that is too long open, to be shortened.
+    model->setCurrentLine(1);
+    model->openEditor();
+    model->editorEdited(QString(255, u'x'), 255);
+    model->editorKey(Qt::Key_Return, Qt::NoModifier);
+    QVERIFY(!model->editorOpen());
+    model->openEditor();
+    model->editorEdited(QString(128, u'é'), 128);
+    model->editorKey(Qt::Key_Return, Qt::NoModifier);
+    QVERIFY(model->editorOpen());
+    QCOMPARE(model->lines().at(1).FreeText, u' ' + QString(255, u'x'));
+    QCOMPARE(m_dialogs.informed.last().text.section(u'\n', 0, 0),
+             u"The free text of picture %1 is too long: shorten it."_s.arg(m_pictures->row(1).currentTitle));
 }
 
 QTEST_GUILESS_MAIN(FindReplaceTest)

@@ -283,6 +283,7 @@ void PicturePreviewTest::viewerBrowsesSelectedPictures()
     folder.select({0, 2, 4});
     PicturePreview &preview = folder.preview;
     // From a picture that is not selected, browsing goes to its selected neighbours.
+    folder.editor.setCurrentRow(1);
     preview.openViewer(1);
     QVERIFY(preview.browse(PicturePreview::Step::Next));
     QCOMPARE(preview.viewerPicture().row, 2);
@@ -300,6 +301,8 @@ void PicturePreviewTest::viewerBrowsesSelectedPictures()
     preview.closeViewer();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!preview.browse(PicturePreview::Step::Previous));
+    // The table goes on from the picture last shown.
+    QCOMPARE(folder.editor.currentRow(), 0);
 }
 
 void PicturePreviewTest::stage2SelClickOpensAndConfirmClosesTheViewer()
@@ -313,6 +316,11 @@ void PicturePreviewTest::stage2SelClickOpensAndConfirmClosesTheViewer()
     QCOMPARE(folder.preview.viewerPicture().row, 3);
     // The edited picture stays beside the line.
     QCOMPARE(folder.preview.wantedRow(), 1);
+
+    // Closed, it leaves stage 2 on the picture being edited.
+    folder.preview.closeViewer();
+    QCOMPARE(folder.editor.currentRow(), 1);
+    folder.editor.tableRowClicked(3, PictureSession::MarkerColumn);
 
     folder.line.load(u"Beach"_s, false);
     folder.editor.ConfirmAndAdvance();

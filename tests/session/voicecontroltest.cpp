@@ -2,7 +2,9 @@
 
 #include "session/voiceplayers.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void playsAndStopsWave();
     void keepsPlayingWhileAnotherPictureIsShown();
     void startsMoviePlayer();
+    void waveTheBuiltInPlayerCannotPlayGoesToTheDesktop();
 };
 
 void VoiceControlTest::showsRecordingState_data()
@@ -122,11 +125,13 @@ void VoiceControlTest::playsAndStopsWave()
     VoiceControl control({true, playerA, playerB}, players);
     control.ShowRecordingState(wave);
 
-    // A recording the player cannot open leaves the control as it was.
+    // A recording the player cannot open leaves the control as it was; one that is not there
+    // goes to no other player either.
     players.opens = false;
     control.play();
     QCOMPARE(control.playState(), PlayState::Idle);
     QCOMPARE(control.icon(), Icon::Microphone);
+    QVERIFY(players.started.isEmpty());
 
     players.opens = true;
     control.play();
@@ -134,7 +139,7 @@ void VoiceControlTest::playsAndStopsWave()
     QCOMPARE(control.playState(), PlayState::Playing);
     QCOMPARE(control.icon(), Icon::Stop);
     QCOMPARE(control.hint(), u"Stop playing"_s);
-    for (const PlayEnd end : {PlayEnd::Superseded, PlayEnd::Aborted, PlayEnd::Failed})
+    for (const PlayEnd end : {PlayEnd::Superseded, PlayEnd::Aborted})
         control.playEnded(end);
     QCOMPARE(control.playState(), PlayState::Playing);
     QCOMPARE(players.closed, 0);
@@ -206,6 +211,47 @@ void VoiceControlTest::startsMoviePlayer()
     QCOMPARE(players.started, (QList<QPair<QString, QString>>{{playerB.name, wave.path}}));
     QVERIFY(players.played.isEmpty());
     QCOMPARE(silent.playState(), PlayState::Idle);
+}
+
+void VoiceControlTest::waveTheBuiltInPlayerCannotPlayGoesToTheDesktop()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"IMG.wav"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("RIFF") == 4);
+    file.close();
+    const VoiceRecording undecodable{VoiceKind::Wave, true, path};
+    for (const bool desktop : {true, false}) {
+        FakePlayers players;
+        VoiceControl control({true, playerA, desktop ? std::optional(playerB) : std::nullopt}, players);
+        control.ShowRecordingState(undecodable);
+        const QPair<QString, QString> handedOver{desktop ? playerB.name : playerA.name, path};
+
+        // Refused at once by the built-in player.
+        players.opens = false;
+        control.play();
+        QCOMPARE(players.started, QList{handedOver});
+        QCOMPARE(control.playState(), PlayState::Idle);
+
+        // Found undecodable once playing: the control is back on its play icon.
+        players.opens = true;
+        control.play();
+        QCOMPARE(control.icon(), Icon::Stop);
+        control.playEnded(PlayEnd::Failed);
+        QCOMPARE(control.playState(), PlayState::Idle);
+        QCOMPARE(control.icon(), Icon::Microphone);
+        QCOMPARE(control.hint(), u"Play voice file (wave)"_s);
+        QCOMPARE(players.closed, 1);
+        QCOMPARE(players.started, (QList{handedOver, handedOver}));
+    }
+    // Without any external player it is simply not played.
+    FakePlayers players;
+    VoiceControl control({true, std::nullopt, std::nullopt}, players);
+    control.ShowRecordingState(undecodable);
+    control.play();
+    control.playEnded(PlayEnd::Failed);
+    QCOMPARE(control.playState(), PlayState::Idle);
+    QVERIFY(players.started.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(VoiceControlTest)

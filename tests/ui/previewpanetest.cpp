@@ -1,12 +1,14 @@
 #include "ui/picturecanvas.h"
 #include "ui/picturecaption.h"
 #include "ui/picturedecoder.h"
+#include "ui/pictureviewer.h"
 #include "ui/previewpane.h"
 
 #include "app/application.h"
 #include "metadata/picturemetadata.h"
 #include "session/picturepreview.h"
 #include "session/pictureorientation.h"
+#include "session/selection.h"
 #include "support/openwindow.h"
 #include "support/programfolders.h"
 
@@ -21,6 +23,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using Tools::ExifWriter;
@@ -55,6 +58,7 @@ private Q_SLOTS:
     void thumbnailMatchesThePicture();
     void thumbnailNeverFollowsThePicture();
     void paneAndViewerFollowThePreview();
+    void viewerKeepsItsKeys();
 
 private:
     QTemporaryDir m_root;
@@ -265,6 +269,33 @@ void PreviewPaneTest::paneAndViewerFollowThePreview()
     always->trigger();
     QVERIFY(!pane->isVisible());
     QVERIFY(!fullScreen->isEnabled());
+    program.window.close();
+}
+
+void PreviewPaneTest::viewerKeepsItsKeys()
+{
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    Session::PicturePreview &preview = program.application.picturePreview();
+    program.application.selection().BtnSelectClick(Session::SelectionKind::All);
+    auto *viewer = program.window.findChild<Ui::PictureViewer *>();
+    auto *voice = program.window.findChild<QToolButton *>(u"viewerVoice"_s);
+    QVERIFY(viewer && voice);
+    preview.openViewer(0);
+    QVERIFY(viewer->isVisible());
+    // As on a picture with a voice note: the play button and the map link are on the picture.
+    voice->setEnabled(true);
+    voice->show();
+    // Tab, or the window's first activation, finds nothing but the viewer to give the keys to.
+    QTest::keyClick(viewer, Qt::Key_Tab);
+    QWidget *keys = viewer->focusWidget() ? viewer->focusWidget() : viewer;
+    QCOMPARE(keys, viewer);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QCOMPARE(preview.viewerPicture().row, 1);
+    QTest::keyClick(viewer->focusWidget() ? viewer->focusWidget() : viewer, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
+    // The table is on the picture last shown.
+    QCOMPARE(program.window.pictureTable()->currentIndex().row(), 1);
     program.window.close();
 }
 

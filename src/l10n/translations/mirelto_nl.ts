@@ -3223,5 +3223,17 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>Undo the undo of %1</source>
         <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
+    <message id="text-1360">
+        <source>A free text can hold at most 255 bytes (a character other than an English letter or digit takes two to four of them).</source>
+        <translation>Een vrije tekst kan hoogstens 255 bytes bevatten (een ander teken dan een Engelse letter of cijfer neemt er twee tot vier in beslag).</translation>
+    </message>
+    <message id="text-1361">
+        <source>The replacement would make the free text of these pictures too long; it was not made there:</source>
+        <translation>De vervanging zou de vrije tekst van deze foto's te lang maken; daar is niet vervangen:</translation>
+    </message>
+    <message id="text-1362">
+        <source>The free text of picture %1 is too long: shorten it.</source>
+        <translation>De vrije tekst van foto %1 is te lang: maak hem korter.</translation>
+    </message>
 </context>
 </TS>
