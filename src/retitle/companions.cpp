@@ -19,9 +19,12 @@ QList<Session::Follower> companionsAmong(const QStringList &related, const QStri
         // The one spelt as the extension first, then the others in name order.
         QStringList spellings;
         for (const QString &name : related) {
+            // A video of the sync extension's type is no companion of itself.
+            if (name == pictureName)
+                continue;
             if (name == wanted)
                 spellings.prepend(name);
-            else if (name.toLower() == lower && name != pictureName)
+            else if (name.toLower() == lower)
                 spellings.append(name);
         }
         for (const QString &name : std::as_const(spellings)) {

@@ -395,16 +395,18 @@ void TestPassTest::pairsAndSidecarsAreChecked()
     // The new name of IMG_2's RAW file is taken.
     addPicture(u"IMG_2.JPG"_s, u"Y"_s);
     addPicture(u"IMG_3.HEIC"_s, u"W"_s);
+    // A lone video of a sync extension's type is no companion of itself.
+    addPicture(u"CLIP.mov"_s, u"V"_s);
     for (const QString &name : {u"IMG_1.CR2"_s, u"IMG_2.CR2"_s, u"IMG_2.CR2.xmp"_s, u"IMG_2.wav"_s, u"Y.CR2"_s,
                                 u"IMG_3.MOV"_s, u"IMG_3.HEIC.json"_s})
         QVERIFY(writeFile(m_folder + u'/' + name));
 
-    QVERIFY(run(false, {u"wav"_s}));
-    QCOMPARE(codes(), (QList<int>{6, 0, 1, 0}));
+    QVERIFY(run(false, {u"wav"_s, u"mov"_s}));
+    QCOMPARE(codes(), (QList<int>{6, 0, 1, 0, 0}));
     QCOMPARE(m_result.titles.first().SyncConflictName,
              u"(File to be synchronized 'IMG_1.CR2', might belong to 'IMG_1.png')"_s);
 
-    QVERIFY(run(true, {u"wav"_s}));
+    QVERIFY(run(true, {u"wav"_s, u"mov"_s}));
     QCOMPARE(titles().at(2), u"Y_1.JPG"_s);
     QCOMPARE(codes().at(2), 0);
     // The report names what follows each new title.
