@@ -1,10 +1,13 @@
 # Installs the Debian packages the build needs, only those that are missing. Sourced by ./run,
 # ./test and ./benchmark; pass extra package names in MIRELTO_EXTRA_PACKAGES.
 # libqt6svg6 brings the image plugin that shows the quick start's pictures.
+# libheif-dev and libraw-dev show HEIF/AVIF pictures and the previews of RAW files;
+# qt6-image-formats-plugins brings Qt's WebP reader.
 # qt6-l10n-tools compiles the translations; qt6-translations-l10n puts Qt's own dialogs (the folder
 # chooser) in the interface language.
 mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev
-                  qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev libqt6svg6 ${MIRELTO_EXTRA_PACKAGES:-})
+                  qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev libqt6svg6
+                  libheif-dev libraw-dev qt6-image-formats-plugins ${MIRELTO_EXTRA_PACKAGES:-})
 # Only the tests need these: the program's black-box tests run it in a real X server and type
 # into it.
 mirelto_test_packages=(xvfb xdotool)

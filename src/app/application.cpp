@@ -2,6 +2,7 @@
 
 #include "app/folderfinish.h"
 #include "app/infomessages.h"
+#include "app/optionsmodel.h"
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
@@ -519,6 +520,7 @@ bool Application::InitSession(const QString &chosenFolder)
     const QString folder = Platform::normalisedFolder(chosenFolder);
     m_folder = folder;
     m_pictures->setFolder(folder, Platform::programVersion());
+    m_pictures->setMediaOptions(OptionsModel::mediaOptionsOf(m_programSettings->rec()));
     const auto folderFile = [this](const QString &name) { return m_pictures->folderFile(name); };
     m_dictionaries->setFolderFiles(folderFile(u"MrlActiveDic.dat"_s), folderFile(u"MrlAContextDic.dat"_s));
     QStringList folderFiles;
@@ -765,6 +767,16 @@ void Application::applyStoredLanguage()
     // The texts the core keeps shown are made again in the new language.
     m_dictionaries->ShowEntries();
     Q_EMIT languageChanged();
+}
+
+void Application::applyMediaOptions()
+{
+    const Session::MediaOptions options = OptionsModel::mediaOptionsOf(m_programSettings->rec());
+    if (options == m_pictures->mediaOptions())
+        return;
+    m_pictures->setMediaOptions(options);
+    if (!m_pictures->pictureFolder().isEmpty())
+        m_pictures->FillSGTitle(false, [] { QCoreApplication::processEvents(); });
 }
 
 int Application::language() const

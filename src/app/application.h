@@ -198,6 +198,9 @@ public:
     // Makes the interface language of the program settings the active one; languageChanged()
     // follows when that is another language than before.
     void applyStoredLanguage();
+    // Lists the kinds of files the program settings name; an open folder's table is rebuilt when
+    // that changes what it lists.
+    void applyMediaOptions();
     // The active interface language (L10n::LanguageCode).
     int language() const;
 

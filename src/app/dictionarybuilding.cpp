@@ -106,6 +106,7 @@ void DictionaryBuilding::acceptOptions(OptionsModel &model)
     m_application.picturePrefixes().setMaximum(rec.PSMaxPicPrefSuf);
     m_application.pictureSuffixes().setMaximum(rec.PSMaxPicPrefSuf);
     m_application.applyStoredLanguage();
+    m_application.applyMediaOptions();
 }
 
 } // namespace App

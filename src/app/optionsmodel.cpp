@@ -40,6 +40,7 @@ OptionsModel::OptionsModel(Settings::ProgramSettings &settings, Dictionary::Dict
     setLanguageItem(rec.PSLanguage + 1);
     m_showAllLocked = allMessagesShown(rec);
     m_showAll = m_showAllLocked;
+    m_media = mediaOptionsOf(rec);
 }
 
 QString OptionsModel::caption()
@@ -54,10 +55,48 @@ QString OptionsModel::pageCaption(Page page)
         return text(1010, "Dictionary");
     case Page::PrefixSuffix:
         return text(1011, "Picture Prefix/Suffix");
+    case Page::FileTypes:
+        return text(1309, "File types");
     case Page::Program:
         break;
     }
     return text(1012, "Program");
+}
+
+QString OptionsModel::fileTypesCaption()
+{
+    return text(1310, "Listed in the picture table");
+}
+
+QString OptionsModel::mediaGroupCaption(Session::MediaGroup group)
+{
+    switch (group) {
+    case Session::MediaGroup::Pictures:
+        return text(1311, "Pictures (JPEG, PNG, TIFF, GIF, BMP, icons and metafiles)");
+    case Session::MediaGroup::Modern:
+        return text(1312, "HEIF, AVIF, WebP");
+    case Session::MediaGroup::Raw:
+        return text(1313, "Camera RAW");
+    case Session::MediaGroup::Videos:
+        break;
+    }
+    return text(1314, "Videos");
+}
+
+QString OptionsModel::pairsCaption()
+{
+    return text(1315, "A RAW file or a video follows the picture of the same name");
+}
+
+QString OptionsModel::pairsHint()
+{
+    return text(1316, "IMG_1.CR2 beside IMG_1.JPG, or IMG_1.MOV beside IMG_1.HEIC, is retitled with its picture "
+                "instead of being listed on its own");
+}
+
+Session::MediaOptions OptionsModel::mediaOptionsOf(const Settings::ProgramSettingsRec &rec)
+{
+    return {!rec.PSSkipPictures, !rec.PSSkipModern, !rec.PSSkipRaw, !rec.PSSkipVideos, !rec.PSPairsApart};
 }
 
 QString OptionsModel::numberCaption(Number number)
@@ -218,6 +257,11 @@ void OptionsModel::accept()
     rec.PSMaxPicPrefSuf = m_maxPicPrefSuf;
     rec.PSActivateGuide = m_activateGuide;
     rec.PSLanguage = m_languageItem - 1;
+    rec.PSSkipPictures = !m_media.pictures;
+    rec.PSSkipModern = !m_media.modern;
+    rec.PSSkipRaw = !m_media.raw;
+    rec.PSSkipVideos = !m_media.videos;
+    rec.PSPairsApart = !m_media.pairsFollow;
     if (m_showAll) {
         rec.PSShowMessage.fill(true);
         rec.PSShowEditorHelp = true;

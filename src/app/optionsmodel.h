@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/mediatypes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,16 +13,18 @@ class Dialogs;
 }
 namespace Settings {
 class ProgramSettings;
-}
+struct ProgramSettingsRec;
+} // namespace Settings
 
 namespace App {
 
 // The dialog "Options": the dictionary limits, the length of the picture prefix and suffix
-// lists, and the program's guide and messages. Nothing is stored before accept().
+// lists, the program's guide and messages, and which kinds of files are listed. Nothing is
+// stored before accept().
 class OptionsModel final
 {
 public:
-    enum class Page { Dictionary, PrefixSuffix, Program };
+    enum class Page { Dictionary, PrefixSuffix, Program, FileTypes };
     enum class Number { MaxDic, MaxHits, ClipSize, MaxPicPrefSuf };
 
     struct Range
@@ -56,6 +60,13 @@ public:
     // The radio group of the interface language; an item's index is the stored language + 1.
     static QString languageCaption();
     static QStringList languageItems();
+    // The page "File types": a check box per group of files listed, and one for the pairs.
+    static QString fileTypesCaption();
+    static QString mediaGroupCaption(Session::MediaGroup group);
+    static QString pairsCaption();
+    static QString pairsHint();
+    // The kinds of files listed and whether pairs follow, as the settings keep them.
+    static Session::MediaOptions mediaOptionsOf(const Settings::ProgramSettingsRec &rec);
     static QString okCaption();
     static QString cancelCaption();
     static QString helpCaption();
@@ -75,6 +86,8 @@ public:
     bool showAllMessages() const { return m_showAll; }
     bool showAllMessagesLocked() const { return m_showAllLocked; }
     void setShowAllMessages(bool show);
+    const Session::MediaOptions &media() const { return m_media; }
+    void setMedia(const Session::MediaOptions &media) { m_media = media; }
     int languageItem() const { return m_languageItem; }
     void setLanguageItem(int item);
 
@@ -93,6 +106,7 @@ private:
     bool m_showAll = false;
     bool m_showAllLocked = false;
     int m_languageItem = 0;
+    Session::MediaOptions m_media;
 };
 
 } // namespace App

@@ -53,6 +53,27 @@ QStringList FolderNames::withBase(const QString &folder, const QString &base)
     return found;
 }
 
+QStringList FolderNames::related(const QString &folder, const QString &base)
+{
+    Listing &names = listing(folder);
+    const auto stemOf = [](const QString &name) { return name.left(name.indexOf(u'.')).toLower(); };
+    if (!names.byStem) {
+        names.byStem.emplace();
+        for (const Platform::FolderEntry &entry : std::as_const(names.entries)) {
+            if (!entry.isFolder && entry.name.contains(u'.'))
+                (*names.byStem)[stemOf(entry.name)].append(entry.name);
+        }
+    }
+    const QString prefix = base.toLower() + u'.';
+    QStringList found;
+    for (const QString &name : names.byStem->value(stemOf(base + u'.'))) {
+        if (name.toLower().startsWith(prefix))
+            found.append(name);
+    }
+    found.sort();
+    return found;
+}
+
 QStringList FolderNames::spellings(const QString &folder, const QString &name)
 {
     const QString lower = name.toLower();

@@ -29,6 +29,9 @@ public:
     // The files (not folders) whose name without its extension is base, in any letter case,
     // sorted.
     QStringList withBase(const QString &folder, const QString &base);
+    // The files whose name begins with base and a dot, in any letter case, sorted: those that
+    // may follow a picture of that base name.
+    QStringList related(const QString &folder, const QString &base);
     // Every file named name in some letter case: the one spelt exactly so first, then the others
     // sorted.
     QStringList spellings(const QString &folder, const QString &name);
@@ -44,6 +47,8 @@ private:
         QHash<QString, QString> byLowerName;
         // Built when first asked for: most users of a listing never need it.
         std::optional<QHash<QString, QStringList>> byBase;
+        // By the name up to its first dot, lower case.
+        std::optional<QHash<QString, QStringList>> byStem;
     };
     Listing &listing(const QString &folder);
 

@@ -49,6 +49,9 @@ private:
     void errorGroup(int code);
     void warningGroup(int code);
     QString currentTitle(const Rtitle &title) const { return m_rows.at(title.FinalTitle_Row).currentTitle; }
+    // The files that follow the title of record index, by what follows its new base name
+    // ("+ .CR2 .CR2.xmp .wav"); empty when none does.
+    QString companionsLine(int index) const;
 
     const TestPassResult &m_pass;
     const QList<Session::PictureRow> &m_rows;
@@ -56,7 +59,22 @@ private:
     const ReportOptions &m_options;
     QList<ReportLine> m_lines;
     bool m_nothingToRename = false;
+    // The title groups list what follows each title; the warning groups only repeat titles.
+    bool m_listCompanions = false;
 };
+
+QString ReportWriter::companionsLine(int index) const
+{
+    if (index < 0 || index >= m_pass.companions.size() || m_pass.companions.at(index).isEmpty())
+        return {};
+    const QString &title = m_pass.titles.at(index).FinalTitle;
+    const qsizetype dot = title.lastIndexOf(u'.');
+    const qsizetype base = dot < 0 ? title.size() : dot;
+    QString line = u"+"_s;
+    for (const Session::Follower &follower : m_pass.companions.at(index))
+        line += u' ' + follower.newName(title).mid(base);
+    return line;
+}
 
 QList<ReportLine> ReportWriter::write()
 {
@@ -197,8 +215,12 @@ bool ReportWriter::titleGroup(Matches matches, Heading heading, TitleText titleT
         // The titles of one folder are adjacent in sorted order.
         for (; position < order.size() && titles.at(order.at(position)).Folder_low == first.Folder_low; ++position) {
             const Rtitle &title = titles.at(order.at(position));
-            if (matches(title))
-                m_lines.append({titleText(title), Colour::Black, Style::Normal, true});
+            if (!matches(title))
+                continue;
+            m_lines.append({titleText(title), Colour::Black, Style::Normal, true});
+            if (const QString companions = m_listCompanions ? companionsLine(order.at(position)) : QString();
+                !companions.isEmpty())
+                m_lines.append({u"    "_s + companions, Colour::Black, Style::Normal, true});
         }
     }
     return written;
@@ -207,6 +229,7 @@ bool ReportWriter::titleGroup(Matches matches, Heading heading, TitleText titleT
 void ReportWriter::errorGroup(int code)
 {
     const bool headings = m_pass.errorCount > 0 || m_pass.warningCount > 0;
+    m_listCompanions = true;
     const bool written = titleGroup(
         [code](const Rtitle &title) { return title.ErrorCode == code; },
         [this, code, headings] {
@@ -227,6 +250,7 @@ void ReportWriter::errorGroup(int code)
                 titleLine += u'\t' + text(415, " Warning issued, see below");
             return titleLine;
         });
+    m_listCompanions = false;
     if (written && headings)
         rule();
 }

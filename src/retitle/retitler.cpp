@@ -1,5 +1,6 @@
 #include "retitle/retitler.h"
 
+#include "retitle/companions.h"
 #include "retitle/journalwriter.h"
 #include "retitle/paths_p.h"
 #include "retitle/testpassresult.h"
@@ -133,13 +134,8 @@ bool Retitler::beginJournal(const TestPassResult &pass)
     // The run starts from these listings: nothing changes in the folder between the plan and the
     // run's first step.
     m_names.clear();
-    FolderNames &names = m_names;
-    const auto companions = [&names](const QString &picture, const QString &extension) {
-        QStringList found = names.spellings(folderOf(picture), companionName(fileNameOf(picture), extension));
-        for (QString &name : found)
-            name = joinPath(folderOf(picture), name);
-        return found;
-    };
+    m_syncExtensions = pass.syncExtensions;
+    m_media = pass.media;
     using Kind = JournalStep::Kind;
     using Role = JournalStep::Role;
     for (int i = 0; i < m_pictures.rowCount(); ++i) {
@@ -150,10 +146,8 @@ bool Retitler::beginJournal(const TestPassResult &pass)
         const QString picture = m_pictures.folderFile(row.currentTitle);
         plan(Kind::Trash, Role::Picture, picture, {});
         plan(Kind::Trash, Role::Thumbnail, Session::ThumbnailPath(picture), {});
-        for (const QString &extension : pass.syncExtensions) {
-            for (const QString &companion : companions(picture, extension))
-                plan(Kind::Trash, Role::Companion, companion, {});
-        }
+        for (const auto &[companion, unused] : companionsOf(picture))
+            plan(Kind::Trash, Role::Companion, companion, {});
         ++group;
     }
     QHash<QString, bool> thumbnailFolders;
@@ -169,14 +163,8 @@ bool Retitler::beginJournal(const TestPassResult &pass)
             known = thumbnailFolders.insert(folderOf(thumbnail), m_files.isFolder(folderOf(thumbnail)));
         if (known.value())
             plan(Kind::Move, Role::Thumbnail, thumbnail, Session::ThumbnailPath(to));
-        for (const QString &extension : pass.syncExtensions) {
-            const QStringList found = companions(from, extension);
-            for (qsizetype i = 0; i < found.size(); ++i) {
-                plan(Kind::Move, Role::Companion, found.at(i),
-                     i == 0 ? companionPath(to, extension)
-                            : companionPath(to, extensionWithDot(fileNameOf(found.at(i))).mid(1)));
-            }
-        }
+        for (const auto &[companion, target] : companionsOf(from, to))
+            plan(Kind::Move, Role::Companion, companion, target);
         ++group;
     }
     journal->add({u"planned"_s});
@@ -228,6 +216,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     Q_EMIT retitlingStarted();
     m_counters = {};
     m_syncExtensions = pass.syncExtensions;
+    m_media = pass.media;
     if (!m_journal)
         m_names.clear();
 
@@ -275,6 +264,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
             if (m_hooks.confirmedFreeText)
                 m_hooks.confirmedFreeText(changed.freeText);
             changed.marker.clear();
+            m_pictures.pairFollowed(changed.currentTitle, title.FinalTitle);
             changed.currentTitle = title.FinalTitle;
             changed.freeText.clear();
             changed.prefix.clear();
@@ -353,14 +343,18 @@ bool Retitler::ToTheBin(const QString &FileName)
     return m_trashed;
 }
 
-QStringList Retitler::companionsOf(const QString &picturePath, const QString &extension)
+QList<QPair<QString, QString>> Retitler::companionsOf(const QString &picturePath, const QString &newPath)
 {
     const QString folder = folderOf(picturePath);
     // The folder's listing of this run says they are there; a companion removed since then shows
     // as a move of a missing file, which the caller passes over.
-    QStringList companions = m_names.spellings(folder, companionName(fileNameOf(picturePath), extension));
-    for (QString &name : companions)
-        name = joinPath(folder, name);
+    QList<QPair<QString, QString>> companions;
+    for (const Session::Follower &follower :
+         Retitle::companionsOf(m_names, folder, fileNameOf(picturePath), m_syncExtensions, m_media)) {
+        companions.append({joinPath(folder, follower.name),
+                           newPath.isEmpty() ? QString()
+                                             : joinPath(folderOf(newPath), follower.newName(fileNameOf(newPath)))});
+    }
     return companions;
 }
 
@@ -375,16 +369,14 @@ int Retitler::DeleteIsSuccess(const QString &FileOld)
     if (m_files.exists(thumbnail))
         ToTheBin(thumbnail);
     int count = 1;
-    for (const QString &extension : std::as_const(m_syncExtensions)) {
-        for (const QString &companion : companionsOf(FileOld, extension)) {
-            if (!m_files.exists(companion))
-                continue;
-            if (ToTheBin(companion)) {
-                ++count;
-                m_log.WriteLog(LogEvent::SyncDeleted, companion);
-            } else {
-                m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
-            }
+    for (const auto &[companion, unused] : companionsOf(FileOld)) {
+        if (!m_files.exists(companion))
+            continue;
+        if (ToTheBin(companion)) {
+            ++count;
+            m_log.WriteLog(LogEvent::SyncDeleted, companion);
+        } else {
+            m_log.WriteLog(LogEvent::SyncDeleteFailed, companion);
         }
     }
     return count;
@@ -446,31 +438,24 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
     int count = 1;
     QList<QPair<QString, QString>> followed;
     bool companionFailed = false;
-    for (const QString &extension : std::as_const(m_syncExtensions)) {
-        const QStringList companions = companionsOf(FileOld, extension);
-        for (qsizetype i = 0; i < companions.size() && !companionFailed; ++i) {
-            const QString &from = companions.at(i);
-            // The first takes the extension as listed; one more in another letter case (IMG_1.wav
-            // beside IMG_1.WAV) keeps its own, so that neither is left behind.
-            const QString to = i == 0 ? companionPath(FileNew, extension)
-                                      : companionPath(FileNew, extensionWithDot(fileNameOf(from)).mid(1));
-            const auto moved = moveInto(from, to, folder);
-            if (moved) {
-                ++count;
-                recordStep(stepOf(false, from), true);
-                m_log.WriteLog(LogEvent::SyncRenamed, from, to);
-                followed.append({from, to});
-            } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
-                // Gone since the folder was listed: there is nothing to take along.
-                continue;
-            } else {
-                recordStep(stepOf(false, from), false);
-                m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
-                companionFailed = true;
-            }
-        }
-        if (companionFailed)
+    // Each keeps its name after the picture's base name as found (IMG_1.WAV and IMG_1.wav both
+    // follow, neither left behind), as the programs that pair them by name expect.
+    for (const auto &[from, to] : companionsOf(FileOld, FileNew)) {
+        const auto moved = moveInto(from, to, folder);
+        if (moved) {
+            ++count;
+            recordStep(stepOf(false, from), true);
+            m_log.WriteLog(LogEvent::SyncRenamed, from, to);
+            followed.append({from, to});
+        } else if (moved.error().code == Records::FileError::Code::NotFound && moved.error().path == from) {
+            // Gone since the folder was listed: there is nothing to take along.
+            continue;
+        } else {
+            recordStep(stepOf(false, from), false);
+            m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
+            companionFailed = true;
             break;
+        }
     }
     if (!companionFailed)
         return count;

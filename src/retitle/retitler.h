@@ -3,9 +3,13 @@
 #include "retitle/foldernames.h"
 #include "retitle/retitlelog.h"
 
+#include "session/mediatypes.h"
+
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -112,6 +116,8 @@ public:
 
     // The extensions whose files follow a picture, as a pass found them.
     void setSyncExtensions(const QStringList &extensions) { m_syncExtensions = extensions; }
+    // Which files are listed and whether pairs follow, as the pass had them.
+    void setMediaOptions(const Session::MediaOptions &options) { m_media = options; }
     const RunCounters &counters() const { return m_counters; }
     // A run has happened since the folder was opened (closing then offers "Done").
     bool hasRetitled() const { return m_hasRetitled; }
@@ -132,9 +138,9 @@ Q_SIGNALS:
     void pictureFolderEmptied();
 
 private:
-    // The companions of a picture for an extension as the folder held them when the step began, in
-    // any letter case, the one spelt as the extension first.
-    QStringList companionsOf(const QString &picturePath, const QString &extension);
+    // The files that follow a picture as the folder held them when the step began, each with the
+    // path it moves to beside newPath (empty while only the old paths are wanted).
+    QList<QPair<QString, QString>> companionsOf(const QString &picturePath, const QString &newPath = {});
     // Every move of a run: refused unless to is a plain name directly in folder.
     [[nodiscard]] Records::FileResult<void> moveInto(const QString &from, const QString &to, const QString &folder);
     void moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder);
@@ -154,6 +160,7 @@ private:
     QString m_logPath;
     FolderNames m_names;
     QStringList m_syncExtensions;
+    Session::MediaOptions m_media;
     RunCounters m_counters;
     bool m_hasRetitled = false;
     // Whether a thumbnail folder exists, per folder, for the run under way.

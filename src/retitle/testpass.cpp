@@ -1,5 +1,6 @@
 #include "retitle/testpass.h"
 
+#include "retitle/companions.h"
 #include "retitle/destinationplanner.h"
 #include "retitle/paths_p.h"
 #include "retitle/uniquecheck.h"
@@ -89,6 +90,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
     m_currentTitles.clear();
     m_names.clear();
     m_result.syncExtensions = options.syncExtensions;
+    m_result.media = options.media;
     m_result.uniqueFolders = m_unique.folders();
 
     QList<int> picked;
@@ -111,6 +113,10 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
     if (!planner.plan(picked, m_progress))
         return false;
     buildTitleList(rows, picked, planner);
+    m_result.companions.reserve(m_currentTitles.size());
+    for (const QString &current : std::as_const(m_currentTitles))
+        m_result.companions.append(
+            companionsOf(m_names, pictureFolder, current, m_result.syncExtensions, m_result.media));
     m_result.newFolders = planner.newFolders();
     composeTitles(rows, pictureFolder, options, compose);
     sortTitles(!m_unique.isEmpty(), sortCaption());
@@ -199,7 +205,7 @@ QString TestPass::key(const QString &folderLow, const QString &titleLow) const
     return m_unique.isEmpty() ? folderLow + u'/' + titleLow : titleLow;
 }
 
-bool TestPass::isFree(const QString &folder, const QString &title)
+bool TestPass::isFree(const QString &folder, const QString &title, qsizetype index)
 {
     const QStringList &companions = m_result.syncExtensions;
     if (m_names.contains(folder, title) || m_files.exists(joinPath(folder, title)))
@@ -208,6 +214,15 @@ bool TestPass::isFree(const QString &folder, const QString &title)
         const QString companion = companionName(title, extension);
         if (m_names.contains(folder, companion) || m_files.exists(joinPath(folder, companion)))
             return false;
+    }
+    // A pair or a sidecar must not land on a file either.
+    if (index >= 0 && index < m_result.companions.size()) {
+        for (const Session::Follower &follower : m_result.companions.at(index)) {
+            const QString name = follower.newName(title);
+            if (m_names.contains(folder, name) || m_files.exists(joinPath(folder, name))
+                || !m_unique.ExtendedCheckUnique(name, {}))
+                return false;
+        }
     }
     return m_unique.ExtendedCheckUnique(title, companions);
 }
@@ -236,7 +251,7 @@ void TestPass::checkTitles()
             title.ErrorCode = TitleError::empty;
             continue;
         }
-        if (!isFree(title.Folder, title.FinalTitle))
+        if (!isFree(title.Folder, title.FinalTitle, i))
             title.ErrorCode = TitleError::exists;
         else if (isTooLong(title.Folder, title.FinalTitle))
             title.ErrorCode = TitleError::pathTooLong;
@@ -280,7 +295,7 @@ void TestPass::makeUnique()
         do {
             ++number;
             candidate = base + u'_' + QString::number(number) + extension;
-        } while (claimed.contains(key(title.Folder_low, candidate.toLower())) || !isFree(title.Folder, candidate));
+        } while (claimed.contains(key(title.Folder_low, candidate.toLower())) || !isFree(title.Folder, candidate, i));
         title.FinalTitle = candidate;
         title.FinalTitle_low = candidate.toLower();
         title.AssignedNumber = number;
@@ -296,9 +311,6 @@ void TestPass::makeUnique()
 
 void TestPass::checkSyncFiles(const QString &pictureFolder)
 {
-    const QStringList &extensions = m_result.syncExtensions;
-    if (extensions.isEmpty())
-        return;
     QList<Rtitle> &titles = m_result.titles;
     QHash<QString, qsizetype> byCurrentTitle;
     byCurrentTitle.reserve(titles.size());
@@ -317,19 +329,19 @@ void TestPass::checkSyncFiles(const QString &pictureFolder)
         if (title.ErrorCode != TitleError::none)
             continue;
         const QString &current = m_currentTitles.at(i);
-        QString syncFile;
-        for (const QString &extension : extensions) {
-            syncFile = m_names.actualName(pictureFolder, companionName(current, extension));
-            if (!syncFile.isEmpty())
-                break;
-        }
-        if (syncFile.isEmpty())
+        const QList<Session::Follower> &companions = m_result.companions.at(i);
+        if (companions.isEmpty())
             continue;
+        const QString &syncFile = companions.first().name;
         // Another picture of the same base name would claim the same file, unless it moves to the
         // same new name beside this one.
         QString conflict;
+        const auto follows = [&companions](const QString &name) {
+            return std::any_of(companions.cbegin(), companions.cend(),
+                               [&name](const Session::Follower &follower) { return follower.name == name; });
+        };
         for (const QString &other : m_names.withBase(pictureFolder, withoutExtension(current))) {
-            if (other == current || !Session::IsPictureExtension(Session::extensionOf(other)))
+            if (other == current || !Session::isListedName(other, m_result.media) || follows(other))
                 continue;
             const auto renamed = byCurrentTitle.constFind(other);
             if (renamed != byCurrentTitle.constEnd() && newBase(*renamed) == newBase(i))

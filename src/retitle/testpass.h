@@ -29,6 +29,8 @@ struct PassOptions
     bool forceUniqueness = false;
     // The extensions whose files follow a picture, without dot, in order (voice files first).
     QStringList syncExtensions;
+    // Which files are listed and whether pairs follow their picture.
+    Session::MediaOptions media;
     // The EXIF tag text of a picture path, asked only while the element is on.
     std::function<QString(const QString &picturePath)> exifText;
 };
@@ -75,7 +77,8 @@ private:
     QString key(const QString &folderLow, const QString &titleLow) const;
     // Title is free: no entry of the folder has the title or one of its companion names, in any
     // letter case, and neither does any unique-check folder.
-    bool isFree(const QString &folder, const QString &title);
+    // index: the record whose companions must find their names free too; -1 for none.
+    bool isFree(const QString &folder, const QString &title, qsizetype index = -1);
     static bool isTooLong(const QString &folder, const QString &title);
     void report(const QString &caption, qsizetype done, qsizetype total) const;
 

@@ -2,6 +2,8 @@
 
 #include "retitle/rtitle.h"
 
+#include "session/mediafollowers.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,6 +27,10 @@ struct TestPassResult
     int extendedFolderCount = 0;
     // Extensions without dot, in the order their files follow a picture.
     QStringList syncExtensions;
+    // Which files are listed and whether pairs follow their picture.
+    Session::MediaOptions media;
+    // Per record of titles: the files that follow its picture, as the pass found them.
+    QList<QList<Session::Follower>> companions;
     // Folders the retitling creates before it starts; always empty while destinations are the
     // picture folder.
     QStringList newFolders;

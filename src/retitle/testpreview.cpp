@@ -151,6 +151,7 @@ void TestPreview::runPass()
     PassOptions options;
     options.forceUniqueness = settings.forceUniqueness;
     options.syncExtensions = m_syncExtensions;
+    options.media = m_pictures.mediaOptions();
     if (settings.exifTagsInTitle)
         options.exifText = m_hooks.exifText;
     const std::unique_ptr<Compose::ElementValues> values = m_hooks.elementValues ? m_hooks.elementValues() : nullptr;

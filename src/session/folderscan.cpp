@@ -1,5 +1,6 @@
 #include "session/folderscan.h"
 
+#include "session/mediafollowers.h"
 #include "session/pictures.h"
 
 #include "records/textcodec.h"
@@ -72,16 +73,16 @@ bool isPictureFile(int folderDescriptor, const char *name, const WriteAccess &ac
     return access.mayWrite(info);
 }
 
-// The picture-extension test on the undecoded name, so that the names of other files are never
-// decoded. It agrees with IsPictureExtension(extensionOf(decoded name)): the extensions are
-// ASCII, a '.' byte is never part of a multi-byte character, and no other character lower-cases
-// to one of the extensions' letters.
-bool hasPictureExtension(const char *name)
+// The media-type test on the undecoded name, so that the names of other files are never decoded.
+// It agrees with mediaGroupOf(extensionOf(decoded name)): the extensions are ASCII, a '.' byte is
+// never part of a multi-byte character, and no other character lower-cases to one of the
+// extensions' letters.
+bool hasMediaExtension(const char *name)
 {
     const char *dot = std::strrchr(name, '.');
     if (!dot)
         return false;
-    // ".jpeg" is the longest.
+    // ".jpeg", ".heic" and ".m2ts" are the longest.
     constexpr size_t longest = 5;
     char16_t lowerCase[longest];
     size_t length = 0;
@@ -91,7 +92,7 @@ bool hasPictureExtension(const char *name)
         const char ascii = (*c >= 'A' && *c <= 'Z') ? char(*c - 'A' + 'a') : *c;
         lowerCase[length++] = char16_t(static_cast<unsigned char>(ascii));
     }
-    return IsPictureExtension(QStringView(lowerCase, qsizetype(length)));
+    return mediaGroupOf(QStringView(lowerCase, qsizetype(length))).has_value();
 }
 
 // A file name as text: UTF-8, the system's encoding of names, which the work files store too.
@@ -106,7 +107,8 @@ std::optional<QString> decodedName(const char *name)
 
 } // namespace
 
-PictureFolderScan scanPictureFolder(const QString &folder, const std::function<void()> &yield)
+PictureFolderScan scanPictureFolder(const QString &folder, const std::function<void()> &yield,
+                                    const MediaOptions &options)
 {
     PictureFolderScan scan;
     QStringList &names = scan.names;
@@ -121,7 +123,7 @@ PictureFolderScan scanPictureFolder(const QString &folder, const std::function<v
             yield();
         if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
             continue;
-        if (!hasPictureExtension(entry->d_name) || !isPictureFile(descriptor, entry->d_name, access))
+        if (!hasMediaExtension(entry->d_name) || !isPictureFile(descriptor, entry->d_name, access))
             continue;
         if (std::optional<QString> name = decodedName(entry->d_name))
             names.append(std::move(*name));
@@ -129,6 +131,7 @@ PictureFolderScan scanPictureFolder(const QString &folder, const std::function<v
             ++scan.notUtf8;
     }
     closedir(dir);
+    names = withoutPairs(names, options, &scan.pairLeaders);
     sortTitles(&names);
     return scan;
 }

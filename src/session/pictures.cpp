@@ -1,5 +1,7 @@
 #include "session/pictures.h"
 
+#include "session/mediatypes.h"
+
 #include <QDirIterator>
 
 #include <array>
@@ -36,8 +38,8 @@ bool FolderHasPictures(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
-        const QString extension = extensionOf(it.fileName());
-        if (IsPictureExtension(extension))
+        // A folder of a phone's HEIF pictures and videos has pictures too.
+        if (mediaGroupOf(extensionOf(it.fileName())))
             return true;
     }
     return false;

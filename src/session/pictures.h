@@ -10,8 +10,8 @@ namespace Session {
 bool IsPictureExtension(QStringView extension, bool withVoiceFiles = false);
 // The lower-case extension of a file name with its dot, empty when it has none.
 QString extensionOf(QStringView fileName);
-// True when the folder holds at least one non-folder entry named *.jpg, *.jpeg, *.bmp, *.emf,
-// *.wmf, *.gif, *.ico, *.tif or *.png, in any letter case.
+// True when the folder holds at least one non-folder entry of a type the table lists (*.jpg,
+// *.heic, *.cr2, *.mp4, ...), in any letter case.
 bool FolderHasPictures(const QString &folder);
 
 // Work files of a session, by lower-case file name; "thumbs.db" counts as one too.

@@ -210,9 +210,10 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
         previousTitles.append(std::exchange(record.STOld, QString()));
     PreviousTitles index(previousTitles);
 
-    const PictureFolderScan scan = scanPictureFolder(m_folder, yield);
+    PictureFolderScan scan = scanPictureFolder(m_folder, yield, m_mediaOptions);
     const QStringList &names = scan.names;
     m_notUtf8Names = scan.notUtf8;
+    m_pairLeaders = std::move(scan.pairLeaders);
     const QList<int> matches = index.match(names);
     m_rows.resize(names.size());
     for (int i = 0; i < names.size(); ++i) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "session/mediatypes.h"
 #include "session/picturerow.h"
 #include "session/titlefile.h"
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -117,6 +119,18 @@ public:
     // Subjects are in use: the subject column is shown.
     bool subjectsInUse() const { return m_subjectColumn == 3; }
     int missingTitles() const { return m_missingTitles; }
+    // The kinds of files the table lists and whether pairs follow their picture; FillSGTitle
+    // applies them.
+    const MediaOptions &mediaOptions() const { return m_mediaOptions; }
+    void setMediaOptions(const MediaOptions &options) { m_mediaOptions = options; }
+    // Whether a RAW file or a video follows the row's picture, as the last FillSGTitle found.
+    bool hasPair(const QString &currentTitle) const { return m_pairLeaders.contains(currentTitle); }
+    // A row's picture was retitled with its pair.
+    void pairFollowed(const QString &from, const QString &to)
+    {
+        if (m_pairLeaders.remove(from))
+            m_pairLeaders.insert(to);
+    }
     // Pictures the last FillSGTitle left out because their names are not valid UTF-8.
     int notUtf8Names() const { return m_notUtf8Names; }
     // The status line text that reports the resume outcome, if any, after the pictures left out.
@@ -154,6 +168,8 @@ private:
     EditMode m_editMode = EditMode::All;
     int m_missingTitles = 0;
     int m_notUtf8Names = 0;
+    MediaOptions m_mediaOptions;
+    QSet<QString> m_pairLeaders;
     QString m_fillError;
     std::unique_ptr<QFile> m_openTitleFile;
     uchar *m_titleMap = nullptr;

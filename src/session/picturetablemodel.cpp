@@ -51,6 +51,8 @@ QVariant PictureTableModel::data(const QModelIndex &index, int role) const
         const char kind = index.row() < m_voiceKinds.size() ? m_voiceKinds.at(index.row()) : 0;
         return kind ? QString(QLatin1Char(kind)) : QString();
     }
+    case PairRole:
+        return m_session.hasPair(m_session.row(index.row()).currentTitle);
     case Qt::TextAlignmentRole:
         if (index.column() == PictureSession::NumberColumn)
             return int(Qt::AlignRight | Qt::AlignVCenter);

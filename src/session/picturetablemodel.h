@@ -15,7 +15,8 @@ class PictureTableModel final : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Role { MarkerRole = Qt::UserRole + 1, ColumnShownRole, VoiceRole };
+    // PairRole: whether a RAW file or a video follows the picture as its pair.
+    enum Role { MarkerRole = Qt::UserRole + 1, ColumnShownRole, VoiceRole, PairRole };
 
     explicit PictureTableModel(PictureSession &session, QObject *parent = nullptr);
 

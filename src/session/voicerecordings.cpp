@@ -1,5 +1,7 @@
 #include "session/voicerecordings.h"
 
+#include "session/mediatypes.h"
+
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -55,7 +57,12 @@ VoiceRecording VoiceRecordings::ofPicture(const QString &picturePath)
     if (slash < 0 || slash == picturePath.size() - 1)
         return {};
     const QString folder = slash == 0 ? u"/"_s : picturePath.left(slash);
-    return inFolder(folder).find(folder, picturePath.mid(slash + 1));
+    const VoiceRecording recording = inFolder(folder).find(folder, picturePath.mid(slash + 1));
+    // A video plays itself with the movie player, unless a wave recording was made for it.
+    if ((!recording.available || recording.kind == VoiceKind::Movie)
+        && mediaGroupOfName(picturePath) == MediaGroup::Videos)
+        return {VoiceKind::Movie, true, picturePath};
+    return recording;
 }
 
 QString VoiceRecordings::spelling(const QString &name) const

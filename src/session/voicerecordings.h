@@ -21,7 +21,8 @@ public:
     explicit VoiceRecordings(const QStringList &names);
     // Lists the folder once.
     static VoiceRecordings inFolder(const QString &folder);
-    // Looks for one picture's recording in its folder: ShowRecordingState's test.
+    // Looks for one picture's recording in its folder: ShowRecordingState's test. A video with no
+    // wave recording is its own movie recording.
     static VoiceRecording ofPicture(const QString &picturePath);
 
     // The recording of a picture of the folder, given by its file name.

@@ -48,7 +48,15 @@ struct ProgramSettingsRec
     bool PSRemoveSourceFolder = false;
     bool PSMaximise = false;
     bool PSShowEditorHelp = true;
-    std::array<bool, 7> reservedBooleans = {};
+    // The kinds of files the table leaves out, and whether pairs stay rows of their own instead
+    // of following their picture. Stored the other way round so that a record written before
+    // they existed (zero bytes) lists everything and lets pairs follow.
+    bool PSSkipPictures = false;
+    bool PSSkipModern = false;
+    bool PSSkipRaw = false;
+    bool PSSkipVideos = false;
+    bool PSPairsApart = false;
+    std::array<bool, 2> reservedBooleans = {};
     std::array<QString, 10> reservedStrings;
 
     template<typename Rec, typename Visitor>
@@ -87,7 +95,12 @@ struct ProgramSettingsRec
         v.boolean(1264, rec.PSRemoveSourceFolder);
         v.boolean(1265, rec.PSMaximise);
         v.boolean(1266, rec.PSShowEditorHelp);
-        v.booleans(1267, rec.reservedBooleans);
+        v.boolean(1267, rec.PSSkipPictures);
+        v.boolean(1268, rec.PSSkipModern);
+        v.boolean(1269, rec.PSSkipRaw);
+        v.boolean(1270, rec.PSSkipVideos);
+        v.boolean(1271, rec.PSPairsApart);
+        v.booleans(1272, rec.reservedBooleans);
         v.strings(1274, 30, rec.reservedStrings);
     }
 

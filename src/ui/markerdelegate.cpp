@@ -33,20 +33,38 @@ void paintVoiceMark(QPainter *painter, const QRect &rect, const QColor &colour)
     painter->restore();
 }
 
+// Two stacked frames: a RAW file or a video follows the picture as its pair.
+void paintPairMark(QPainter *painter, const QRect &rect, const QColor &colour)
+{
+    const qreal unit = qMin(rect.width() / 6.0, rect.height() / 10.0);
+    const QPointF centre(rect.center().x() + 0.5, rect.center().y() + 0.5);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(colour, qMax(1.0, unit * 0.6)));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(centre.x() - unit * 2.5, centre.y() - unit * 2.5, unit * 3.5, unit * 3.5));
+    painter->setBrush(colour);
+    painter->drawRect(QRectF(centre.x() - unit * 1, centre.y() - unit * 1, unit * 3.5, unit * 3.5));
+    painter->restore();
+}
+
 } // namespace
 
 void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
-    // The right end of the cell holds the voice mark; the marker is centred in the rest, on rows
-    // with and without a recording alike.
-    const int markWidth = qMin(voiceMarkWidth, option.rect.width() / 3);
-    const QRect markerRect = option.rect.adjusted(0, 0, -markWidth, 0);
+    // The right end of the cell holds the voice mark, the left end the pair mark; the marker is
+    // centred in the rest, on rows with and without them alike.
+    const int markWidth = qMin(voiceMarkWidth, option.rect.width() / 4);
+    const QRect markerRect = option.rect.adjusted(markWidth, 0, -markWidth, 0);
+    const QPalette::ColorRole role = option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
     if (!index.data(Session::PictureTableModel::VoiceRole).toString().isEmpty()) {
-        const QPalette::ColorRole role = option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
         paintVoiceMark(painter, QRect(markerRect.right() + 1, option.rect.top(), markWidth, option.rect.height()),
                        option.palette.color(role));
     }
+    if (index.data(Session::PictureTableModel::PairRole).toBool())
+        paintPairMark(painter, QRect(option.rect.left(), option.rect.top(), markWidth, option.rect.height()),
+                      option.palette.color(role));
     const QString marker = index.data(Session::PictureTableModel::MarkerRole).toString();
     if (marker.isEmpty())
         return;
@@ -75,7 +93,7 @@ void MarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
 QSize MarkerDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setWidth(qMax(size.width(), 32 + voiceMarkWidth));
+    size.setWidth(qMax(size.width(), 32 + 2 * voiceMarkWidth));
     return size;
 }
 

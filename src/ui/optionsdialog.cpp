@@ -112,6 +112,26 @@ OptionsDialog::OptionsDialog(OptionsModel &model, QWidget *parent) : QDialog(par
     programLayout->addWidget(languageBox);
     programLayout->addStretch();
     m_pages->addTab(program, OptionsModel::pageCaption(OptionsModel::Page::Program));
+
+    auto *fileTypes = new QWidget;
+    auto *fileTypesLayout = new QVBoxLayout(fileTypes);
+    auto *groupsBox = new QGroupBox(OptionsModel::fileTypesCaption());
+    auto *groupsLayout = new QVBoxLayout(groupsBox);
+    const Session::MediaOptions &media = m_model.media();
+    for (const Session::MediaGroup group : {Session::MediaGroup::Pictures, Session::MediaGroup::Modern,
+                                            Session::MediaGroup::Raw, Session::MediaGroup::Videos}) {
+        auto *box = new QCheckBox(OptionsModel::mediaGroupCaption(group));
+        box->setChecked(media.lists(group));
+        groupsLayout->addWidget(box);
+        m_mediaGroups.append(box);
+    }
+    fileTypesLayout->addWidget(groupsBox);
+    m_pairs = new QCheckBox(OptionsModel::pairsCaption());
+    m_pairs->setToolTip(OptionsModel::pairsHint());
+    m_pairs->setChecked(media.pairsFollow);
+    fileTypesLayout->addWidget(m_pairs);
+    fileTypesLayout->addStretch();
+    m_pages->addTab(fileTypes, OptionsModel::pageCaption(OptionsModel::Page::FileTypes));
     m_pages->setCurrentIndex(int(m_model.page()));
 
     auto *buttons = new QHBoxLayout;
@@ -153,6 +173,8 @@ void OptionsDialog::accept()
     m_model.setActivateGuide(m_guide->isChecked());
     m_model.setShowAllMessages(m_messages->isChecked());
     m_model.setLanguageItem(m_language->checkedId());
+    m_model.setMedia({m_mediaGroups.at(0)->isChecked(), m_mediaGroups.at(1)->isChecked(),
+                      m_mediaGroups.at(2)->isChecked(), m_mediaGroups.at(3)->isChecked(), m_pairs->isChecked()});
     QDialog::accept();
 }
 

@@ -3,6 +3,7 @@
 #include "app/optionsmodel.h"
 
 #include <QDialog>
+#include <QList>
 #include <QSpinBox>
 
 class QButtonGroup;
@@ -53,6 +54,9 @@ private:
     QTabWidget *m_pages = nullptr;
     QList<OptionNumberBox *> m_numbers;
     QCheckBox *m_guide = nullptr;
+    // The page "File types": a box per group in the order of Session::MediaGroup, and the pairs.
+    QList<QCheckBox *> m_mediaGroups;
+    QCheckBox *m_pairs = nullptr;
     QCheckBox *m_messages = nullptr;
     QButtonGroup *m_language = nullptr;
 };

@@ -1,7 +1,13 @@
 #include "ui/picturedecoder.h"
 
+#include "ui/heifimage.h"
+#include "ui/rawpreview.h"
+#include "ui/videoframe.h"
+
 #include "metadata/exifthumbnail.h"
+#include "session/mediatypes.h"
 #include "session/pictureorientation.h"
+#include "session/pictures.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -41,6 +47,34 @@ bool onlyBarsOutside(const QImage &image, const QRect &kept)
         }
     }
     return light * 50 <= outside;
+}
+
+// Fits a decoded picture into bounds, as they are once it is turned.
+QImage fitted(QImage image, const QSize &bounds)
+{
+    if (!image.isNull() && bounds.isValid() && (image.width() > bounds.width() || image.height() > bounds.height()))
+        image = image.scaled(bounds, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+// How a file is decoded: by Qt's image readers (the WebP plugin among them), by libheif, from a
+// RAW file's preview, or as a frame of a video.
+enum class Decoding { Qt, Heif, RawPreview, Video };
+
+Decoding decodingOf(const QString &path)
+{
+    const QString extension = Session::extensionOf(path);
+    switch (Session::mediaGroupOf(extension).value_or(Session::MediaGroup::Pictures)) {
+    case Session::MediaGroup::Modern:
+        return extension == u".webp" ? Decoding::Qt : Decoding::Heif;
+    case Session::MediaGroup::Raw:
+        return Decoding::RawPreview;
+    case Session::MediaGroup::Videos:
+        return Decoding::Video;
+    case Session::MediaGroup::Pictures:
+        break;
+    }
+    return Decoding::Qt;
 }
 
 } // namespace
@@ -100,7 +134,7 @@ quint64 PictureDecoder::request(const QString &path, const Session::PictureOrien
     m_pool.start(QRunnable::create([latest, id, path, orientation, bounds, deliver] {
         if (latest->load() != id)
             return;
-        const QImage image = decode(path, orientation, bounds);
+        const QImage image = decode(path, orientation, bounds, [latest, id] { return latest->load() != id; });
         if (latest->load() == id)
             deliver(image, true);
     }));
@@ -113,8 +147,30 @@ void PictureDecoder::cancel()
 }
 
 QImage PictureDecoder::decode(const QString &path, const Session::PictureOrientation &orientation,
-                              const QSize &bounds)
+                              const QSize &bounds, const std::function<bool()> &superseded)
 {
+    switch (decodingOf(path)) {
+    case Decoding::Heif:
+        // libheif has stood it upright by the file's own turn, which the EXIF orientation of a
+        // HEIF file only repeats.
+        return HeifImage::read(path, bounds);
+    case Decoding::RawPreview: {
+        RawPreview preview = RawPreview::read(path);
+        // The orientation read from the file's EXIF wins; LibRaw's reading stands in until
+        // there is one.
+        const bool upright = orientation.rotation == 0 && !orientation.mirrored;
+        const QImage image = upright && preview.rotation != 0
+                                 ? preview.image.transformed(QTransform().rotate(preview.rotation))
+                                 : turned(std::move(preview.image), orientation);
+        return fitted(image, bounds);
+    }
+    case Decoding::Video: {
+        const VideoFrame frame = VideoFrame::read(path, superseded);
+        return fitted(frame.image.isNull() ? VideoFrame::filmIcon(bounds, frame.duration) : frame.image, bounds);
+    }
+    case Decoding::Qt:
+        break;
+    }
     QImageReader reader(path);
     // The turn comes from the orientation given, not from the reader's own reading of it.
     reader.setAutoTransform(false);
@@ -132,6 +188,16 @@ QImage PictureDecoder::decode(const QString &path, const Session::PictureOrienta
 
 QImage PictureDecoder::decodeThumbnail(const QString &path, const Session::PictureOrientation &orientation)
 {
+    switch (decodingOf(path)) {
+    case Decoding::Heif:
+        return HeifImage::readThumbnail(path);
+    case Decoding::RawPreview:
+    case Decoding::Video:
+        // The preview or the frame is all there is to show.
+        return {};
+    case Decoding::Qt:
+        break;
+    }
     QByteArray bytes = Metadata::ExifThumbnail::read(path);
     if (bytes.isEmpty())
         return {};

@@ -7,6 +7,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace Session {
@@ -40,8 +41,9 @@ public:
     // Drops the request under way, if any.
     void cancel();
 
-    // The same work, on the calling thread.
-    static QImage decode(const QString &path, const Session::PictureOrientation &orientation, const QSize &bounds);
+    // The same work, on the calling thread; superseded tells a video's frame is no longer wanted.
+    static QImage decode(const QString &path, const Session::PictureOrientation &orientation, const QSize &bounds,
+                         const std::function<bool()> &superseded = {});
     // The embedded thumbnail of path, turned as orientation says and brought to the proportions
     // of the picture itself (cameras fill out 160x120 with bars or squeeze the picture into it);
     // a null image when the file has none that can be read, or one that cannot be of the

@@ -24,6 +24,11 @@ namespace Ui {
 
 int runProgram(int argc, char **argv)
 {
+    // Qt Multimedia's FFmpeg backend decodes the frame a video is previewed by on its own; the
+    // GStreamer backend aborts where the system lacks one of its plugins. A choice the user made
+    // stands.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Mirelto"_s);
     QApplication::setApplicationVersion(Platform::programVersion());

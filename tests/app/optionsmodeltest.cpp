@@ -1,5 +1,7 @@
 #include "app/optionsmodel.h"
 
+#include "settings/programsettingsrec.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,7 @@ class OptionsModelTest : public QObject
 private Q_SLOTS:
     void inputRules_data();
     void inputRules();
+    void fileTypesOfASettingsFile();
 };
 
 void OptionsModelTest::inputRules_data()
@@ -55,6 +58,18 @@ void OptionsModelTest::inputRules()
     QFETCH(Corrected, finished);
     QCOMPARE(OptionsModel::typed(number, input), typed);
     QCOMPARE(OptionsModel::finished(number, input), finished);
+}
+
+void OptionsModelTest::fileTypesOfASettingsFile()
+{
+    // A settings file written before the page existed lists everything and lets pairs follow.
+    const QByteArray old(Settings::ProgramSettingsRec::size, '\0');
+    QCOMPARE(OptionsModel::mediaOptionsOf(Settings::ProgramSettingsRec::fromBytes(old)), Session::MediaOptions());
+    Settings::ProgramSettingsRec rec;
+    rec.PSSkipRaw = true;
+    rec.PSPairsApart = true;
+    const Session::MediaOptions read = OptionsModel::mediaOptionsOf(Settings::ProgramSettingsRec::fromBytes(rec.toBytes()));
+    QCOMPARE(read, (Session::MediaOptions{true, true, false, true, false}));
 }
 
 QTEST_GUILESS_MAIN(OptionsModelTest)

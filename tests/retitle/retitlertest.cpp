@@ -254,13 +254,14 @@ void RetitlerTest::companionsFollowInTheirOrder()
 void RetitlerTest::companionInAnotherLetterCaseFollows()
 {
     // Cameras write IMG_0815.JPG with IMG_0815.WAV; on a case-sensitive file system the voice
-    // file must still be found.
+    // file must still be found, and keeps its extension as found so that other programs still
+    // pair it by name.
     openSession({u"IMG_0815.JPG"_s, u"IMG_0815.WAV"_s});
     select(0);
     TestPassResult run = pass({{u"IMG_0815.JPG"_s, u"Beach.JPG"_s}}, {u"wav"_s, u"mov"_s});
     QVERIFY(m_retitler->Retitle(run, false));
     QCOMPARE(m_retitler->counters().synchronized, 1);
-    QVERIFY(QFileInfo::exists(picture(u"Beach.wav"_s)));
+    QVERIFY(QFileInfo::exists(picture(u"Beach.WAV"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"IMG_0815.WAV"_s)));
 }
 

@@ -57,6 +57,8 @@ private Q_SLOTS:
     void undoAcrossFileSystems();
     void interruptedRunIsOffered_data();
     void interruptedRunIsOffered();
+    void picturesWithTheirPairsAndSidecarsComeBack();
+    void pairThatCannotFollowTakesItsPictureBack();
 
 private:
     QString picture(const QString &name) const { return m_pictures + u'/' + name; }
@@ -338,6 +340,73 @@ void RetitleUndoTest::interruptedRunIsOffered()
         QVERIFY(QFileInfo::exists(picture(u"Sea_B.jpg"_s)));
         QVERIFY(m_undo->isAvailable());
     }
+}
+
+void RetitleUndoTest::picturesWithTheirPairsAndSidecarsComeBack()
+{
+    const QString corpus = qEnvironmentVariable("MIRELTO_SOURCE_DIR") + u"/../shared/media-corpus/files"_s;
+    const QStringList corpusFiles = QDir(corpus).entryList(QDir::Files, QDir::Name);
+    if (corpusFiles.isEmpty())
+        QSKIP("The media corpus is not beside the source tree");
+    const auto copy = [&](const QString &from, const QString &to) {
+        QVERIFY(QFile::copy(corpus + u'/' + from, picture(to)));
+        // The corpus is read-only, and read-only pictures are never listed.
+        QVERIFY(QFile::setPermissions(picture(to), QFile::permissions(picture(to)) | QFile::WriteOwner));
+    };
+    for (const QString &name : corpusFiles)
+        copy(name, name);
+    // A camera's RAW and JPEG with sidecars of both styles and a voice note, an iPhone's Live
+    // Photo, a lone RAW file and a lone video, in the letter cases the devices write.
+    copy(u"exiftool-CanonRaw.cr2"_s, u"IMG_0001.CR2"_s);
+    copy(u"exiftool-Nikon.nef"_s, u"DSC_0003.NEF"_s);
+    copy(u"gen-iphone.heic"_s, u"IMG_0002.HEIC"_s);
+    copy(u"gen-apple.mov"_s, u"IMG_0002.MOV"_s);
+    copy(u"gen-phone.mp4"_s, u"VID_0004.mp4"_s);
+    openSession({u"IMG_0001.JPG"_s, u"IMG_0001.CR2.xmp"_s, u"IMG_0001.xmp"_s, u"IMG_0001.JPG.json"_s,
+                 u"IMG_0001.wav"_s, u"IMG_0002.AAE"_s, u"DSC_0003.NEF.pp3"_s,
+                 u"VID_0004.mp4.supplemental-metadata.json"_s, u"notes.txt"_s});
+    const auto original = folderSnapshot(m_pictures);
+
+    QStringList rows;
+    for (int row = 0; row < m_session->rowCount(); ++row)
+        rows.append(m_session->row(row).currentTitle);
+    // The corpus's QuickTime pair is a Live Photo too: its video follows the HEIF picture.
+    QStringList expected = corpusFiles;
+    QVERIFY(expected.removeOne(u"exiftool-QuickTime.mov"_s));
+    expected << u"IMG_0001.JPG"_s << u"IMG_0002.HEIC"_s << u"DSC_0003.NEF"_s << u"VID_0004.mp4"_s;
+    rows.sort();
+    expected.sort();
+    QCOMPARE(rows, expected);
+    QVERIFY(m_session->hasPair(u"IMG_0001.JPG"_s));
+    QVERIFY(m_session->hasPair(u"IMG_0002.HEIC"_s));
+    QVERIFY(!m_session->hasPair(u"DSC_0003.NEF"_s));
+
+    retitle(rows, u"Trip"_s);
+    QCOMPARE(m_retitler->counters().failures, 0);
+    for (const QString &name :
+         {u"Trip_IMG_0001.JPG"_s, u"Trip_IMG_0001.CR2"_s, u"Trip_IMG_0001.CR2.xmp"_s, u"Trip_IMG_0001.xmp"_s,
+          u"Trip_IMG_0001.JPG.json"_s, u"Trip_IMG_0001.wav"_s, u"Trip_IMG_0002.HEIC"_s, u"Trip_IMG_0002.MOV"_s,
+          u"Trip_IMG_0002.AAE"_s, u"Trip_DSC_0003.NEF"_s, u"Trip_DSC_0003.NEF.pp3"_s, u"Trip_VID_0004.mp4"_s,
+          u"Trip_VID_0004.mp4.supplemental-metadata.json"_s, u"notes.txt"_s})
+        QVERIFY2(QFileInfo::exists(picture(name)), qPrintable(name));
+    QCOMPARE(readFile(picture(u"Trip_IMG_0001.CR2"_s)), readFile(corpus + u"/exiftool-CanonRaw.cr2"_s));
+    QVERIFY(QFileInfo::exists(picture(u"Trip_exiftool-QuickTime.mov"_s)));
+    QCOMPARE(m_retitler->counters().synchronized, 10);
+    QVERIFY(m_session->hasPair(u"Trip_IMG_0001.JPG"_s));
+
+    QVERIFY(undoLast());
+    QCOMPARE(folderSnapshot(m_pictures), original);
+}
+
+void RetitleUndoTest::pairThatCannotFollowTakesItsPictureBack()
+{
+    openSession({u"IMG_1.JPG"_s, u"IMG_1.CR2"_s, u"IMG_1.CR2.xmp"_s});
+    const auto original = folderSnapshot(m_pictures);
+    m_files->faulty.failingTargets.insert(picture(u"Sea_IMG_1.CR2.xmp"_s));
+    retitle({u"IMG_1.JPG"_s}, u"Sea"_s);
+    QCOMPARE(m_retitler->counters().failures, 1);
+    QCOMPARE(folderSnapshot(m_pictures), original);
+    QVERIFY(readFile(m_retitler->logPath()).contains("  Succesful sync rollback: "));
 }
 
 QTEST_GUILESS_MAIN(RetitleUndoTest)

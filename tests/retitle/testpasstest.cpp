@@ -1,4 +1,5 @@
 #include "retitle/testpass.h"
+#include "retitle/previewreport.h"
 
 #include "retitle/destinationplanner.h"
 #include "retitle/uniquecheck.h"
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void companionWithoutItsPicture();
     void picturesMeetingUnderOneNewName_data();
     void picturesMeetingUnderOneNewName();
+    void pairsAndSidecarsAreChecked();
     void onlyDeletionsComposeNothing();
     void cancelledPlanningEndsThePass();
     void warningsAndProgress();
@@ -383,6 +385,38 @@ void TestPassTest::picturesMeetingUnderOneNewName()
     if (expectedCodes.first() == 6)
         QCOMPARE(m_result.titles.first().SyncConflictName,
                  u"(File to be synchronized 'A.wav', might belong to 'X.png')"_s);
+}
+
+void TestPassTest::pairsAndSidecarsAreChecked()
+{
+    // IMG_1.CR2 follows the JPEG, which IMG_1.png of the same name does not follow.
+    addPicture(u"IMG_1.jpg"_s, u"X"_s);
+    addPicture(u"IMG_1.png"_s, u"Z"_s);
+    // The new name of IMG_2's RAW file is taken.
+    addPicture(u"IMG_2.JPG"_s, u"Y"_s);
+    addPicture(u"IMG_3.HEIC"_s, u"W"_s);
+    // A lone video of a sync extension's type is no companion of itself.
+    addPicture(u"CLIP.mov"_s, u"V"_s);
+    for (const QString &name : {u"IMG_1.CR2"_s, u"IMG_2.CR2"_s, u"IMG_2.CR2.xmp"_s, u"IMG_2.wav"_s, u"Y.CR2"_s,
+                                u"IMG_3.MOV"_s, u"IMG_3.HEIC.json"_s})
+        QVERIFY(writeFile(m_folder + u'/' + name));
+
+    QVERIFY(run(false, {u"wav"_s, u"mov"_s}));
+    QCOMPARE(codes(), (QList<int>{6, 0, 1, 0, 0}));
+    QCOMPARE(m_result.titles.first().SyncConflictName,
+             u"(File to be synchronized 'IMG_1.CR2', might belong to 'IMG_1.png')"_s);
+
+    QVERIFY(run(true, {u"wav"_s, u"mov"_s}));
+    QCOMPARE(titles().at(2), u"Y_1.JPG"_s);
+    QCOMPARE(codes().at(2), 0);
+    // The report names what follows each new title.
+    const QList<ReportLine> report = writeReport(m_result, m_rows, FillErrorTable(), {});
+    QStringList companions;
+    for (const ReportLine &line : report) {
+        if (line.text.trimmed().startsWith(u'+'))
+            companions.append(line.text.trimmed());
+    }
+    QCOMPARE(companions, (QStringList{u"+ .MOV .HEIC.json"_s, u"+ .wav .CR2 .CR2.xmp"_s, u"+ .CR2"_s}));
 }
 
 void TestPassTest::onlyDeletionsComposeNothing()

@@ -3223,6 +3223,38 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>Undo the undo of %1</source>
         <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
+    <message id="text-1309">
+        <source>File types</source>
+        <translation>Bestandstypen</translation>
+    </message>
+    <message id="text-1310">
+        <source>Listed in the picture table</source>
+        <translation>Opgenomen in de fototabel</translation>
+    </message>
+    <message id="text-1311">
+        <source>Pictures (JPEG, PNG, TIFF, GIF, BMP, icons and metafiles)</source>
+        <translation>Foto's (JPEG, PNG, TIFF, GIF, BMP, pictogrammen en metabestanden)</translation>
+    </message>
+    <message id="text-1312">
+        <source>HEIF, AVIF, WebP</source>
+        <translation>HEIF, AVIF, WebP</translation>
+    </message>
+    <message id="text-1313">
+        <source>Camera RAW</source>
+        <translation>Camera-RAW</translation>
+    </message>
+    <message id="text-1314">
+        <source>Videos</source>
+        <translation>Video's</translation>
+    </message>
+    <message id="text-1315">
+        <source>A RAW file or a video follows the picture of the same name</source>
+        <translation>Een RAW-bestand of video volgt de foto met dezelfde naam</translation>
+    </message>
+    <message id="text-1316">
+        <source>IMG_1.CR2 beside IMG_1.JPG, or IMG_1.MOV beside IMG_1.HEIC, is retitled with its picture instead of being listed on its own</source>
+        <translation>IMG_1.CR2 naast IMG_1.JPG, of IMG_1.MOV naast IMG_1.HEIC, krijgt een nieuwe titel met zijn foto in plaats van apart te worden opgenomen</translation>
+    </message>
     <message id="text-1360">
         <source>A free text can hold at most 255 bytes (a character other than an English letter or digit takes two to four of them).</source>
         <translation>Een vrije tekst kan hoogstens 255 bytes bevatten (een ander teken dan een Engelse letter of cijfer neemt er twee tot vier in beslag).</translation>
