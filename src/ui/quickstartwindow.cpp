@@ -4,7 +4,9 @@
 #include "app/quickstart.h"
 #include "l10n/text.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +100,8 @@ void QuickStartWindow::place()
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
+    // A picture shown just now has its place only once the pending layouts are done.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QRect window = mainWindow ? mainWindow->frameGeometry() : QRect(available.topLeft(), QSize(0, 0));
     const App::GuidePlacement::Place place =
         App::GuidePlacement::place(available, window, globalRect(m_table), globalRect(m_picture));
