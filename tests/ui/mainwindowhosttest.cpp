@@ -6,6 +6,7 @@
 #include "app/dictionarybuilding.h"
 #include "app/optionsmodel.h"
 #include "l10n/language.h"
+#include "l10n/text.h"
 #include "settings/programsettings.h"
 #include "support/fakedialogs.h"
 #include "support/programfolders.h"
