@@ -5,6 +5,10 @@
 //
 // usage: makedemo FOLDER
 //
+// An argument that starts with "-" is taken for an option, never for a folder: it prints the
+// usage (on standard output for -h and --help) and makes nothing. A folder of such a name is
+// given as ./-name.
+//
 // Existing files are never overwritten, and a folder this tool has completed (it holds the
 // marker file .mirelto-demo) is left alone, so running it again is harmless and quick.
 #include "exifwriter.h"
@@ -275,8 +279,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: makedemo FOLDER\n");
+    constexpr const char *usage = "usage: makedemo FOLDER\n"
+                                  "Fills FOLDER with sample pictures to try Mirelto on.\n";
+    if (arguments.size() == 2 && (arguments.at(1) == u"-h"_s || arguments.at(1) == u"--help"_s)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (arguments.size() != 2 || arguments.at(1).isEmpty() || arguments.at(1).startsWith(u'-')) {
+        std::fputs(usage, stderr);
         return 2;
     }
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(arguments.at(1)));

@@ -766,6 +766,8 @@ void Application::applyStoredLanguage()
         return;
     // The texts the core keeps shown are made again in the new language.
     m_dictionaries->ShowEntries();
+    if (m_pictures)
+        m_pictures->retranslate();
     Q_EMIT languageChanged();
 }
 

@@ -10,6 +10,7 @@
 #include "dictionary/editline.h"
 #include "dictionary/textbuild.h"
 #include "l10n/errortext.h"
+#include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
@@ -40,6 +41,12 @@ std::unique_ptr<FolderBuildModel> DictionaryBuilding::folderModel() const
                                               m_application.dialogs());
 }
 
+QString DictionaryBuilding::unreadableText(int folders)
+{
+    return folders == 1 ? L10n::text(1273, "1 folder could not be read")
+                        : L10n::text(1309, "%1 folders could not be read").arg(folders);
+}
+
 Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuildModel &model,
                                                                const Session::FolderBuild::Service &service,
                                                                const std::function<void()> &finished)
@@ -67,6 +74,9 @@ Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuild
         finished();
     if (result.full)
         m_application.RunForm6Message(InfoMessage::DictionaryFull);
+    if (result.foldersUnreadable > 0)
+        m_application.dialogs().inform({FolderBuildModel::caption(), unreadableText(result.foldersUnreadable),
+                                        Platform::Severity::Warning});
     return result;
 }
 

@@ -25,10 +25,12 @@ public:
     // After the folder dialog's OK: remembers the folder and builds from it. service is called
     // before each folder and every 500 entries; false from it stops the reading, and the
     // dictionary keeps what was read. finished is called once the dictionary is built, before a
-    // dictionary above its maximum is told.
+    // dictionary above its maximum is told; folders that could not be read are told last.
     Session::FolderBuildResult buildFromFolder(const FolderBuildModel &model,
                                                const Session::FolderBuild::Service &service = {},
                                                const std::function<void()> &finished = {});
+    // "2 folders could not be read".
+    static QString unreadableText(int folders);
 
     // The text dialog, after its information message.
     std::unique_ptr<ClipboardModel> clipboardModel();

@@ -19,6 +19,8 @@
 #include "storage/subjectcommands.h"
 #include "settings/sessionsettings.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace App {
@@ -100,7 +102,8 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
                 {C::MaintainFolderList, false, {}}, {C::TestAndPreview, true, {}},
                 {C::UndoRetitling, false, {}}, {C::RedoRetitling, false, {}}};
     case MainMenu::Help:
-        return {{C::QuickStart, false, {}}, {C::About, true, {}}};
+        return {{C::Guide, false, {}},        {C::QuickStart, false, {}}, {C::WhatsNew, false, {}},
+                {C::HelpContents, false, {}}, {C::Credits, false, {}},    {C::About, true, {}}};
     }
     return {};
 }
@@ -209,7 +212,11 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{}, text(1281, "Put the pictures of the last retitling of this folder back under their old names")};
     case C::RedoRetitling:
         return {{}, text(1306, "Retitle the pictures again as the retitling that was undone last did")};
+    case C::Guide:
     case C::QuickStart:
+    case C::WhatsNew:
+    case C::HelpContents:
+    case C::Credits:
     case C::About:
         return {};
     }
@@ -317,8 +324,16 @@ QString MainCommands::caption(MainCommand command) const
         return text(1282, "&Undo last retitling");
     case C::RedoRetitling:
         return text(1307, "&Redo the undone retitling");
+    case C::Guide:
+        return text(1320, "&Guide");
     case C::QuickStart:
         return text(1006, "&Quick start reference");
+    case C::WhatsNew:
+        return text(1321, "&What's new?");
+    case C::HelpContents:
+        return text(1322, "Help &contents");
+    case C::Credits:
+        return text(1323, "C&redits");
     case C::About:
         return text(1007, "&About");
     }
@@ -411,7 +426,11 @@ bool MainCommands::isEnabled(MainCommand command) const
     case C::CreateGroupFolder:
         return m_application.storage().state().isReady();
     case C::Close:
+    case C::Guide:
     case C::QuickStart:
+    case C::WhatsNew:
+    case C::HelpContents:
+    case C::Credits:
     case C::About:
         return true;
     }
@@ -581,6 +600,18 @@ void MainCommands::run(MainCommand command)
     case C::QuickStart:
         Q_EMIT helpRequested(QuickStart::section(WindowRegion::Other));
         return;
+    case C::Guide:
+        Q_EMIT helpDocumentRequested(HelpDocument::Guide);
+        return;
+    case C::WhatsNew:
+        Q_EMIT helpDocumentRequested(HelpDocument::WhatsNew);
+        return;
+    case C::HelpContents:
+        Q_EMIT helpDocumentRequested(HelpDocument::Contents);
+        return;
+    case C::Credits:
+        Q_EMIT helpDocumentRequested(HelpDocument::Credits);
+        return;
     case C::About:
         m_application.dialogs().inform({aboutCaption(), aboutText(), Platform::Severity::Information});
         return;
@@ -683,10 +714,13 @@ QString MainCommands::aboutCaption()
     return text(1008, "About Mirelto");
 }
 
-QString MainCommands::aboutText()
+QString MainCommands::aboutText() const
 {
     return L10n::title() + u' ' + Platform::programVersion() + u"\n\n"_s
-           + text(1009, "Gives the pictures of a folder new, meaningful titles in three stages.");
+           + text(1009, "Gives the pictures of a folder new, meaningful titles in three stages.") + u"\n\n"_s
+           + text(1324, "Built with Qt ") + QString::fromLatin1(qVersion()) + u"\n"_s
+           + text(1325, "Licence: GNU General Public License, version 3 or later") + u"\n\n"_s
+           + text(1326, "Work files: ") + QDir::toNativeSeparators(m_application.locations().workFolder);
 }
 
 } // namespace App

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/helpdocuments.h"
 #include "app/quickstart.h"
 
 #include <QList>
@@ -70,7 +71,11 @@ enum class MainCommand {
     UndoRetitling,
     RedoRetitling,
     // "&Help"
+    Guide,
     QuickStart,
+    WhatsNew,
+    HelpContents,
+    Credits,
     About,
 };
 
@@ -142,14 +147,17 @@ public:
     // Tells which part of the window is under the pointer, for the help key.
     void setRegionUnderPointer(std::function<WindowRegion()> region) { m_regionUnderPointer = std::move(region); }
 
-    // The text of the about box.
+    // The text of the about box: the version, the Qt version, the licence and where the work
+    // files are.
     static QString aboutCaption();
-    static QString aboutText();
+    QString aboutText() const;
 
 Q_SIGNALS:
     void shellCommandRequested(App::MainCommand command);
     // The quick start is to open at section.
     void helpRequested(const QString &section);
+    // Another help document is to open.
+    void helpDocumentRequested(App::HelpDocument document);
 
 private:
     enum class SelectKey { None, All, Invert, Nothing };

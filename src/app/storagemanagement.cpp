@@ -211,7 +211,7 @@ bool StorageManagement::startupPrompt()
                       text(638, "That's all!")};
     question.buttons = {text(639, "&Run Setup now"), text(912, "&Cancel")};
     question.escapeButton = 1;
-    question.checkBoxCaption = text(1273, "Show this message next time");
+    question.checkBoxCaption = text(640, "&Show this message next time");
     question.checkBoxChecked = true;
     const Platform::Answer answer = m_dialogs.ask(question);
     rec.PSShowMessage[startupPromptFlag] = answer.checkBoxChecked;

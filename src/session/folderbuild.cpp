@@ -31,6 +31,7 @@ struct FolderEntries
     QStringList pictures;
     QStringList folders;
     int count = 0;
+    bool unreadable = false;
 };
 
 bool isThumbnailFolder(const QString &name)
@@ -44,8 +45,10 @@ FolderEntries listFolder(const QString &folder)
 {
     FolderEntries listed;
     DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    if (!dir) {
+        listed.unreadable = true;
         return listed;
+    }
     const int descriptor = dirfd(dir);
     while (const dirent *entry = readdir(dir)) {
         const char *raw = entry->d_name;
@@ -87,6 +90,7 @@ FolderBuild::FolderBuild(Dictionary::DictionaryStore &store) : m_store(store)
 FolderBuildResult FolderBuild::run(const QString &folder, Dictionary::BuildMode mode)
 {
     m_progress = {};
+    m_unreadable = 0;
     m_cancelled = false;
     Q_EMIT m_store.progressShown(L10n::text(294, " Building Dictionary from folder..."));
     m_store.setBuildMode(mode);
@@ -99,6 +103,7 @@ FolderBuildResult FolderBuild::run(const QString &folder, Dictionary::BuildMode 
     result.cancelled = m_cancelled;
     result.foldersRead = m_progress.foldersRead;
     result.picturesRead = m_progress.picturesRead;
+    result.foldersUnreadable = m_unreadable;
     return result;
 }
 
@@ -129,6 +134,7 @@ bool FolderBuild::scan(const QString &folder)
         const QString current = std::move(queue.front());
         queue.pop_front();
         const FolderEntries listed = listFolder(current);
+        m_unreadable += listed.unreadable ? 1 : 0;
         if (m_includeSubfolders) {
             for (const QString &name : listed.folders)
                 queue.push_back(childPath(current, name));

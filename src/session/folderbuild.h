@@ -32,6 +32,9 @@ struct FolderBuildResult
     bool done = true;
     int foldersRead = 0;
     int picturesRead = 0;
+    // Folders that could not be listed (no permission, gone meanwhile): skipped, and counted
+    // for the build's closing message.
+    int foldersUnreadable = 0;
 };
 
 // The Static dictionary built from the titles of the pictures in a folder and, breadth-first, its
@@ -65,6 +68,7 @@ private:
     int m_maximum = 50000;
     Service m_service;
     FolderBuildProgress m_progress;
+    int m_unreadable = 0;
     bool m_cancelled = false;
 };
 

@@ -812,6 +812,27 @@ void FreeTextEditor::ShowIllegalChar()
         text(293, "A file- or folder name cannot contain any of the following characters:") + u" / \\ : * ? \" < > |"_s));
 }
 
+namespace {
+
+QString guideQuestion(GuideSide side)
+{
+    switch (side) {
+    case GuideSide::Right:
+        break;
+    case GuideSide::Left:
+        return text(1327, "Mirelto 4.0 comes with new editing features which are explained in the window on the left");
+    case GuideSide::OverPicture:
+        return text(1328, "Mirelto 4.0 comes with new editing features which are explained in the window over the "
+                    "picture");
+    case GuideSide::BelowTable:
+        return text(1329, "Mirelto 4.0 comes with new editing features which are explained in the window below the "
+                    "picture list");
+    }
+    return text(875, "Mirelto 4.0 comes with new editing features which are explained in the window on the right");
+}
+
+} // namespace
+
 void FreeTextEditor::editLineFocused(bool guideShown)
 {
     Settings::ProgramSettingsRec &rec = m_programSettings.rec();
@@ -823,9 +844,7 @@ void FreeTextEditor::editLineFocused(bool guideShown)
     m_editorHelpAsked = true;
     Platform::Question question;
     question.caption = L10n::title();
-    question.lines = {text(875, "Mirelto 4.0 comes with new editing features which are explained in the window on "
-                                "the right"),
-                      text(876, "Show help window next time?")};
+    question.lines = {guideQuestion(m_guideSide), text(876, "Show help window next time?")};
     question.buttons = {L10n::standard(L10n::Standard::Yes), L10n::standard(L10n::Standard::No)};
     question.defaultButton = 0;
     question.escapeButton = 1;

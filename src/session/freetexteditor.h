@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/editlinehost.h"
+#include "session/guideside.h"
 
 #include <QList>
 #include <QObject>
@@ -172,6 +173,8 @@ public:
     // The edit line got the focus: the guide's editing topic, and once per run the question
     // whether to show it next time.
     void editLineFocused(bool guideShown);
+    // Where the window that editorHelpRequested() opened stands; the question names that side.
+    void setGuideSide(GuideSide side) { m_guideSide = side; }
 
     // The current title without its extension.
     static QString titleWithoutExtension(const QString &title);
@@ -189,7 +192,7 @@ Q_SIGNALS:
     // The picture of row is to be shown in the viewer: its "Sel" cell was clicked.
     void viewerRequested(int row);
     void viewerCloseRequested();
-    // The guide is to open at its editing topic.
+    // The guide is to open at its editing topic; whoever opens it tells setGuideSide() where.
     void editorHelpRequested();
 
 private:
@@ -225,6 +228,7 @@ private:
     // Set while a navigation command moves the table's current row.
     bool m_guard = false;
     bool m_editorHelpAsked = false;
+    GuideSide m_guideSide = GuideSide::Right;
 };
 
 } // namespace Session

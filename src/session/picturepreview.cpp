@@ -65,6 +65,13 @@ void PicturePreview::update()
         }
         return;
     }
+    // The first picture comes at once, so that the window is laid out for it before anything
+    // opens beside it (the guide on entering stage 2); the delay only spares browsing.
+    if (m_shown.isEmpty() && m_editor.isActive()) {
+        m_delay.stop();
+        take();
+        return;
+    }
     m_delay.start();
 }
 

@@ -59,6 +59,17 @@ QString PictureSession::deletionMarkText()
     return text(776, "[Marked for deletion]");
 }
 
+void PictureSession::retranslate()
+{
+    const QString mark = deletionMarkText();
+    for (PictureRow &row : m_rows) {
+        if (row.markedForDeletion)
+            row.freeText = mark;
+    }
+    if (!m_rows.isEmpty())
+        Q_EMIT rowsChanged(0, int(m_rows.size()) - 1);
+}
+
 void PictureSession::InitSGTitle()
 {
     Q_EMIT tableAboutToBeRebuilt();
@@ -88,6 +99,23 @@ QString PictureSession::headerTitle(int column, int subjectColumn)
     default:
         return {};
     }
+}
+
+QString PictureSession::shownHeaderTitle(int column, int subjectColumn)
+{
+    constexpr qsizetype longestOnOneLine = 30;
+    QString title = headerTitle(column, subjectColumn);
+    if (title.size() <= longestOnOneLine)
+        return title;
+    const qsizetype middle = title.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title.at(i) == u' ' && (best < 0 || qAbs(i - middle) < qAbs(best - middle)))
+            best = i;
+    }
+    if (best > 0)
+        title[best] = u'\n';
+    return title;
 }
 
 void PictureSession::SetSubjSGTitle(bool subjectsOn)

@@ -60,6 +60,9 @@ public:
     // InitSGTitle: the header titles and an empty table with the subject column hidden.
     void InitSGTitle();
     static QString headerTitle(int column, int subjectColumn);
+    // The title as the table's header shows it: one longer than the English free-text title goes
+    // on two lines, broken at the space nearest its middle, so that a narrow window shows it whole.
+    static QString shownHeaderTitle(int column, int subjectColumn);
     // SetSubjSGTitle: moves the subject column to 3 (subjects on) or 4 (off).
     void SetSubjSGTitle(bool subjectsOn);
     int subjectColumn() const { return m_subjectColumn; }
@@ -139,6 +142,8 @@ public:
     std::optional<Platform::StatusMessage> listingStatus() const;
 
     static QString deletionMarkText();
+    // The interface language changed: the rows marked for deletion say so in the new one.
+    void retranslate();
 
 Q_SIGNALS:
     void tableAboutToBeRebuilt();

@@ -86,6 +86,8 @@ QVariant PictureTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= PictureSession::ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
+        return PictureSession::shownHeaderTitle(section, m_session.subjectColumn());
+    if (role == Qt::ToolTipRole)
         return PictureSession::headerTitle(section, m_session.subjectColumn());
     if (role == ColumnShownRole)
         return m_session.isColumnShown(section);

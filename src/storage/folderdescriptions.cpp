@@ -44,9 +44,13 @@ FolderDescriptions::FolderDescriptions(const NewFolderDescriptionInput &input, c
         row.key = folder.ExFolderL;
         m_rows.append(row);
     }
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) {
-        return QString(a.newFolder + a.parentPath) < QString(b.newFolder + b.parentPath);
-    });
+    // By the folder's own name and then where it lies; the subject shown after the name is no
+    // part of the order (a name that is the start of another would otherwise move behind it).
+    const auto order = [this](const Row &row) -> QString {
+        return m_input.newFolders.at(row.folderIndex).ExFolder.section(u'/', -1) + row.parentPath;
+    };
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&order](const Row &a, const Row &b) { return order(a) < order(b); });
     bool reported = false;
     for (Row &row : m_rows) {
         const auto found = m_file.find(row.key);

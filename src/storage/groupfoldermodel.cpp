@@ -4,9 +4,9 @@
 #include "storage/storagefolder.h"
 #include "storage/subjectpath.h"
 
+#include "compose/inputrules.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
-#include "records/titletext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +19,9 @@ using namespace Qt::StringLiterals;
 namespace Storage {
 
 namespace {
+
+// A description is kept like a subject: at most this many bytes of UTF-8.
+constexpr int descriptionBytes = 255;
 
 using L10n::text;
 
@@ -175,19 +178,16 @@ QString GroupFolderModel::dayCountText() const
     return daysCaption() + QString::number(dayCount());
 }
 
-QString GroupFolderModel::acceptedDescription(const QString &typed)
+void GroupFolderModel::setDescription(const QString &typed, int caret)
 {
-    QString accepted = typed;
-    accepted.removeIf([](QChar character) { return Records::isIllegalTitleCharacter(character); });
-    return accepted;
-}
-
-void GroupFolderModel::setDescription(const QString &typed)
-{
-    const QString accepted = acceptedDescription(typed);
-    if (accepted == m_description)
+    const Compose::CorrectedInput corrected =
+        Compose::correctInput(typed, caret < 0 ? int(typed.size()) : caret, descriptionBytes);
+    if (corrected.refused)
+        m_dialogs.status(Compose::illegalCharacterStatus());
+    m_descriptionCaret = corrected.caret;
+    if (corrected.text == m_description)
         return;
-    m_description = accepted;
+    m_description = corrected.text;
     inputChanged();
 }
 

@@ -73,10 +73,11 @@ public:
     QString dayCountText() const;
 
     const QString &description() const { return m_description; }
-    // Takes typed text without the characters no folder name may hold.
-    void setDescription(const QString &typed);
-    // The typed text as the description field keeps it.
-    static QString acceptedDescription(const QString &typed);
+    // Takes typed text as a subject is taken: the characters no folder name may hold are
+    // removed with the main window's hint, and the text is cut after 255 bytes. caret is where
+    // the typing left the cursor; descriptionCaret() is where the field puts it back.
+    void setDescription(const QString &typed, int caret = -1);
+    int descriptionCaret() const { return m_descriptionCaret; }
     const QString &subject() const { return m_subject; }
     void setSubject(const QString &subject);
 
@@ -126,6 +127,7 @@ private:
     QDate m_first;
     QDate m_last;
     QString m_description;
+    int m_descriptionCaret = 0;
     QString m_subject;
     QList<GroupFolderNode> m_structure;
     QStringList m_toCreate;

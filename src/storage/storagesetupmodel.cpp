@@ -150,12 +150,32 @@ void StorageSetupModel::browse()
 
 bool StorageSetupModel::isFolderUsable(const QString &folder) const
 {
+    return !folder.isEmpty() && folderProblem(folder).isEmpty();
+}
+
+QString StorageSetupModel::folderProblem(const QString &folder) const
+{
+    if (folder.isEmpty())
+        return {};
     // A network path is no drive of this machine; an optical disc takes no pictures.
-    if (!folderExists(folder) || !QDir::isAbsolutePath(folder) || folder.startsWith(u"//"_s))
-        return false;
-    if (!QFileInfo(folder).isWritable() || m_drives.type(folder) == Platform::DriveType::CdRom)
-        return false;
-    return std::llround(double(m_drives.freeBytes(folder)) / 1048576.0) >= minimumFreeMegabytes;
+    if (!folderExists(folder))
+        return text(1330, "Not a folder");
+    if (!QDir::isAbsolutePath(folder) || folder.startsWith(u"//"_s))
+        return text(1331, "Not a folder of this computer");
+    if (m_drives.type(folder) == Platform::DriveType::CdRom)
+        return text(1332, "The folder is on an optical disc");
+    if (!QFileInfo(folder).isWritable())
+        return text(1333, "The folder is read-only");
+    const qint64 free = m_drives.freeBytes(folder);
+    if (std::llround(double(free) / 1048576.0) < minimumFreeMegabytes)
+        return text(1334, "Too little free space: ") + QString::number(free / 1048576) + text(1335, " MB free, at least ")
+               + QString::number(minimumFreeMegabytes) + text(1336, " MB needed");
+    return {};
+}
+
+QString StorageSetupModel::selectedFolderProblem() const
+{
+    return m_step == 1 ? folderProblem(m_folder) : QString();
 }
 
 QString StorageSetupModel::schemeName(int levels)

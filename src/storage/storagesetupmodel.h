@@ -50,6 +50,10 @@ public:
     void browse();
     // A folder that exists, on a local, writable, non-optical file system with 5 MB free.
     bool isFolderUsable(const QString &folder) const;
+    // Why a folder is not usable, shown beside it while Next stays disabled; empty when usable
+    // or when no folder is chosen yet.
+    QString folderProblem(const QString &folder) const;
+    QString selectedFolderProblem() const;
 
     // Step 2: the scheme, by its number of levels (1 to 3; 0 for none).
     static QString schemeName(int levels);

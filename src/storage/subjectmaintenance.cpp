@@ -244,7 +244,7 @@ bool SubjectMaintenance::recreateEnabled() const
 
 QString SubjectMaintenance::recreateCaption()
 {
-    return text(821, "Recr&eate subjects from main folder");
+    return text(821, "Recreate subjects from &main folder");
 }
 
 void SubjectMaintenance::recreateFromMainFolder()

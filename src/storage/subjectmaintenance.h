@@ -74,7 +74,7 @@ public:
     // A suggestion goes into the field unless it is listed already.
     void takeSuggestion(const QString &suggestion);
 
-    // "Recr&eate subjects from main folder": offers each subject that the folders below the
+    // "Recreate subjects from &main folder": offers each subject that the folders below the
     // storage main folder hold and the list lacks, one question at a time.
     void setMainFolder(const QString &mainFolder) { m_mainFolder = mainFolder; }
     bool recreateEnabled() const;

@@ -143,13 +143,11 @@ GroupFolderDialog::GroupFolderDialog(GroupFolderModel &model, GroupFolderDialogH
         update();
     });
     connect(m_description, &QLineEdit::textEdited, this, [this](const QString &typed) {
-        const QString accepted = GroupFolderModel::acceptedDescription(typed);
-        if (accepted != typed) {
-            const int position = m_description->cursorPosition() - int(typed.size() - accepted.size());
-            m_description->setText(accepted);
-            m_description->setCursorPosition(position);
+        m_model.setDescription(typed, m_description->cursorPosition());
+        if (m_model.description() != typed) {
+            m_description->setText(m_model.description());
+            m_description->setCursorPosition(m_model.descriptionCaret());
         }
-        m_model.setDescription(accepted);
         update();
     });
     connect(m_subject, &QComboBox::currentTextChanged, this, [this](const QString &subject) {

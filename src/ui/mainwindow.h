@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/helpdocuments.h"
 #include "session/stageguide.h"
 
 #include <QMainWindow>
@@ -65,6 +66,8 @@ public:
     App::WindowRegion regionAt(const QPoint &globalPosition) const;
     // Opens the quick start at section; activate false keeps the input focus where it is.
     void showQuickStart(const QString &section, bool activate = true);
+    // The help window with document at section; the same window as the quick start's.
+    void showHelp(App::HelpDocument document, const QString &section, bool activate);
     // The modal setup of storage management.
     void runStorageSetup();
     // The dictionary builds and the options dialog.

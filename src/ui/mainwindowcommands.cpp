@@ -61,6 +61,8 @@ void MainWindow::createMainMenus()
     connect(&commands, &App::MainCommands::shellCommandRequested, this, &MainWindow::runCommand);
     connect(&commands, &App::MainCommands::helpRequested, this,
             [this](const QString &section) { showQuickStart(section); });
+    connect(&commands, &App::MainCommands::helpDocumentRequested, this,
+            [this](App::HelpDocument document) { showHelp(document, QString(), true); });
     commands.setRegionUnderPointer([this] { return regionAt(QCursor::pos()); });
 
     // The question on first entering the edit line speaks of the help beside the window: the
@@ -68,6 +70,7 @@ void MainWindow::createMainMenus()
     connect(&m_application.freeTextEditor(), &Session::FreeTextEditor::editorHelpRequested, this, [this] {
         if (!m_quickStart || !m_quickStart->isVisible())
             showQuickStart(App::QuickStart::editingSection(), false);
+        m_application.freeTextEditor().setGuideSide(m_quickStart->side());
     });
 }
 
@@ -197,9 +200,16 @@ WindowRegion MainWindow::regionAt(const QPoint &globalPosition) const
 
 void MainWindow::showQuickStart(const QString &section, bool activate)
 {
-    if (!m_quickStart)
+    showHelp(App::HelpDocument::QuickStart, section, activate);
+}
+
+void MainWindow::showHelp(App::HelpDocument document, const QString &section, bool activate)
+{
+    if (!m_quickStart) {
         m_quickStart = new QuickStartWindow(this);
-    m_quickStart->showSection(section, activate);
+        m_quickStart->keepClear(m_table, m_previewPane);
+    }
+    m_quickStart->showDocument(document, section, activate);
 }
 
 } // namespace Ui

@@ -1,5 +1,7 @@
 #include "ui/mainwindow.h"
 
+#include "ui/previewpane.h"
+#include "ui/quickstartwindow.h"
 #include "ui/stagecolumn.h"
 
 #include "app/application.h"
@@ -43,6 +45,12 @@ void MainWindow::takeOver(MainWindow &old)
     }
     activateWindow();
     focus->setFocus(Qt::OtherFocusReason);
+    // The help window open beside the old window follows, in the new language.
+    if (old.m_quickStart && old.m_quickStart->isVisible()) {
+        m_quickStart = new QuickStartWindow(this);
+        m_quickStart->keepClear(m_table, m_previewPane);
+        m_quickStart->takeOver(*old.m_quickStart);
+    }
 }
 
 } // namespace Ui

@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -46,10 +47,32 @@ void PictureCaption::setPicture(const Session::PreviewPicture &picture)
     m_name->setText(picture.fileName);
     m_name->setToolTip(picture.fileName);
     m_link = picture.mapLink.toString(QUrl::FullyEncoded);
-    // The link takes the palette's link colour, readable in light and dark themes alike.
-    m_map->setText(m_link.isEmpty() ? QString()
-                                    : u"<a href=\"%1\">%2</a>"_s.arg(m_link, picture.position.toHtmlEscaped()));
+    m_position = picture.position;
+    showMapLink();
     m_map->setVisible(!m_link.isEmpty());
+}
+
+void PictureCaption::showMapLink()
+{
+    // The link takes the palette's link colour, readable in light and dark themes alike; the
+    // colour is named in the text because a label keeps the colour its text was given with.
+    const QString colour = palette().color(QPalette::Link).name();
+    m_map->setText(m_link.isEmpty() ? QString()
+                                    : u"<a href=\"%1\" style=\"color:%3\">%2</a>"_s.arg(
+                                          m_link, m_position.toHtmlEscaped(), colour));
+}
+
+void PictureCaption::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A theme chosen while the program runs.
+    if (event->type() == QEvent::PaletteChange)
+        showMapLink();
+}
+
+QString PictureCaption::mapText() const
+{
+    return m_map->text();
 }
 
 QString PictureCaption::dateText() const

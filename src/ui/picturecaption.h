@@ -24,12 +24,20 @@ public:
     QString nameText() const;
     // The link's target; empty while no link is shown.
     QString mapLink() const;
+    // The link as the label shows it, in the link colour of the palette in force.
+    QString mapText() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void showMapLink();
+
     QLabel *m_date = nullptr;
     QLabel *m_name = nullptr;
     QLabel *m_map = nullptr;
     QString m_link;
+    QString m_position;
 };
 
 } // namespace Ui

@@ -88,18 +88,17 @@ int runProgram(int argc, char **argv)
     // The window was built before the settings named the interface language.
     if (program.language() != L10n::LanguageCode::English)
         host.rebuild();
-    // While storage management was never set up, its setup is offered before the window shows.
-    // The boxes before the main window already wear the chosen theme.
-    MainWindow &window = host.window();
-    window.applyStoredTheme();
-    if (program.storage().startupPrompt())
-        window.runStorageSetup();
-    if (dialogs.isEnding()) {
-        program.close();
-        return 0;
-    }
-    window.showForSession();
-    QTimer::singleShot(100, &program, &App::Application::startTick);
+    // The boxes wear the chosen theme from the start.
+    host.window().applyStoredTheme();
+    host.window().showForSession();
+    // While storage management was never set up, its setup is offered over the shown window,
+    // before the start tick resumes the session.
+    QTimer::singleShot(100, &program, [&program, &host, &dialogs] {
+        if (program.storage().startupPrompt())
+            host.window().runStorageSetup();
+        if (!dialogs.isEnding())
+            program.startTick();
+    });
     return QApplication::exec();
 }
 

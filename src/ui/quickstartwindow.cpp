@@ -1,12 +1,16 @@
 #include "ui/quickstartwindow.h"
 
+#include "app/guideplacement.h"
 #include "app/quickstart.h"
 #include "l10n/text.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,15 +35,31 @@ QuickStartWindow::QuickStartWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
+void QuickStartWindow::keepClear(QWidget *table, QWidget *picture)
+{
+    m_table = table;
+    m_picture = picture;
+}
+
 void QuickStartWindow::showSection(const QString &section, bool activate)
 {
-    m_browser->setSource(QUrl(App::QuickStart::url(section)));
-    if (!m_placed) {
+    showDocument(App::HelpDocument::QuickStart, section, activate);
+}
+
+void QuickStartWindow::showDocument(App::HelpDocument document, const QString &section, bool activate)
+{
+    setWindowTitle(App::HelpDocuments::caption(document));
+    m_browser->setSource(QUrl(App::HelpDocuments::url(document, section)));
+    const bool first = !m_placed;
+    if (first) {
         m_placed = true;
         place();
     }
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
+    // Once shown the frame is known: the whole window, its Close button too, is on the screen.
+    if (first)
+        keepInsideScreen();
     if (activate) {
         raise();
         activateWindow();
@@ -47,30 +67,66 @@ void QuickStartWindow::showSection(const QString &section, bool activate)
     }
 }
 
+void QuickStartWindow::takeOver(const QuickStartWindow &old)
+{
+    const QUrl source = old.m_browser->source();
+    m_placed = true;
+    setGeometry(old.geometry());
+    showDocument(App::HelpDocuments::documentOf(source.path()), source.fragment(), false);
+}
+
+QRect QuickStartWindow::globalRect(const QWidget *widget) const
+{
+    if (!widget || !widget->isVisible())
+        return {};
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+Session::GuideSide QuickStartWindow::side() const
+{
+    const QWidget *mainWindow = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!mainWindow)
+        return Session::GuideSide::Right;
+    return App::GuidePlacement::sideOf(frameGeometry(), mainWindow->frameGeometry(), globalRect(m_table));
+}
+
 void QuickStartWindow::place()
 {
-    // The first time beside the main window where the screen has room, else over its picture
-    // list, so the panels where the user works stay in view; from then on where and as large
-    // as the user left it.
+    // The first time beside the main window where the screen has room, else over its picture,
+    // so the table and the panels where the user works stay in view; from then on where and as
+    // large as the user left it.
     QWidget *mainWindow = parentWidget() ? parentWidget()->window() : nullptr;
     const QScreen *screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    QSize size(qMin(640, available.width() / 2), qMin(720, available.height() * 9 / 10));
-    int x = available.right() - size.width() - 8;
-    if (mainWindow) {
-        const QRect frame = mainWindow->frameGeometry();
-        const int roomRight = available.right() - frame.right();
-        if (roomRight >= 360) {
-            size.setWidth(qMin(size.width(), roomRight - 8));
-            x = frame.right() + 4;
-        } else {
-            x = qMax(available.left(), frame.left()) + 8;
-        }
-    }
-    resize(size);
-    move(x, available.top() + (available.height() - size.height()) / 2);
+    // A picture shown just now has its place only once the pending layouts are done.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect window = mainWindow ? mainWindow->frameGeometry() : QRect(available.topLeft(), QSize(0, 0));
+    const App::GuidePlacement::Place place =
+        App::GuidePlacement::place(available, window, globalRect(m_table), globalRect(m_picture));
+    // The frame is not known before the window is shown: the usual title bar is allowed for.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    move(place.frame.topLeft());
+    resize(place.frame.width(), qMax(1, place.frame.height() - titleBar));
+}
+
+void QuickStartWindow::keepInsideScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (available.contains(frame))
+        return;
+    const QSize margins = frame.size() - size();
+    const QSize inner(qMin(width(), available.width() - margins.width()),
+                      qMin(height(), available.height() - margins.height()));
+    resize(inner);
+    const QSize outer = inner + margins;
+    move(qBound(available.left(), frame.left(), available.right() - outer.width() + 1),
+         qBound(available.top(), frame.top(), available.bottom() - outer.height() + 1));
 }
 
 } // namespace Ui

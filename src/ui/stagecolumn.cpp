@@ -1,5 +1,6 @@
 #include "ui/stagecolumn.h"
 
+#include "app/examplefit.h"
 #include "app/titleexample.h"
 
 #include <QAbstractButton>
@@ -122,17 +123,21 @@ void StageColumn::showExample()
         m_exampleText->clear();
         return;
     }
-    // The picture's current title takes at most two fifths of the line, the new title the rest.
+    // The new title is shown whole; the current title gives way first.
     const QFontMetrics metrics = m_exampleText->fontMetrics();
     QFont bold = m_exampleText->font();
     bold.setBold(true);
-    const QString arrow = u" \u2192 "_s;
-    const int room = qMax(60, m_exampleText->width() - metrics.horizontalAdvance(arrow));
-    const QString source = metrics.elidedText(m_example.currentTitle(), Qt::ElideMiddle, room * 2 / 5);
-    const QString title = QFontMetrics(bold).elidedText(m_example.title(), Qt::ElideMiddle,
-                                                        room - metrics.horizontalAdvance(source));
-    m_exampleText->setText(source.toHtmlEscaped() + arrow + u"<b>"_s + title.toHtmlEscaped() + u"</b>"_s);
-    m_exampleText->setToolTip(m_example.currentTitle() + arrow + m_example.title());
+    const QFontMetrics boldMetrics(bold);
+    const App::ExampleFit::Lines lines = App::ExampleFit::fit(
+        m_example.currentTitle(), m_example.title(), qMax(60, m_exampleText->width() - 2),
+        [&metrics](const QString &text) { return metrics.horizontalAdvance(text); },
+        [&boldMetrics](const QString &text) { return boldMetrics.horizontalAdvance(text); });
+    QStringList title;
+    for (const QString &line : lines.title)
+        title.append(line.toHtmlEscaped());
+    m_exampleText->setText(lines.current.toHtmlEscaped() + (lines.below ? u"<br>"_s : QString()) + u"<b>"_s
+                           + title.join(u"<br>"_s) + u"</b>"_s);
+    m_exampleText->setToolTip(m_example.currentTitle() + App::ExampleFit::arrow() + m_example.title());
 }
 
 void StageColumn::resizeEvent(QResizeEvent *event)

@@ -127,6 +127,13 @@ QWidget *StorageSetupDialog::createFolderPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(header);
     layout->addWidget(m_folder);
+    m_folderProblem = new QLabel;
+    m_folderProblem->setObjectName(u"folderProblem"_s);
+    m_folderProblem->setWordWrap(true);
+    QPalette warning = m_folderProblem->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    m_folderProblem->setPalette(warning);
+    layout->addWidget(m_folderProblem);
     auto *row = new QHBoxLayout;
     row->addWidget(select);
     row->addStretch(1);
@@ -228,6 +235,8 @@ void StorageSetupDialog::refresh()
     m_caption->setText(m_model.stepCaption());
     m_pages->setCurrentIndex(m_model.step() - 1);
     m_folder->setText(fontMetrics().elidedText(m_model.selectedFolderCaption(), Qt::ElideMiddle, 800));
+    m_folderProblem->setText(m_model.selectedFolderProblem());
+    m_folderProblem->setVisible(!m_folderProblem->text().isEmpty());
 
     for (int levels = 1; levels <= 3; ++levels) {
         SchemeColumn &column = m_schemes.at(levels - 1);

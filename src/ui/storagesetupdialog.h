@@ -55,6 +55,7 @@ private:
     QLabel *m_caption = nullptr;
     QStackedWidget *m_pages = nullptr;
     QLabel *m_folder = nullptr;
+    QLabel *m_folderProblem = nullptr;
     std::array<SchemeColumn, 3> m_schemes;
     QWidget *m_details = nullptr;
     QWidget *m_undo = nullptr;

@@ -8,16 +8,21 @@
 #include "l10n/text.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
+#include "session/picturesession.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/programfolders.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using App::DictionaryBuilding;
@@ -32,6 +37,7 @@ private Q_SLOTS:
     void cleanup();
     void folderDialogPresetsAndRefusals();
     void folderBuildRemembersTheFolderAndTellsFull();
+    void unreadableFoldersAreCounted();
     void textBuildKeepsAddForTheFolder();
     void optionsAreStoredOnlyOnOk();
     void languageSwitchesAtOnceOnOk();
@@ -133,6 +139,35 @@ void DictionaryBuildingTest::folderBuildRemembersTheFolderAndTellsFull()
     QCOMPARE(m_dialogs.asked.at(0).header, u"Dictionary full!"_s);
 }
 
+// Folders the build cannot list are skipped and counted in its closing message: a name that is
+// not UTF-8 (readable by no one under the name the program knows it by) and, where the test is
+// not run with every permission, a folder without read permission.
+void DictionaryBuildingTest::unreadableFoldersAreCounted()
+{
+    const QByteArray titled = QFile::encodeName(m_root->filePath(u"titled"_s));
+    QCOMPARE(::mkdir(QByteArray(titled + "/caf\xE9").constData(), 0755), 0);
+    int expected = 1;
+    if (::geteuid() != 0) {
+        QVERIFY(QDir().mkpath(m_root->filePath(u"titled/closed"_s)));
+        QVERIFY(QFile::setPermissions(m_root->filePath(u"titled/closed"_s), QFileDevice::Permissions()));
+        expected = 2;
+    }
+    DictionaryBuilding building(*m_application);
+    auto model = building.folderModel();
+    m_dialogs.folders.enqueue(m_root->filePath(u"titled"_s));
+    model->browse();
+    model->setIncludeSubfolders(true);
+    const Session::FolderBuildResult result = building.buildFromFolder(*model);
+    QFile::setPermissions(m_root->filePath(u"titled/closed"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                    | QFileDevice::ExeOwner);
+    QCOMPARE(result.foldersUnreadable, expected);
+    QCOMPARE(int(m_application->dictionaries().table(Dictionary::DicIndex::Static).entries().size()), 2);
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.first().text,
+             expected == 1 ? u"1 folder could not be read"_s : u"2 folders could not be read"_s);
+    QCOMPARE(DictionaryBuilding::unreadableText(2), u"2 folders could not be read"_s);
+}
+
 void DictionaryBuildingTest::textBuildKeepsAddForTheFolder()
 {
     DictionaryBuilding building(*m_application);
@@ -195,11 +230,15 @@ void DictionaryBuildingTest::languageSwitchesAtOnceOnOk()
     model.reset();
     QCOMPARE(m_application->language(), L10n::LanguageCode::English);
 
+    // A picture marked for deletion says so in the language in force.
+    m_application->pictures().rowForChange(0).markedForDeletion = true;
+    m_application->pictures().rowForChange(0).freeText = Session::PictureSession::deletionMarkText();
     model = building.optionsModel(App::OptionsModel::Page::Program);
     model->setLanguageItem(1);
     building.acceptOptions(*model);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(L10n::text(243, "Prefix"), u"Voorvoegsel"_s);
+    QCOMPARE(m_application->pictures().row(0).freeText, u"[Gemarkeerd om te verwijderen]"_s);
     QCOMPARE(Settings::ProgramSettingsRec::fromBytes(readFile(workFile(u"PSMSet.dat"_s))).PSLanguage,
              L10n::LanguageCode::Dutch);
     // The same language again, or an item that is no language, changes nothing or goes to English.
@@ -211,6 +250,7 @@ void DictionaryBuildingTest::languageSwitchesAtOnceOnOk()
     building.acceptOptions(*model);
     QCOMPARE(changed.size(), 2);
     QCOMPARE(m_application->language(), L10n::LanguageCode::English);
+    QCOMPARE(m_application->pictures().row(0).freeText, u"[Marked for deletion]"_s);
 }
 
 QTEST_GUILESS_MAIN(DictionaryBuildingTest)

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "dictionary/dictionarystore.h"
 #include "dictionary/pictitlerec.h"
+#include "l10n/language.h"
 #include "session/picturesession.h"
 #include "settings/overallsettingsrec.h"
 #include "settings/programsettings.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void cleanup();
 
     void quitAndResumeLater();
+    void captionsInDutch();
     void doneCarriesTheActiveDictionaryAndRemovesTheWorkFiles();
     void emptiedFolderMayGoToo_data();
     void emptiedFolderMayGoToo();
@@ -82,6 +84,15 @@ bool FolderFinishTest::workFilesPresent(bool present) const
             return false;
     }
     return true;
+}
+
+void FolderFinishTest::captionsInDutch()
+{
+    L10n::LanguageSwitch dutch;
+    dutch.apply(L10n::LanguageCode::Dutch, L10n::LanguageCode::Dutch);
+    m_dialogs.answers.enqueue({1, true, 2});
+    m_application->quitSession();
+    QCOMPARE(m_dialogs.asked.constLast().caption, u"Mirelto - Klaar ?"_s);
 }
 
 // "No" keeps the session for later; the chosen dictionary action is remembered all the same,

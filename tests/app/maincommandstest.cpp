@@ -76,6 +76,8 @@ private Q_SLOTS:
     void helpKeyOpensTheSectionUnderThePointer();
     void newFolderStartsFromSavedSettings();
     void subjectsMenuFollowsStorage();
+    void helpMenuOpensEachDocument_data();
+    void helpMenuOpensEachDocument();
 
 private:
     App::Application &start(const QString &folder);
@@ -510,6 +512,64 @@ void MainCommandsTest::newFolderStartsFromSavedSettings()
     QCOMPARE(fresh.elementSeparator, 2);
     QCOMPARE(fresh.elementOrder, order);
     QCOMPARE(m_application->sessionSettings().workFolderRec().counterStart, counter);
+}
+
+void MainCommandsTest::helpMenuOpensEachDocument_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("English") << int(L10n::LanguageCode::English) << u".html"_s;
+    QTest::newRow("Dutch") << int(L10n::LanguageCode::Dutch) << u"_nl.html"_s;
+}
+
+// The Help menu offers the guide, the quick start, what's new, the contents, the credits and
+// the about box, each document shipped in the interface language; the links between them work.
+void MainCommandsTest::helpMenuOpensEachDocument()
+{
+    QFETCH(int, language);
+    QFETCH(QString, suffix);
+    L10n::LanguageSwitch active;
+    active.apply(language, language);
+    QList<MainCommand> items;
+    for (const App::MenuEntry &entry : MainCommands::entries(App::MainMenu::Help))
+        items.append(entry.command);
+    QCOMPARE(items, (QList<MainCommand>{MainCommand::Guide, MainCommand::QuickStart, MainCommand::WhatsNew,
+                                        MainCommand::HelpContents, MainCommand::Credits, MainCommand::About}));
+    if (language == L10n::LanguageCode::English) {
+        QCOMPARE(state(MainCommand::WhatsNew).caption, u"&What's new?"_s);
+        QCOMPARE(state(MainCommand::HelpContents).caption, u"Help &contents"_s);
+        QCOMPARE(state(MainCommand::Credits).caption, u"C&redits"_s);
+    }
+    QSignalSpy opened(m_commands.get(), &MainCommands::helpDocumentRequested);
+    const QList<QPair<MainCommand, App::HelpDocument>> documents = {
+        {MainCommand::Guide, App::HelpDocument::Guide},
+        {MainCommand::WhatsNew, App::HelpDocument::WhatsNew},
+        {MainCommand::HelpContents, App::HelpDocument::Contents},
+        {MainCommand::Credits, App::HelpDocument::Credits}};
+    static const QRegularExpression link(u"href=\"([a-z_]+\\.html)(#([a-z0-9]+))?\""_s);
+    for (const auto &[command, document] : documents) {
+        QVERIFY(state(command).enabled);
+        m_commands->run(command);
+        QCOMPARE(opened.takeFirst().first().value<App::HelpDocument>(), document);
+        QVERIFY(App::HelpDocuments::fileName(document).endsWith(suffix));
+        const QString text = App::HelpDocuments::text(document);
+        QVERIFY(text.contains(u"<h1>"_s));
+        QVERIFY(!App::HelpDocuments::caption(document).isEmpty());
+        // Every link leads to a shipped document of the same language, at an anchor it has.
+        for (const QRegularExpressionMatch &match : link.globalMatch(text)) {
+            QFile target(u":/help/"_s + match.captured(1));
+            QVERIFY2(target.open(QIODevice::ReadOnly), qPrintable(match.captured(1)));
+            QVERIFY(match.captured(1).endsWith(suffix));
+            if (match.hasCaptured(3))
+                QVERIFY2(target.readAll().contains(QByteArray("name=\"" + match.captured(3).toUtf8() + '"')),
+                         qPrintable(match.captured(0)));
+        }
+    }
+    m_commands->run(MainCommand::About);
+    const QString about = m_dialogs.informed.constLast().text;
+    QVERIFY(about.contains(QString::fromLatin1(qVersion())));
+    QVERIFY(about.contains(QDir::toNativeSeparators(m_root->filePath(u"work/"_s))));
+    QVERIFY(about.contains(u"GNU General Public License"_s) || about.contains(u"GNU"_s));
 }
 
 QTEST_GUILESS_MAIN(MainCommandsTest)

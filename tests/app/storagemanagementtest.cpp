@@ -104,6 +104,8 @@ void StorageManagementTest::startupPrompt()
     m_dialogs.answers.enqueue(Platform::Answer{0, false});
     QVERIFY(m_storage->startupPrompt());
     QCOMPARE(m_dialogs.asked.first().buttons.first(), u"&Run Setup now"_s);
+    // Clearable from the keyboard.
+    QCOMPARE(m_dialogs.asked.first().checkBoxCaption, u"&Show this message next time"_s);
     // Cleared: never again.
     QVERIFY(!m_storage->startupPrompt());
     QCOMPARE(m_dialogs.asked.size(), 1);

@@ -92,6 +92,7 @@ private Q_SLOTS:
     void everyTextHasItsOwnPosition();
     void everyTextHasATranslation_data();
     void everyTextHasATranslation();
+    void cancelIsOneWordInDutch();
 
 private:
     QList<UsedText> m_texts;
@@ -155,6 +156,29 @@ void TranslationsTest::everyTextHasATranslation()
     QVERIFY2(problems.isEmpty(), qPrintable(u"%1 problem(s); scripts/update-translations lists untranslated texts:\n"_s
                                                 .arg(problems.size())
                                             + problems.join(u'\n')));
+}
+
+// Every "Cancel", on a button or in a sentence, is the same Dutch word.
+void TranslationsTest::cancelIsOneWordInDutch()
+{
+    QTranslator translation;
+    QVERIFY(translation.load(L10n::Catalog::translationFile(u"nl"_s)));
+    static const QRegularExpression cancel(u"\\bCancel\\b"_s);
+    QStringList problems;
+    int cancels = 0;
+    for (const UsedText &used : std::as_const(m_texts)) {
+        const QByteArray id = "text-" + QByteArray::number(used.position);
+        const QString translated = QString(translation.translate("", id.constData())).remove(u'&');
+        if (translated.contains(u"Annuleren"_s, Qt::CaseInsensitive))
+            problems.append(translated);
+        if (QString(used.english).remove(u'&').contains(cancel)) {
+            ++cancels;
+            if (!translated.contains(u"Annuleer"_s, Qt::CaseInsensitive))
+                problems.append(used.english + u" / "_s + translated);
+        }
+    }
+    QVERIFY(cancels >= 2);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TranslationsTest)

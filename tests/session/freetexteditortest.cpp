@@ -759,7 +759,11 @@ void FreeTextEditorTest::editorHelpIsAskedOnce()
     m_folder.reset();
     m_folder = std::make_unique<Folder>(m_dir->path(), m_dialogs);
     m_dialogs.answers.enqueue({1, false});
+    // The question names the side the guide opened on.
+    connect(&m_folder->editor, &FreeTextEditor::editorHelpRequested, this,
+            [this] { m_folder->editor.setGuideSide(Session::GuideSide::Left); });
     m_folder->editor.editLineFocused(false);
+    QVERIFY(m_dialogs.asked.last().lines.first().endsWith(u"explained in the window on the left"_s));
     QVERIFY(!m_folder->settings.rec().PSShowEditorHelp);
     QVERIFY(QFile::exists(m_dir->filePath(u"PSMSet.dat"_s)));
     m_folder->editor.editLineFocused(false);

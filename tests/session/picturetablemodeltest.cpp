@@ -2,6 +2,7 @@
 
 #include "session/picturesession.h"
 #include "session/subjectsource.h"
+#include "l10n/language.h"
 
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -21,7 +22,18 @@ class PictureTableModelTest : public QObject
 private Q_SLOTS:
     void servesTheTable();
     void marksVoiceRecordings();
+    void longHeaderGoesOnTwoLines();
 };
+
+// The Dutch free-text title is longer than the English one: shown on two lines, whole.
+void PictureTableModelTest::longHeaderGoesOnTwoLines()
+{
+    QCOMPARE(PictureSession::shownHeaderTitle(4, 3), u"Free text element of new title"_s);
+    L10n::LanguageSwitch dutch;
+    dutch.apply(L10n::LanguageCode::Dutch, L10n::LanguageCode::Dutch);
+    QCOMPARE(PictureSession::shownHeaderTitle(4, 3), u"'Vrije tekst' element\nvan nieuwe titel"_s);
+    QCOMPARE(PictureSession::headerTitle(4, 3), u"'Vrije tekst' element van nieuwe titel"_s);
+}
 
 void PictureTableModelTest::servesTheTable()
 {

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void importForAll();
     void finishAsksForMissingDescriptions();
     void browsing();
+    void rowsOrderedByNameThenParent();
 
 private:
     std::unique_ptr<FolderDescriptions> open();
@@ -167,6 +168,18 @@ void FolderDescriptionsTest::browsing()
     QCOMPARE(dialog->pictureMessage(), u"File does not exist"_s);
     dialog->showLine(0);
     QCOMPARE(dialog->picturePath(), m_dir->filePath(u"a.jpg"_s));
+}
+
+void FolderDescriptionsTest::rowsOrderedByNameThenParent()
+{
+    // The same date in two subject folders: the subject shown after the name does not decide.
+    const QString main = m_dir->filePath(u"main"_s);
+    m_input.newFolders = {{main + u"/2007/B/2007-08-31"_s, main.toLower() + u"/2007/b/2007-08-31"_s, {}, {}, u"B"_s},
+                          {main + u"/2007/A/2007-08-31"_s, main.toLower() + u"/2007/a/2007-08-31"_s, {}, {}, {}}};
+    m_input.pictures = {};
+    auto dialog = open();
+    QCOMPARE(dialog->rows().at(0).folderIndex, 1);
+    QCOMPARE(dialog->rows().at(1).folderIndex, 0);
 }
 
 QTEST_GUILESS_MAIN(FolderDescriptionsTest)

@@ -144,8 +144,16 @@ void GroupFolderModelTest::showDates()
     QCOMPARE(model.firstDate(), QDate(2007, 8, 30));
     QCOMPARE(model.lastDate(), QDate(2007, 9, 2));
     QVERIFY(!model.showEnabled());
-    model.setDescription(u"a/b"_s);
+    model.setDescription(u"a/b"_s, 2);
     QCOMPARE(model.description(), u"ab"_s);
+    QCOMPARE(model.descriptionCaret(), 1);
+    // Refused with the main window's hint, as a subject is; cut as a subject is.
+    QCOMPARE(dialogs.statuses.size(), 1);
+    QVERIFY(dialogs.statuses.first().text.startsWith(u"A file- or folder name cannot contain"_s));
+    model.setDescription(QString(300, u'x'));
+    QCOMPARE(model.description().size(), 255);
+    QCOMPARE(dialogs.statuses.size(), 1);
+    model.setDescription(u"ab"_s);
     QVERIFY(model.showEnabled());
     QVERIFY(!model.createEnabled());
 

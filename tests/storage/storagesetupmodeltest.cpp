@@ -2,8 +2,11 @@
 
 #include "support/fakedialogs.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace Storage;
@@ -83,13 +86,23 @@ void StorageSetupModelTest::folderStep()
     QCOMPARE(model.selectedFolder(), m_dir->path());
     QVERIFY(model.canGoNext());
 
+    QVERIFY(model.selectedFolderProblem().isEmpty());
+    // Next stays disabled with the reason beside the folder.
     m_drives.free = 4 * 1048576 + 524287;
     QVERIFY(!model.canGoNext());
+    QCOMPARE(model.selectedFolderProblem(), u"Too little free space: 4 MB free, at least 5 MB needed"_s);
     m_drives.free = 4 * 1048576 + 524288;
     QVERIFY(model.canGoNext());
     m_drives.applicationDrive = Platform::DriveType::CdRom;
     QVERIFY(!model.canGoNext());
+    QCOMPARE(model.selectedFolderProblem(), u"The folder is on an optical disc"_s);
     m_drives.applicationDrive = Platform::DriveType::Fixed;
+    QCOMPARE(model.folderProblem(m_dir->filePath(u"missing"_s)), u"Not a folder"_s);
+    if (::geteuid() != 0) {
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+        QCOMPARE(model.selectedFolderProblem(), u"The folder is read-only"_s);
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
     model.next();
     QCOMPARE(model.step(), 2);

@@ -1,10 +1,12 @@
 #include "ui/mainwindowhost.h"
 #include "ui/mainwindow.h"
+#include "ui/quickstartwindow.h"
 
 #include "app/application.h"
 #include "app/dictionarybuilding.h"
 #include "app/optionsmodel.h"
 #include "l10n/language.h"
+#include "l10n/text.h"
 #include "settings/programsettings.h"
 #include "support/fakedialogs.h"
 #include "support/programfolders.h"
@@ -17,6 +19,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBox>
 
 using namespace Qt::StringLiterals;
@@ -63,6 +66,8 @@ void MainWindowHostTest::switchingLanguageRebuildsTheWindow()
         options->setLanguageItem(item);
         building.acceptOptions(*options);
     };
+    // The quick start open beside it follows into the new language, at the same topic.
+    host.window().showQuickStart(u"stage1"_s, false);
     QPointer<Ui::MainWindow> old = &host.window();
     choose(2);
     QCOMPARE(&host.window(), old.data());
@@ -77,6 +82,11 @@ void MainWindowHostTest::switchingLanguageRebuildsTheWindow()
     QCOMPARE(host.window().pictureTable()->currentIndex().row(), 2);
     QCOMPARE(host.window().findChild<QToolBox *>()->currentIndex(), 1);
     QTRY_VERIFY(old.isNull());
+    auto *help = host.window().findChild<Ui::QuickStartWindow *>(u"quickStartWindow"_s);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->browser()->source(), QUrl(u"qrc:/help/quickstart_nl.html#stage1"_s));
+    QCOMPARE(help->windowTitle(), L10n::text(1022, "Quick start reference"));
+    QVERIFY(help->windowTitle() != u"Quick start reference"_s);
 
     choose(0);
     QTRY_COMPARE(replaced.size(), 2);

@@ -4,6 +4,7 @@
 #include "storage/subjectcommands.h"
 #include "storage/subjectmaintenance.h"
 #include "storage/subjectstore.h"
+#include "support/accesskeys.h"
 #include "support/openwindow.h"
 #include "support/programfolders.h"
 
@@ -29,6 +30,7 @@ private Q_SLOTS:
         QVERIFY(makeProgramAndPictures(m_root.path(), QStringList{u"a.jpg"_s}));
     }
     void typingAndAdding();
+    void accessKeysWithSubjectAndMainFolder();
 
 private:
     QTemporaryDir m_root;
@@ -61,6 +63,26 @@ void SubjectsDialogTest::typingAndAdding()
     QCOMPARE(list->item(0)->text(), u"Trips"_s);
     QCOMPARE(close->text(), u"D&one"_s);
     QCOMPARE(application.subjects().subjectList(), QStringList{u"Trips"_s});
+    dialog.close();
+    program.window.close();
+}
+
+void SubjectsDialogTest::accessKeysWithSubjectAndMainFolder()
+{
+    OpenWindow program(m_root.path());
+    QVERIFY(program.open(m_root.filePath(u"pics"_s)));
+    App::Application &application = program.application;
+    Storage::SubjectMaintenance model(application.subjects(), application.subjectCommands(), application.dialogs(),
+                                      false);
+    model.setMainFolder(m_root.path());
+    Ui::SubjectsDialog dialog(model);
+    dialog.show();
+    QTest::keyClicks(dialog.findChild<QLineEdit *>(u"subjectEdit"_s), u"Trips"_s);
+    QTest::keyClick(dialog.findChild<QLineEdit *>(u"subjectEdit"_s), Qt::Key_Return);
+    dialog.findChild<QListWidget *>(u"subjectList"_s)->setCurrentRow(0);
+    // Edit and Recreate are both at hand now.
+    QVERIFY(dialog.findChild<QPushButton *>(u"recreateSubjects"_s)->isEnabled());
+    QCOMPARE(accessKeyClashes(&dialog), QStringList());
     dialog.close();
     program.window.close();
 }

@@ -1,5 +1,8 @@
+#include "ui/picturecaption.h"
 #include "ui/themecolours.h"
 #include "ui/themepalette.h"
+
+#include "session/previewpicture.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -19,6 +22,7 @@ private Q_SLOTS:
     void readableOnLightAndDark_data();
     void readableOnLightAndDark();
     void themesAreReadable();
+    void mapLinkFollowsThemeChange();
 };
 
 static QPalette darkPalette()
@@ -82,6 +86,32 @@ void ThemeColoursTest::themesAreReadable()
         someDark = someDark || ThemeColours::isDark(palette);
     }
     QVERIFY(someDark);
+}
+
+// A theme chosen while the program runs recolours the map link under the picture at once.
+void ThemeColoursTest::mapLinkFollowsThemeChange()
+{
+    const QPalette desktop = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    QApplication::setPalette(desktop);
+    PictureCaption caption(Qt::Vertical);
+    Session::PreviewPicture picture;
+    picture.path = QStringLiteral("/pics/a.jpg");
+    picture.position = QStringLiteral("52 22 12.3 N,4 53 40 E");
+    picture.mapLink = QUrl(QStringLiteral("https://maps.example/?q=52.37,4.89"));
+    caption.setPicture(picture);
+    caption.show();
+    QVERIFY(caption.mapText().contains(desktop.color(QPalette::Link).name()));
+    for (int theme = 1; theme < 7; ++theme) {
+        const QPalette palette = themePalette(theme, desktop);
+        if (!ThemeColours::isDark(palette))
+            continue;
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        const QColor link = palette.color(QPalette::Link);
+        QVERIFY2(caption.mapText().contains(link.name()), qPrintable(caption.mapText()));
+        QVERIFY(ThemeColours::contrast(link, palette.color(QPalette::Window)) >= 3);
+    }
+    QApplication::setPalette(desktop);
 }
 
 QTEST_MAIN(ThemeColoursTest)

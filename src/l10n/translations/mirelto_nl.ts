@@ -1480,7 +1480,7 @@
         <translation>Plak of typ willekeurige tekst in het klembordvak hieronder</translation>
     </message>
     <message id="text-821">
-        <source>Recr&amp;eate subjects from main folder</source>
+        <source>Recreate subjects from &amp;main folder</source>
         <translation>Onderwerpen opnieuw maken uit &amp;hoofdmap</translation>
     </message>
     <message id="text-822">
@@ -1629,7 +1629,7 @@
     </message>
     <message id="text-912">
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
+        <translation>&amp;Annuleer</translation>
     </message>
     <message id="text-913">
         <source>Make static dictionary from folder</source>
@@ -3080,8 +3080,8 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <translation>quickstart_nl.html</translation>
     </message>
     <message id="text-1273">
-        <source>Show this message next time</source>
-        <translation>Toon dit bericht de volgende keer</translation>
+        <source>1 folder could not be read</source>
+        <translation>1 map kon niet worden gelezen</translation>
     </message>
     <message id="text-1274">
         <source>Picture prefix could not be removed!</source>
@@ -3254,6 +3254,86 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
     <message id="text-1316">
         <source>IMG_1.CR2 beside IMG_1.JPG, or IMG_1.MOV beside IMG_1.HEIC, is retitled with its picture instead of being listed on its own</source>
         <translation>IMG_1.CR2 naast IMG_1.JPG, of IMG_1.MOV naast IMG_1.HEIC, krijgt een nieuwe titel met zijn foto in plaats van apart te worden opgenomen</translation>
+    </message>
+    <message id="text-1317">
+        <source>What's new in Mirelto</source>
+        <translation>Nieuw in Mirelto</translation>
+    </message>
+    <message id="text-1318">
+        <source>Mirelto help</source>
+        <translation>Mirelto help</translation>
+    </message>
+    <message id="text-1319">
+        <source>Mirelto credits</source>
+        <translation>Mirelto dankwoord</translation>
+    </message>
+    <message id="text-1320">
+        <source>&amp;Guide</source>
+        <translation>&amp;Gids</translation>
+    </message>
+    <message id="text-1321">
+        <source>&amp;What's new?</source>
+        <translation>&amp;Wat is er nieuw?</translation>
+    </message>
+    <message id="text-1322">
+        <source>Help &amp;contents</source>
+        <translation>Help-&amp;inhoud</translation>
+    </message>
+    <message id="text-1323">
+        <source>C&amp;redits</source>
+        <translation>&amp;Dankwoord</translation>
+    </message>
+    <message id="text-1324">
+        <source>Built with Qt </source>
+        <translation>Gebouwd met Qt </translation>
+    </message>
+    <message id="text-1325">
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Licentie: GNU General Public License, versie 3 of later</translation>
+    </message>
+    <message id="text-1326">
+        <source>Work files: </source>
+        <translation>Werkbestanden: </translation>
+    </message>
+    <message id="text-1327">
+        <source>Mirelto 4.0 comes with new editing features which are explained in the window on the left</source>
+        <translation>Mirelto 4.0 heeft nieuwe bewerkingsfuncties die in het venster links worden uitgelegd</translation>
+    </message>
+    <message id="text-1328">
+        <source>Mirelto 4.0 comes with new editing features which are explained in the window over the picture</source>
+        <translation>Mirelto 4.0 heeft nieuwe bewerkingsfuncties die in het venster over de foto worden uitgelegd</translation>
+    </message>
+    <message id="text-1329">
+        <source>Mirelto 4.0 comes with new editing features which are explained in the window below the picture list</source>
+        <translation>Mirelto 4.0 heeft nieuwe bewerkingsfuncties die in het venster onder de fotolijst worden uitgelegd</translation>
+    </message>
+    <message id="text-1330">
+        <source>Not a folder</source>
+        <translation>Geen map</translation>
+    </message>
+    <message id="text-1331">
+        <source>Not a folder of this computer</source>
+        <translation>Geen map van deze computer</translation>
+    </message>
+    <message id="text-1332">
+        <source>The folder is on an optical disc</source>
+        <translation>De map staat op een optische schijf</translation>
+    </message>
+    <message id="text-1333">
+        <source>The folder is read-only</source>
+        <translation>De map is alleen-lezen</translation>
+    </message>
+    <message id="text-1334">
+        <source>Too little free space: </source>
+        <translation>Te weinig vrije ruimte: </translation>
+    </message>
+    <message id="text-1335">
+        <source> MB free, at least </source>
+        <translation> MB vrij, minstens </translation>
+    </message>
+    <message id="text-1336">
+        <source> MB needed</source>
+        <translation> MB nodig</translation>
     </message>
     <message id="text-1360">
         <source>A free text can hold at most 255 bytes (a character other than an English letter or digit takes two to four of them).</source>
