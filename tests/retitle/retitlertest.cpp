@@ -5,6 +5,7 @@
 #include "faultyfilesystem.h"
 
 #include "session/picturesession.h"
+#include "session/titlefile.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
 #include "settings/programsettingsrec.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void deletionOfAVanishedPictureCounts();
     void failedDeletionKeepsTheRow();
     void everyPictureLeavesTheFolder();
+    void rebuildKeepsTheRowsOfPicturesStillInTheFolder_data();
+    void rebuildKeepsTheRowsOfPicturesStillInTheFolder();
     void hooksHearOfEachRetitledPicture();
     void fullWorkFolderKeepsTheProgramSettings();
     void fullLogFolderStopsTheRunBeforeItMoves();
@@ -505,6 +508,69 @@ void RetitlerTest::everyPictureLeavesTheFolder()
     QCOMPARE(m_session->selectedCount(), 0);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(emptied.size(), 1);
+}
+
+void RetitlerTest::rebuildKeepsTheRowsOfPicturesStillInTheFolder_data()
+{
+    QTest::addColumn<bool>("storage");
+    QTest::addColumn<bool>("deletion");
+    QTest::newRow("storage on") << true << false;
+    QTest::newRow("storage on, a deletion") << true << true;
+    QTest::newRow("storage off, a deletion") << false << true;
+}
+
+// In the first program run of a folder, too: the title file the session wrote is what the rows
+// are rebuilt from.
+void RetitlerTest::rebuildKeepsTheRowsOfPicturesStillInTheFolder()
+{
+    QFETCH(bool, storage);
+    QFETCH(bool, deletion);
+    const QString store = m_dir->filePath(u"Store"_s);
+    QVERIFY(QDir().mkpath(store));
+    openSession({u"A.jpg"_s, u"B.jpg"_s, u"C.jpg"_s, u"D.jpg"_s});
+    QVERIFY(m_session->isFresh());
+    select(rowOf(u"A.jpg"_s));
+    select(rowOf(u"C.jpg"_s));
+    if (deletion)
+        select(rowOf(u"D.jpg"_s), true);
+    // Typed for, but not selected for this run.
+    const int typed = rowOf(u"B.jpg"_s);
+    Session::PictureRow &b = m_session->rowForChange(typed);
+    b.freeText = u"Harbour"_s;
+    b.prefix = u"Old"_s;
+    b.suffix = u"town"_s;
+    QVERIFY(m_session->UpdateFSGTitleRec(typed, false, false));
+    m_files->failingSources.insert(picture(u"C.jpg"_s));
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}, {u"C.jpg"_s, u"Z.jpg"_s}}, {}, storage ? store : QString());
+
+    QVERIFY(m_retitler->Retitle(run, storage));
+
+    QCOMPARE(m_retitler->counters().failures, 1);
+    QStringList titles;
+    for (const Session::PictureRow &row : m_session->rows())
+        titles.append(row.currentTitle);
+    QStringList expected{u"B.jpg"_s, u"C.jpg"_s};
+    if (!storage)
+        expected.append(u"X.jpg"_s);
+    if (!deletion)
+        expected.insert(storage ? 2 : 3, u"D.jpg"_s);
+    QCOMPARE(titles, expected);
+    const Session::PictureRow &kept = m_session->row(rowOf(u"B.jpg"_s));
+    QCOMPARE(kept.freeText, u"Harbour"_s);
+    QCOMPARE(kept.prefix, u"Old"_s);
+    QCOMPARE(kept.suffix, u"town"_s);
+    const Session::PictureRow &failed = m_session->row(rowOf(u"C.jpg"_s));
+    QCOMPARE(failed.marker, Session::Marker::selected);
+    QCOMPARE(failed.freeText, u"text C.jpg"_s);
+    QCOMPARE(failed.prefix, u"pre"_s);
+    QCOMPARE(m_session->selectedCount(), 1);
+    // The title file says the same.
+    const auto stored = Session::TitleFile(picture(u"MrlSGTitle2.dat"_s)).readAll();
+    QVERIFY(stored);
+    QCOMPARE(stored->records.size(), expected.size());
+    QCOMPARE(stored->records.at(rowOf(u"B.jpg"_s)).STNew, u"Harbour"_s);
+    QCOMPARE(stored->records.at(rowOf(u"C.jpg"_s)).STSelect, Session::Marker::selected);
+    QCOMPARE(stored->records.at(rowOf(u"C.jpg"_s)).STNew, u"text C.jpg"_s);
 }
 
 void RetitlerTest::hooksHearOfEachRetitledPicture()
