@@ -10,6 +10,7 @@
 #include "dictionary/editline.h"
 #include "dictionary/textbuild.h"
 #include "l10n/errortext.h"
+#include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "settings/programsettings.h"
 #include "settings/sessionsettings.h"
@@ -65,6 +66,15 @@ Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuild
         build.run(folder, model.replace() ? BuildMode::Replace : BuildMode::Add);
     if (finished)
         finished();
+    if (result.cancelled) {
+        // Nothing of a cancelled build stays; the user is told so, not left to guess.
+        m_application.dialogs().inform(
+            {L10n::title(),
+             L10n::text(1720, "The dictionary build was cancelled: the Static dictionary and its files are as they "
+                              "were before."),
+             Platform::Severity::Information});
+        return result;
+    }
     if (result.full)
         m_application.RunForm6Message(InfoMessage::DictionaryFull);
     return result;

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void cleanup();
     void folderDialogPresetsAndRefusals();
     void folderBuildRemembersTheFolderAndTellsFull();
+    void cancelledFolderBuildSaysSo();
     void textBuildKeepsAddForTheFolder();
     void optionsAreStoredOnlyOnOk();
     void languageSwitchesAtOnceOnOk();
@@ -131,6 +132,23 @@ void DictionaryBuildingTest::folderBuildRemembersTheFolderAndTellsFull()
     QCOMPARE(int(store.table(Dictionary::DicIndex::Static).entries().size()), 2);
     QCOMPARE(m_dialogs.asked.size(), 1);
     QCOMPARE(m_dialogs.asked.at(0).header, u"Dictionary full!"_s);
+}
+
+void DictionaryBuildingTest::cancelledFolderBuildSaysSo()
+{
+    DictionaryBuilding building(*m_application);
+    auto model = building.folderModel();
+    m_dialogs.folders.enqueue(m_root->filePath(u"titled"_s));
+    model->browse();
+    m_application->programSettings().rec().PSMaxDic = 0;
+    const Session::FolderBuildResult result =
+        building.buildFromFolder(*model, [](const Session::FolderBuildProgress &) { return false; });
+    QVERIFY(result.cancelled);
+    // Neither "Dictionary full!" nor silence: the user hears that nothing changed.
+    QVERIFY(m_dialogs.asked.isEmpty());
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"The dictionary build was cancelled: the Static dictionary and its files are as they were before."_s);
 }
 
 void DictionaryBuildingTest::textBuildKeepsAddForTheFolder()
