@@ -87,7 +87,9 @@ int runProgram(int argc, char **argv)
     // The boxes before the main window already wear the chosen theme.
     MainWindow &window = host.window();
     window.applyStoredTheme();
-    if (program.storage().startupPrompt())
+    // A resumed session whose storage main folder is gone left storage management off: it says
+    // why, instead of Test & Preview failing later on.
+    if (program.storage().startupPrompt() || program.storage().resumeNotice())
         window.runStorageSetup();
     if (dialogs.isEnding()) {
         program.close();
