@@ -67,6 +67,7 @@ private Q_SLOTS:
     void rebuildKeepsTheRowsOfPicturesStillInTheFolder();
     void hooksHearOfEachRetitledPicture();
     void fullWorkFolderKeepsTheProgramSettings();
+    void fullDestinationIsToldWithTheSystemsReason();
     void fullLogFolderStopsTheRunBeforeItMoves();
     void logThatCannotBeCreatedStopsTheRun();
     void summary_data();
@@ -190,7 +191,8 @@ void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
              u"20231224153000_"_s + QString(m_pictures).replace(u'/', u'~') + u".txt"_s);
     QCOMPARE(logLines(), (QStringList{
                              u"Succesfully renamed/moved: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(u"X.jpg"_s),
-                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + picture(u"Y.jpg"_s),
+                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + picture(u"Y.jpg"_s)
+                                 + u" ("_s + qt_error_string(EEXIST) + u')',
                              u"Succesfully renamed/moved: old: "_s + picture(u"C.jpg"_s) + u", new: "_s + picture(u"Z.jpg"_s),
                          }));
     QCOMPARE(readFile(picture(u"Y.jpg"_s)), QByteArray("Y.jpg"));
@@ -213,7 +215,8 @@ void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
     QCOMPARE(stored->records.at(1).STSelect, Session::Marker::selected);
 
     QCOMPARE(m_dialogs.statuses.size(), 1);
-    QCOMPARE(m_dialogs.statuses.last().text, u"2 picture(s) successfully retitled, 1 failure(s) occurred"_s);
+    QCOMPARE(m_dialogs.statuses.last().text,
+             u"2 picture(s) successfully retitled, 1 failure(s) occurred ("_s + qt_error_string(EEXIST) + u')');
     QVERIFY(m_dialogs.statuses.last().error);
     QCOMPARE(m_dialogs.statuses.last().sound, Platform::Sound::Error);
     QCOMPARE(m_settings->rec().PSTotalRetitled, 42);
@@ -310,7 +313,8 @@ void RetitlerTest::movesStayInThePlannedFolder()
     QVERIFY(m_retitler->Retitle(run, false));
 
     QCOMPARE(m_retitler->counters(), (RunCounters{1, 1, 0, 0, 0, 0}));
-    QCOMPARE(logLines().first(), u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(title));
+    QVERIFY(logLines().first().startsWith(u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s
+                                          + picture(title)));
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"X.jpg"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"sub/X.jpg"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"X.jpg"_s)));
@@ -620,6 +624,32 @@ void RetitlerTest::fullWorkFolderKeepsTheProgramSettings()
     QCOMPARE(m_dialogs.informed.at(0).text,
              u"Error writing to "_s + settingsPath + u" ("_s + qt_error_string(ENOSPC) + u')');
     QCOMPARE(readFile(settingsPath), before);
+}
+
+void RetitlerTest::fullDestinationIsToldWithTheSystemsReason()
+{
+    const QString store = m_dir->filePath(u"Store"_s);
+    const SmallFileSystem disk(store);
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    openSession({u"A.jpg"_s, u"B.jpg"_s});
+    select(0);
+    select(1);
+    QVERIFY(disk.fill());
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}, {u"B.jpg"_s, u"Y.jpg"_s}}, {}, store);
+
+    QVERIFY(m_retitler->Retitle(run, true));
+
+    QCOMPARE(m_retitler->counters().failures, 2);
+    const QString reason = u" ("_s + qt_error_string(ENOSPC) + u')';
+    QCOMPARE(logLines(), (QStringList{
+                             u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + store + u"/X.jpg"_s + reason,
+                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + store + u"/Y.jpg"_s + reason,
+                         }));
+    // Once in the summary, however many pictures it stopped.
+    QCOMPARE(m_dialogs.statuses.last().text,
+             u"0 picture(s) successfully retitled/moved, 2 failure(s) occurred"_s + reason);
+    QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)) && QFileInfo::exists(picture(u"B.jpg"_s)));
 }
 
 void RetitlerTest::fullLogFolderStopsTheRunBeforeItMoves()
