@@ -72,6 +72,15 @@ Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuild
         build.run(folder, model.replace() ? BuildMode::Replace : BuildMode::Add);
     if (finished)
         finished();
+    if (result.cancelled) {
+        // Nothing of a cancelled build stays; the user is told so, not left to guess.
+        m_application.dialogs().inform(
+            {L10n::title(),
+             L10n::text(1720, "The dictionary build was cancelled: the Static dictionary and its files are as they "
+                              "were before."),
+             Platform::Severity::Information});
+        return result;
+    }
     if (result.full)
         m_application.RunForm6Message(InfoMessage::DictionaryFull);
     if (result.foldersUnreadable > 0)

@@ -23,9 +23,10 @@ public:
     // The folder dialog, preset from the program and the folder's settings.
     std::unique_ptr<FolderBuildModel> folderModel() const;
     // After the folder dialog's OK: remembers the folder and builds from it. service is called
-    // before each folder and every 500 entries; false from it stops the reading, and the
-    // dictionary keeps what was read. finished is called once the dictionary is built, before a
-    // dictionary above its maximum is told; folders that could not be read are told last.
+    // before each folder and every 500 entries; false from it cancels the build: the dictionary
+    // and its files stay as they were, and the user is told so. finished is called once the
+    // dictionary is built, before a dictionary above its maximum is told; folders that could not
+    // be read are told last.
     Session::FolderBuildResult buildFromFolder(const FolderBuildModel &model,
                                                const Session::FolderBuild::Service &service = {},
                                                const std::function<void()> &finished = {});

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace App {
@@ -96,9 +98,25 @@ bool StorageManagement::subjectControlsVisible() const
 void StorageManagement::restore()
 {
     const Settings::SessionSettingsRec &rec = m_session.folderRec();
-    m_switches.restore(rec.useStorageManagement, rec.onlyUseSubject, state());
+    m_resumeQuestion = m_switches.restore(rec.useStorageManagement, rec.onlyUseSubject, state());
     syncFolderRecord();
     Q_EMIT changed();
+}
+
+bool StorageManagement::resumeNotice()
+{
+    const Storage::SetupQuestion question = std::exchange(m_resumeQuestion, Storage::SetupQuestion::None);
+    return question != Storage::SetupQuestion::None && askSetup(question, mainFolder());
+}
+
+bool StorageManagement::askSetup(Storage::SetupQuestion question, const QString &mainFolder)
+{
+    Platform::Question ask;
+    ask.caption = L10n::standard(L10n::Standard::Confirm);
+    ask.lines = Storage::setupQuestionText(question, mainFolder).split(u'\n');
+    ask.buttons = {L10n::standard(L10n::Standard::Ok), L10n::standard(L10n::Standard::Cancel)};
+    ask.escapeButton = 1;
+    return m_dialogs.ask(ask).button == 0;
 }
 
 void StorageManagement::syncFolderRecord()
@@ -114,14 +132,7 @@ void StorageManagement::setUseStorage(bool on)
     const Storage::SetupQuestion question = m_switches.setUseStorage(on, current);
     syncFolderRecord();
     Q_EMIT changed();
-    if (question == Storage::SetupQuestion::None)
-        return;
-    Platform::Question ask;
-    ask.caption = L10n::standard(L10n::Standard::Confirm);
-    ask.lines = Storage::setupQuestionText(question, current.mainFolder).split(u'\n');
-    ask.buttons = {L10n::standard(L10n::Standard::Ok), L10n::standard(L10n::Standard::Cancel)};
-    ask.escapeButton = 1;
-    if (m_dialogs.ask(ask).button == 0)
+    if (question != Storage::SetupQuestion::None && askSetup(question, current.mainFolder))
         Q_EMIT setupRequested();
 }
 

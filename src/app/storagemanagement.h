@@ -54,8 +54,12 @@ public:
     bool isOnlySubjectVisible() const;
     // Subject columns and commands are shown while storage is on with a subject level.
     bool subjectControlsVisible() const;
-    // Takes both switches from the folder settings once they are read.
+    // Takes both switches from the folder settings once they are read; storage management is
+    // left off when its main folder is unset or gone (resumeNotice tells why).
     void restore();
+    // After restore() turned storage management off for want of its main folder: says so with
+    // the setup question, once the window is up. True when the user chose to run the setup now.
+    bool resumeNotice();
     // Turning storage management on when it is not ready leaves it off and asks whether to run
     // the setup; OK asks for it through setupRequested().
     void setUseStorage(bool on);
@@ -83,6 +87,8 @@ Q_SIGNALS:
 
 private:
     void syncFolderRecord();
+    // Asks question (OK runs the setup); true on OK.
+    bool askSetup(Storage::SetupQuestion question, const QString &mainFolder);
 
     Settings::ProgramSettings &m_program;
     Settings::SessionSettings &m_session;
@@ -90,6 +96,7 @@ private:
     Platform::Dialogs &m_dialogs;
     std::unique_ptr<Storage::MainFolderFile> m_mainFolder;
     Storage::StorageSwitches m_switches;
+    Storage::SetupQuestion m_resumeQuestion = Storage::SetupQuestion::None;
 };
 
 } // namespace App

@@ -154,16 +154,81 @@ bool DictionaryStore::MakeDic(const QString &folder, DicIndex i_old_new)
         // Only the Static dictionary is built from a folder.
         if (i_old_new != DicIndex::Static)
             return false;
-        if (m_buildMode == BuildMode::Replace) {
-            InitContextDic(DicIndex::Static, true, false, -1);
-            TitleUnique(true, DicIndex::Static);
-        }
-        InitStaticDic();
-        done = m_folderScan && m_folderScan(folder);
-        ResetSizeContextDic(DicIndex::Static);
-        closeStaticDic();
+        done = buildStatic(folder);
     }
     finishBuild(i_old_new);
+    return done;
+}
+
+bool DictionaryStore::buildStatic(const QString &folder)
+{
+    // What a build that is cancelled, or cannot replace the files, goes back to.
+    const EntryTable savedTable = m_static;
+    const ContextTable savedContext = m_staticContext;
+    const int savedCount = m_staticCount;
+    const RecordFile contextFile(contextPath(DicIndex::Static), ContextDicRec::size);
+    const RecordFile staticFile(dictionaryPath(DicIndex::Static), PicTitleRec::size);
+    const bool replace = m_buildMode == BuildMode::Replace;
+    m_buildCancelled = false;
+    m_contextFailed = false;
+    m_contextReplacement.reset();
+    if (replace) {
+        auto replacement = std::make_unique<Records::AtomicFile>(contextFile.path());
+        if (auto opened = replacement->open(); !opened) {
+            report(opened.error());
+            return false;
+        }
+        m_contextReplacement = std::move(replacement);
+        m_staticContext.clear();
+        TitleUnique(true, DicIndex::Static);
+    }
+    InitStaticDic();
+    // An Add build appends to both files in place; a cancelled one cuts them back.
+    const auto staticHeld = staticFile.count();
+    const auto contextHeld = contextFile.count();
+    bool done = m_folderScan && m_folderScan(folder);
+    if (m_buildCancelled) {
+        m_staticReplacement.reset();
+        m_contextReplacement.reset();
+        if (m_staticFile) {
+            m_staticFile.reset();
+            if (staticHeld)
+                static_cast<void>(staticFile.truncate(*staticHeld));
+        }
+        if (!replace && contextHeld)
+            static_cast<void>(contextFile.truncate(*contextHeld));
+        m_staticFileFailed = false;
+        m_contextFailed = false;
+        m_static = savedTable;
+        m_staticContext = savedContext;
+        m_staticCount = savedCount;
+        return true;
+    }
+    if (replace) {
+        // The records first, then their whole titles: a failure of either keeps both old files.
+        const bool contextWritten = m_contextReplacement && !m_contextFailed;
+        if (!contextWritten)
+            m_staticReplacement.reset();
+        const bool recordsWritten = closeStaticDic();
+        bool committed = false;
+        if (recordsWritten && contextWritten) {
+            const auto written = m_contextReplacement->commit();
+            committed = bool(written);
+            if (!written)
+                report(written.error());
+        }
+        m_contextReplacement.reset();
+        m_contextFailed = false;
+        if (!committed) {
+            m_static = savedTable;
+            m_staticContext = savedContext;
+            m_staticCount = savedCount;
+            done = false;
+        }
+        return done;
+    }
+    ResetSizeContextDic(DicIndex::Static);
+    closeStaticDic();
     return done;
 }
 
@@ -284,7 +349,7 @@ bool DictionaryStore::InitStaticDic()
     return true;
 }
 
-void DictionaryStore::closeStaticDic()
+bool DictionaryStore::closeStaticDic()
 {
     bool written = false;
     if (m_staticFile) {
@@ -305,6 +370,7 @@ void DictionaryStore::closeStaticDic()
     // The kept table of a file that did not change still holds.
     if (written)
         refreshStaticCache();
+    return written;
 }
 
 void DictionaryStore::InitActiveDictionary()
@@ -516,6 +582,19 @@ bool DictionaryStore::WriteContextDic(DicIndex TypeD, const QString &Title)
     const RecordFile file(contextPath(TypeD), ContextDicRec::size);
     if (table.containsKey(rec.CTTitleLow))
         return true;
+    if (TypeD == DicIndex::Static && (m_contextReplacement || m_contextFailed)) {
+        if (m_contextFailed)
+            return false;
+        if (auto written = m_contextReplacement->write(rec.toBytes()); !written) {
+            // One message for the build; the old context dictionary stays.
+            report(written.error());
+            m_contextReplacement.reset();
+            m_contextFailed = true;
+            return false;
+        }
+        table.append(rec);
+        return true;
+    }
     if (auto written = file.append(rec.toBytes()); !written) {
         report(written.error());
         return false;

@@ -74,17 +74,22 @@ public:
     // folder's pictures; false when it was stopped by a failure.
     using FolderScan = std::function<bool(const QString &folder)>;
     void setFolderScan(FolderScan scan) { m_folderScan = std::move(scan); }
+    // Called by the folder scan when the user stopped it: the build ends with LoadedDic.dat,
+    // ContextDic.dat and the Static tables exactly as they were before it began.
+    void cancelBuild() { m_buildCancelled = true; }
     // Called every so many records of a long load, so that the window stays responsive.
     void setYield(std::function<void()> yield) { m_yield = std::move(yield); }
 
     // MakeDic: with build mode Read, loads a dictionary from its file (the Active one with its
     // context table); otherwise builds the Static dictionary from folder through the folder scan.
     // Ends with the index built and sorted and ShowEntries. False when the file could not be read.
+    // A build that replaces the dictionary writes both its files anew beside the old ones, which
+    // they replace only once the scan is complete; a cancelled build leaves everything as it was.
     bool MakeDic(const QString &folder, DicIndex i_old_new);
     // Prepares LoadedDic.dat and the Static entry table for the build mode.
     bool InitStaticDic();
-    // Ends a build's hold on LoadedDic.dat.
-    void closeStaticDic();
+    // Ends a build's hold on LoadedDic.dat; true when the build's records are in it.
+    bool closeStaticDic();
     void InitActiveDictionary();
     // Loads (or with Empty: empties) a context dictionary; with AddActive rewrites ContextDic.dat
     // from the active context table, the picture free texts and, when ActDicAction is 0, the static
@@ -160,6 +165,8 @@ private:
     EntryTable &tableOf(DicIndex i_old_new) { return i_old_new == DicIndex::Active ? m_active : m_static; }
     ContextTable &contextOf(DicIndex TypeD) { return TypeD == DicIndex::Active ? m_activeContext : m_staticContext; }
     bool load(DicIndex i_old_new);
+    // The folder build of MakeDic in build mode Add or Replace.
+    bool buildStatic(const QString &folder);
     // The Static dictionary from the copy the last load kept; false when there is none for the
     // file as it is now.
     bool restoreStatic(const std::optional<StaticCache::Source> &source);
@@ -199,6 +206,10 @@ private:
     std::unique_ptr<QFile> m_staticFile;
     std::unique_ptr<Records::AtomicFile> m_staticReplacement;
     bool m_staticFileFailed = false;
+    // ContextDic.dat as a folder build that replaces it writes it anew, the same way.
+    std::unique_ptr<Records::AtomicFile> m_contextReplacement;
+    bool m_contextFailed = false;
+    bool m_buildCancelled = false;
     int m_walkBucket = 36;
     qsizetype m_walkPosition = 0;
 };

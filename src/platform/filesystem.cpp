@@ -1,8 +1,11 @@
 #include "platform/filesystem.h"
 
 #include "platform/drives.h"
+#include "platform/folderlevels.h"
 #include "platform/movefile.h"
 #include "platform/trash.h"
+
+#include "records/nofollow.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -49,7 +52,23 @@ Records::FileResult<void> SystemFileSystem::trash(const QString &path)
 
 bool SystemFileSystem::makeFolder(const QString &path)
 {
-    return QDir().mkpath(path);
+    const QString folder = QDir::cleanPath(path);
+    if (folder.isEmpty() || Records::isSymbolicLink(folder))
+        return false;
+    if (QFileInfo(folder).isDir())
+        return true;
+    // The levels that exist are the user's own layout; those made here are made without
+    // following a link that appears at their place.
+    QString existing = folder;
+    do {
+        existing = existing.section(u'/', 0, -2);
+    } while (!existing.isEmpty() && !QFileInfo(existing).isDir());
+    return bool(makeFolderBelow(existing.isEmpty() ? QStringLiteral("/") : existing, folder));
+}
+
+Records::FileResult<void> SystemFileSystem::makeFolderBelow(const QString &top, const QString &path)
+{
+    return Platform::makeFolderBelow(top, path);
 }
 
 } // namespace Platform

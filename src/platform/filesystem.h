@@ -37,8 +37,12 @@ public:
     [[nodiscard]] virtual Records::FileResult<void> move(const QString &from, const QString &to) = 0;
     // Sends a file to the trash (moveToTrash).
     [[nodiscard]] virtual Records::FileResult<void> trash(const QString &path) = 0;
-    // Creates a folder and the missing folders above it; true when it exists afterwards.
+    // Creates a folder and the missing folders above it; true when it is a folder afterwards. The
+    // levels it creates are never made through a symbolic link, and a link at path itself fails.
     virtual bool makeFolder(const QString &path) = 0;
+    // Creates path and its missing levels below top without following a symbolic link at any
+    // level below top (makeFolderBelow); a link fails as Code::SymbolicLink naming it.
+    [[nodiscard]] virtual Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) = 0;
 };
 
 // The file system of this machine.
@@ -52,6 +56,7 @@ public:
     Records::FileResult<void> move(const QString &from, const QString &to) override;
     Records::FileResult<void> trash(const QString &path) override;
     bool makeFolder(const QString &path) override;
+    Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) override;
 };
 
 } // namespace Platform

@@ -30,6 +30,9 @@ public:
     virtual bool plan(const QList<int> &rows, const Progress &progress) = 0;
     // The destination folder of a planned row: absolute, without a trailing '/'.
     virtual QString destination(int row) const = 0;
+    // The symbolic link on the way to a planned row's destination, which the row cannot be moved
+    // through; empty for none.
+    virtual QString linkOnTheWay(int row) const = 0;
     // The folders that do not exist yet, sorted as the report lists them.
     virtual QStringList newFolders() const = 0;
     // Creates the new folders; false (the user told) leaves the Test & Preview dialog open and
@@ -51,6 +54,7 @@ public:
     bool CheckOnPSMConflict() override { return false; }
     bool plan(const QList<int> &, const Progress &) override { return true; }
     QString destination(int) const override { return m_pictureFolder(); }
+    QString linkOnTheWay(int) const override { return {}; }
     QStringList newFolders() const override { return {}; }
     bool createNewFolders() override { return true; }
 

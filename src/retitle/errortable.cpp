@@ -18,6 +18,8 @@ ErrorTable FillErrorTable()
     table.errors[4] = text(327, "Path name exceeds maximum allowed length of 255 characters");
     table.errors[5] = text(328, "Title cannot be empty");
     table.errors[6] = text(329, "Cannot determine which file, a file to be synchronized belongs to");
+    table.errors[7] = text(1725, "The destination folder lies behind a symbolic link in the main picture storage "
+                                 "folder; pictures are never moved through a link");
     table.warnings[1] = text(330, "Number could not be extracted from Current title");
     table.warnings[2] = text(331, "Defined number of digits to make number too small to hold Counter value");
     table.warnings[3] = text(332, "Defined number of digits to make number too small to hold extracted number from "

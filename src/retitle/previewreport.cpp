@@ -245,6 +245,8 @@ void ReportWriter::errorGroup(int code)
             QString titleLine = title.FinalTitle;
             if (code == TitleError::syncConflict)
                 titleLine += u' ' + title.SyncConflictName;
+            if (code == TitleError::throughLink)
+                titleLine += text(1726, " (link: ") + title.LinkOnTheWay + u')';
             titleLine += u'\t' + text(414, " Current title: ") + currentTitle(title);
             if (title.WarningCode > 0)
                 titleLine += u'\t' + text(415, " Warning issued, see below");

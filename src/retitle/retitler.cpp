@@ -215,6 +215,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     }
     Q_EMIT retitlingStarted();
     m_counters = {};
+    m_failureReasons.clear();
     m_syncExtensions = pass.syncExtensions;
     m_media = pass.media;
     if (!m_journal)
@@ -292,7 +293,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     m_names.clear();
     removeEmptyThumbnailFolder();
 
-    RunSummary outcome = summary(m_counters, storageManagement);
+    RunSummary outcome = summary(m_counters, storageManagement, m_failureReasons);
     // The run can be taken back: the summary says how.
     if (m_journal && m_counters.retitled + m_counters.deleted > 0)
         outcome.text += text(1305, " (undo: Retitle menu)");
@@ -424,11 +425,23 @@ void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew, con
         recordStep(stepOf(false, from), true);
 }
 
+void Retitler::logFailedMove(LogEvent event, const QString &from, const QString &to, const Records::FileError &error)
+{
+    QString line = RetitleLog::line(event, from, to);
+    // A full disk or a missing right is the user's to mend: the log says which it was.
+    if (!error.systemMessage.isEmpty()) {
+        line += u" ("_s + error.systemMessage + u')';
+        if (!m_failureReasons.contains(error.systemMessage))
+            m_failureReasons.append(error.systemMessage);
+    }
+    m_log.WriteLog(line);
+}
+
 int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, const QString &folder)
 {
-    if (!moveInto(FileOld, FileNew, folder)) {
+    if (const auto moved = moveInto(FileOld, FileNew, folder); !moved) {
         recordStep(stepOf(false, FileOld), false);
-        m_log.WriteLog(LogEvent::RenameFailed, FileOld, FileNew);
+        logFailedMove(LogEvent::RenameFailed, FileOld, FileNew, moved.error());
         return 0;
     }
     recordStep(stepOf(false, FileOld), true);
@@ -452,7 +465,7 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
             continue;
         } else {
             recordStep(stepOf(false, from), false);
-            m_log.WriteLog(LogEvent::SyncRenameFailed, from, to);
+            logFailedMove(LogEvent::SyncRenameFailed, from, to, moved.error());
             companionFailed = true;
             break;
         }
@@ -493,7 +506,7 @@ void Retitler::removeEmptyThumbnailFolder()
         QDir(folder).removeRecursively();
 }
 
-RunSummary Retitler::summary(const RunCounters &counters, bool storageManagement)
+RunSummary Retitler::summary(const RunCounters &counters, bool storageManagement, const QStringList &failureReasons)
 {
     RunSummary result;
     const QString retitled = QString::number(counters.retitled);
@@ -505,6 +518,8 @@ RunSummary Retitler::summary(const RunCounters &counters, bool storageManagement
                       + (storageManagement ? text(700, " picture(s) successfully retitled/moved, ")
                                            : text(701, " picture(s) successfully retitled, "))
                       + QString::number(counters.failures) + text(703, " failure(s) occurred");
+        if (!failureReasons.isEmpty())
+            result.text += u" ("_s + failureReasons.join(u"; "_s) + u')';
         result.failed = true;
     }
     if (counters.synchronized > 0)

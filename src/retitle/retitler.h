@@ -124,7 +124,9 @@ public:
     // The log of the last run.
     QString logPath() const { return m_logPath; }
 
-    static RunSummary summary(const RunCounters &counters, bool storageManagement);
+    // failureReasons: the system's words for the failed moves of the run, each once.
+    static RunSummary summary(const RunCounters &counters, bool storageManagement,
+                              const QStringList &failureReasons = {});
 
 Q_SIGNALS:
     // The run begins: show the busy cursor and disable stages 1 and 3.
@@ -171,6 +173,11 @@ private:
     QHash<QString, int> m_moveSteps;
     QHash<QString, int> m_trashSteps;
     QStringList m_plannedFolders;
+    // A failed move logged with the system's reason, which the summary tells once.
+    void logFailedMove(LogEvent event, const QString &from, const QString &to, const Records::FileError &error);
+
+    // The system's words for the failed moves of the run, each once, in the order they came.
+    QStringList m_failureReasons;
     // The last ToTheBin really sent a file to the trash.
     bool m_trashed = false;
 };

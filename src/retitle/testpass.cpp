@@ -119,6 +119,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
             companionsOf(m_names, pictureFolder, current, m_result.syncExtensions, m_result.media));
     m_result.newFolders = planner.newFolders();
     composeTitles(rows, pictureFolder, options, compose);
+    markLinkedDestinations(planner);
     sortTitles(!m_unique.isEmpty(), sortCaption());
     checkTitles();
     if (m_result.errorCount > 0 && options.forceUniqueness)
@@ -173,6 +174,17 @@ void TestPass::composeTitles(const QList<Session::PictureRow> &rows, const QStri
         if (title.WarningCode > 0)
             ++m_result.warningCount;
         report(caption, i + 1, titles.size());
+    }
+}
+
+void TestPass::markLinkedDestinations(const DestinationPlanner &planner)
+{
+    for (Rtitle &title : m_result.titles) {
+        const QString link = planner.linkOnTheWay(title.FinalTitle_Row);
+        if (link.isEmpty())
+            continue;
+        title.ErrorCode = TitleError::throughLink;
+        title.LinkOnTheWay = link;
     }
 }
 
@@ -261,7 +273,10 @@ void TestPass::checkTitles()
         // rest, which are then skipped, so every record is walked over once.
         for (qsizetype position = title.Alfa_order + 1;
              position < order.size() && keys.at(order.at(position)) == keys.at(i); ++position) {
-            titles[order.at(position)].ErrorCode = TitleError::isDuplicate;
+            Rtitle &duplicate = titles[order.at(position)];
+            // A title that cannot reach its folder says so, whatever else it shares.
+            if (duplicate.ErrorCode != TitleError::throughLink)
+                duplicate.ErrorCode = TitleError::isDuplicate;
             if (title.ErrorCode == TitleError::none)
                 title.ErrorCode = TitleError::hasDuplicates;
         }

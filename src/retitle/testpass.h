@@ -69,6 +69,8 @@ private:
                         const DestinationPlanner &planner);
     void composeTitles(const QList<Session::PictureRow> &rows, const QString &pictureFolder, const PassOptions &options,
                        const Composer &compose);
+    // A destination behind a symbolic link is an error of its own; the other checks pass over it.
+    void markLinkedDestinations(const DestinationPlanner &planner);
     void sortTitles(bool byTitleOnly, const QString &caption);
     void checkTitles();
     void makeUnique();

@@ -152,6 +152,10 @@ bool FolderBuild::scan(const QString &folder)
         }
         ++m_progress.foldersRead;
     }
+    if (m_cancelled) {
+        m_store.cancelBuild();
+        return true;
+    }
     Q_EMIT m_store.progressShown(L10n::text(296, " Building Dictionary from folder : creating contents table.."));
     return true;
 }

@@ -26,7 +26,7 @@ struct FolderBuildResult
 {
     // The dictionary holds more entries than its maximum: the user is to be told.
     bool full = false;
-    // The user stopped the reading; what was read is in the dictionary.
+    // The user stopped the reading: the dictionary and its files are as they were before.
     bool cancelled = false;
     // False when a dictionary file failed (the user was told).
     bool done = true;

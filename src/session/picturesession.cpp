@@ -212,7 +212,10 @@ bool PictureSession::FillSGTitle(bool checkOnMissing, const std::function<void()
     m_fillError.clear();
     QList<SGTitleRec> previous;
     std::optional<Records::DamagedFile> damaged;
-    if (!m_fresh) {
+    // The title file holds every row as it stands, in a fresh session too once the first fill
+    // wrote it: a rebuild after a run keeps what was typed for the pictures still in the folder.
+    // A fresh session's first fill finds it empty, or not there yet.
+    if (!m_fresh || m_titleFile.exists()) {
         auto contents = m_titleFile.readAll();
         if (!contents) {
             // Rewriting the title file now would lose the previous session for good.

@@ -80,10 +80,12 @@ public:
     // tells the views.
     PictureRow &rowForChange(int index) { return m_rows[index]; }
 
-    // FillSGTitle: rebuilds the table from the folder and the previous session's records and
-    // rewrites the title file; false when the title file could not be read or written. A damaged
-    // title file (its size not a whole number of records) goes on with its whole records: its
-    // bytes are kept beside it before the rewrite, and the user is told in a box.
+    // FillSGTitle: rebuilds the table from the folder and the records of the title file (those of
+    // the previous session, or of this one when it fills again after a run), and rewrites the
+    // title file; a picture still in the folder keeps every field of its row. False when the
+    // title file could not be read or written. A damaged title file (its size not a whole number
+    // of records) goes on with its whole records: its bytes are kept beside it before the
+    // rewrite, and the user is told in a box.
     bool FillSGTitle(bool checkOnMissing, const std::function<void()> &yield = {});
     // Why the last FillSGTitle or WriteFSGTitle failed, in a sentence.
     const QString &fillError() const { return m_fillError; }

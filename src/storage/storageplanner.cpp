@@ -277,6 +277,8 @@ bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlan
     m_settings = settings();
     m_scheme = schemeCode(m_settings);
     m_destinations.clear();
+    m_links.clear();
+    m_mainIdentity.reset();
     m_scanned.clear();
     m_planned.clear();
     m_plannedByPath.clear();
@@ -289,6 +291,15 @@ bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlan
         m_progress = nullptr;
         if (!scanned)
             return false;
+    }
+    // The folder the plan is made in: Retitle Now finds it still there, or stops.
+    m_mainIdentity = Platform::folderIdentity(m_settings.mainFolder);
+    if (!m_mainIdentity) {
+        m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                          text(1212, "This should not occur, BuildDateTaken ") + m_settings.mainFolder
+                              + text(1104, " does not exist"),
+                          Platform::Severity::Error});
+        return false;
     }
 
     const QString caption = Retitle::TestPass::folderNamesCaption();
@@ -312,7 +323,13 @@ bool StoragePlanner::plan(const QList<int> &rows, const Retitle::DestinationPlan
         const std::optional<QString> folder = CreateFolderName(request, locale);
         if (!folder)
             continue;
-        m_destinations.insert(row, DetermineDestinationFolder(*folder, date));
+        const QString destination = DetermineDestinationFolder(*folder, date);
+        m_destinations.insert(row, destination);
+        // A link below the main folder would take the picture out of the tree, or elsewhere in
+        // it than the plan shows: the picture cannot go there.
+        if (const QString link = Platform::firstSymbolicLinkBelow(m_settings.mainFolder, destination);
+            !link.isEmpty())
+            m_links.insert(row, link);
         if (progress)
             progress(caption, int((i + 1) * 100 / rows.size()));
     }
@@ -381,6 +398,11 @@ void StoragePlanner::SortNewFolders()
         m_plannedByPath.insert(m_planned.at(i).ExFolderL, int(i));
 }
 
+QString StoragePlanner::linkOnTheWay(int row) const
+{
+    return m_links.value(row);
+}
+
 QStringList StoragePlanner::newFolders() const
 {
     QList<ExistingFolders> sorted = m_planned;
@@ -397,28 +419,51 @@ QStringList StoragePlanner::newFolders() const
 bool StoragePlanner::CreateNewFolders()
 {
     for (const ExistingFolders &folder : std::as_const(m_planned)) {
-        // Each level in turn, so the box names the first one that fails.
-        const QStringList levels = folder.ExFolder.split(u'/');
-        QString path;
-        for (qsizetype i = 0; i < levels.size(); ++i) {
-            path += (i > 0 ? u"/"_s : QString()) + levels.at(i);
-            if (i == 0 || levels.at(i).isEmpty() || m_files.isFolder(path))
-                continue;
-            if (!m_files.makeFolder(path)) {
-                m_dialogs.inform({L10n::standard(L10n::Standard::Error),
-                                  text(419, "Could not create folder ") + path + u'\n'
-                                      + text(420, "Medium not writable or you do not have the proper authorization")
-                                      + u'\n' + text(421, "Files can not be renamed and moved! Procedure termninated"),
-                                  Platform::Severity::Error});
-                return false;
-            }
+        const auto created = m_files.makeFolderBelow(m_settings.mainFolder, folder.ExFolder);
+        if (created)
+            continue;
+        const Records::FileError &error = created.error();
+        const QString refused = text(421, "Files can not be renamed and moved! Procedure termninated");
+        if (error.code == Records::FileError::Code::SymbolicLink) {
+            m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                              text(419, "Could not create folder ") + folder.ExFolder + u'\n'
+                                  + error.path
+                                  + text(1721, " is a symbolic link: pictures are never moved through a link in "
+                                               "the main picture storage folder")
+                                  + u'\n' + refused,
+                              Platform::Severity::Error});
+        } else {
+            m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                              text(419, "Could not create folder ") + error.path + u'\n'
+                                  + text(420, "Medium not writable or you do not have the proper authorization")
+                                  + u'\n' + refused,
+                              Platform::Severity::Error});
         }
+        return false;
     }
     return true;
 }
 
+bool StoragePlanner::mainFolderUnchanged()
+{
+    if (m_mainIdentity && Platform::folderIdentity(m_settings.mainFolder) == m_mainIdentity)
+        return true;
+    m_dialogs.inform({L10n::standard(L10n::Standard::Error),
+                      text(1722, "The main picture storage folder ") + m_settings.mainFolder
+                          + text(1723, " is no longer the folder Test & Preview planned in: it was removed, replaced, "
+                                       "or its disk is no longer mounted.")
+                          + u'\n' + text(1724, "Nothing has been renamed or moved. Check the folder and press "
+                                               "'Test/Preview' again."),
+                      Platform::Severity::Error});
+    return false;
+}
+
 bool StoragePlanner::createNewFolders()
 {
+    if (m_scheme.isEmpty())
+        return true;
+    if (!mainFolderUnchanged())
+        return false;
     SortNewFolders();
     return CreateNewFolders();
 }

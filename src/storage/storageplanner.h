@@ -4,6 +4,7 @@
 #include "storage/newfolderdescription.h"
 #include "storage/scannedfolders.h"
 
+#include "platform/folderlevels.h"
 #include "retitle/destinationplanner.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace Platform {
 class Dialogs;
@@ -79,6 +81,7 @@ public:
     bool CheckOnPSMConflict() override;
     bool plan(const QList<int> &rows, const Retitle::DestinationPlanner::Progress &progress) override;
     QString destination(int row) const override;
+    QString linkOnTheWay(int row) const override;
     QStringList newFolders() const override;
     bool createNewFolders() override;
 
@@ -92,9 +95,13 @@ public:
     QString DetermineDestinationFolder(const QString &folder, const QDateTime &storageDate);
     // Sorts the new-folder list by its lower-case paths.
     void SortNewFolders();
-    // Creates the folders of the new-folder list with the folders above them; false (the user
-    // told) at the first one that cannot be created.
+    // Creates the folders of the new-folder list with the folders above them, below the main
+    // folder and never through a symbolic link there; false (the user told) at the first one
+    // that cannot be created.
     bool CreateNewFolders();
+    // The main folder is still the folder the planning scanned: not removed, not replaced, not
+    // an empty mount point left by a disk that was unmounted. False after telling the user.
+    bool mainFolderUnchanged();
 
     const QList<ExistingFolders> &dateTakenFolders() const { return m_scanned.dateTaken(); }
     const QList<ExistingFolders> &groupFolders() const { return m_scanned.groups(); }
@@ -128,6 +135,9 @@ private:
     QList<ExistingFolders> m_planned;
     QHash<QString, int> m_plannedByPath;
     QHash<int, QString> m_destinations;
+    // The symbolic links on the way to destinations, by row.
+    QHash<int, QString> m_links;
+    std::optional<Platform::FolderIdentity> m_mainIdentity;
 };
 
 } // namespace Storage

@@ -55,11 +55,12 @@ void StorageSwitches::useStorageLeft()
         m_onlySubject = false;
 }
 
-void StorageSwitches::restore(bool useStorage, bool onlySubject, const StorageSetupState &state)
+SetupQuestion StorageSwitches::restore(bool useStorage, bool onlySubject, const StorageSetupState &state)
 {
     const bool setUp = state.levels > 0;
-    m_useStorage = setUp && useStorage;
+    m_useStorage = useStorage && state.isReady();
     m_onlySubject = setUp && onlySubject && state.offersOnlySubject();
+    return useStorage && setUp && !m_useStorage ? setupQuestion(state) : SetupQuestion::None;
 }
 
 } // namespace Storage

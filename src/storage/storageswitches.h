@@ -46,9 +46,10 @@ public:
     void setOnlySubject(bool on, const StorageSetupState &state);
     // Leaving "Use Picture Storage Management" while it is off takes "Only use subject" off too.
     void useStorageLeft();
-    // A resumed session: both off while storage management is not set up; "Only use subject"
-    // only while offered.
-    void restore(bool useStorage, bool onlySubject, const StorageSetupState &state);
+    // A resumed session: both off while storage management is not set up; "Use Picture Storage
+    // Management" off too while its main folder is unset or missing, with the question that tells
+    // why (None when nothing was turned off); "Only use subject" only while offered.
+    SetupQuestion restore(bool useStorage, bool onlySubject, const StorageSetupState &state);
 
     static bool onlySubjectVisible(const StorageSetupState &state) { return state.offersOnlySubject(); }
     // The subject column and commands are shown while storage is on with a subject level.

@@ -94,7 +94,9 @@ int runProgram(int argc, char **argv)
     // While storage management was never set up, its setup is offered over the shown window,
     // before the start tick resumes the session.
     QTimer::singleShot(100, &program, [&program, &host, &dialogs] {
-        if (program.storage().startupPrompt())
+        // A resumed session whose storage main folder is gone left storage management off: it
+        // says why, instead of Test & Preview failing later on.
+        if (program.storage().startupPrompt() || program.storage().resumeNotice())
             host.window().runStorageSetup();
         if (!dialogs.isEnding())
             program.startTick();

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void folderDialogPresetsAndRefusals();
     void folderBuildRemembersTheFolderAndTellsFull();
     void unreadableFoldersAreCounted();
+    void cancelledFolderBuildSaysSo();
     void textBuildKeepsAddForTheFolder();
     void optionsAreStoredOnlyOnOk();
     void languageSwitchesAtOnceOnOk();
@@ -166,6 +167,23 @@ void DictionaryBuildingTest::unreadableFoldersAreCounted()
     QCOMPARE(m_dialogs.informed.first().text,
              expected == 1 ? u"1 folder could not be read"_s : u"2 folders could not be read"_s);
     QCOMPARE(DictionaryBuilding::unreadableText(2), u"2 folders could not be read"_s);
+}
+
+void DictionaryBuildingTest::cancelledFolderBuildSaysSo()
+{
+    DictionaryBuilding building(*m_application);
+    auto model = building.folderModel();
+    m_dialogs.folders.enqueue(m_root->filePath(u"titled"_s));
+    model->browse();
+    m_application->programSettings().rec().PSMaxDic = 0;
+    const Session::FolderBuildResult result =
+        building.buildFromFolder(*model, [](const Session::FolderBuildProgress &) { return false; });
+    QVERIFY(result.cancelled);
+    // Neither "Dictionary full!" nor silence: the user hears that nothing changed.
+    QVERIFY(m_dialogs.asked.isEmpty());
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"The dictionary build was cancelled: the Static dictionary and its files are as they were before."_s);
 }
 
 void DictionaryBuildingTest::textBuildKeepsAddForTheFolder()

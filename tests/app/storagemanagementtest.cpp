@@ -22,6 +22,7 @@ private Q_SLOTS:
     void switchingOnUnsetAsksForSetup();
     void setupTurnsStorageOnAndUndoOff();
     void startupPrompt();
+    void resumeWithoutMainFolderTurnsStorageOff();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -112,6 +113,26 @@ void StorageManagementTest::startupPrompt()
     m_program->rec().PSShowMessage.fill(true);
     m_program->rec().PSLevels = 1;
     QVERIFY(!m_storage->startupPrompt());
+    QCOMPARE(m_dialogs.asked.size(), 1);
+}
+
+void StorageManagementTest::resumeWithoutMainFolderTurnsStorageOff()
+{
+    // Set up once, but MainFolder.dat was lost since: it was made again without a main folder.
+    m_program->rec().PSLevels = 3;
+    m_session->folderRec().useStorageManagement = true;
+    m_storage->restore();
+    QVERIFY(!m_storage->useStorage());
+    QVERIFY(!m_session->folderRec().useStorageManagement);
+    QVERIFY(m_dialogs.asked.isEmpty());
+
+    m_dialogs.answers.enqueue(Platform::Answer{0, true});
+    QVERIFY(m_storage->resumeNotice());
+    QCOMPARE(m_dialogs.asked.size(), 1);
+    QCOMPARE(m_dialogs.asked.first().lines,
+             QStringList{u"The file 'MainFolder.dat' got lost, you have to re-run the Picture Storage Management Setup"_s});
+    // Told once.
+    QVERIFY(!m_storage->resumeNotice());
     QCOMPARE(m_dialogs.asked.size(), 1);
 }
 

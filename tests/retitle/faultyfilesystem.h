@@ -53,6 +53,12 @@ public:
         return moved;
     }
     bool makeFolder(const QString &path) override { return !failingFolders.contains(path) && m_system.makeFolder(path); }
+    Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) override
+    {
+        if (failingFolders.contains(path))
+            return Records::fail(Records::FileError{Records::FileError::Code::CreateFailed, path, -1, {}});
+        return m_system.makeFolderBelow(top, path);
+    }
 
     QString bin;
     // A move from one of these, or to one of these, fails.

@@ -5,6 +5,7 @@
 #include "faultyfilesystem.h"
 
 #include "session/picturesession.h"
+#include "session/titlefile.h"
 #include "session/subjectsource.h"
 #include "settings/programsettings.h"
 #include "settings/programsettingsrec.h"
@@ -62,8 +63,11 @@ private Q_SLOTS:
     void deletionOfAVanishedPictureCounts();
     void failedDeletionKeepsTheRow();
     void everyPictureLeavesTheFolder();
+    void rebuildKeepsTheRowsOfPicturesStillInTheFolder_data();
+    void rebuildKeepsTheRowsOfPicturesStillInTheFolder();
     void hooksHearOfEachRetitledPicture();
     void fullWorkFolderKeepsTheProgramSettings();
+    void fullDestinationIsToldWithTheSystemsReason();
     void fullLogFolderStopsTheRunBeforeItMoves();
     void logThatCannotBeCreatedStopsTheRun();
     void summary_data();
@@ -187,7 +191,8 @@ void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
              u"20231224153000_"_s + QString(m_pictures).replace(u'/', u'~') + u".txt"_s);
     QCOMPARE(logLines(), (QStringList{
                              u"Succesfully renamed/moved: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(u"X.jpg"_s),
-                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + picture(u"Y.jpg"_s),
+                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + picture(u"Y.jpg"_s)
+                                 + u" ("_s + qt_error_string(EEXIST) + u')',
                              u"Succesfully renamed/moved: old: "_s + picture(u"C.jpg"_s) + u", new: "_s + picture(u"Z.jpg"_s),
                          }));
     QCOMPARE(readFile(picture(u"Y.jpg"_s)), QByteArray("Y.jpg"));
@@ -210,7 +215,8 @@ void RetitlerTest::failedRenameIsCountedAndTheRunGoesOn()
     QCOMPARE(stored->records.at(1).STSelect, Session::Marker::selected);
 
     QCOMPARE(m_dialogs.statuses.size(), 1);
-    QCOMPARE(m_dialogs.statuses.last().text, u"2 picture(s) successfully retitled, 1 failure(s) occurred"_s);
+    QCOMPARE(m_dialogs.statuses.last().text,
+             u"2 picture(s) successfully retitled, 1 failure(s) occurred ("_s + qt_error_string(EEXIST) + u')');
     QVERIFY(m_dialogs.statuses.last().error);
     QCOMPARE(m_dialogs.statuses.last().sound, Platform::Sound::Error);
     QCOMPARE(m_settings->rec().PSTotalRetitled, 42);
@@ -308,7 +314,8 @@ void RetitlerTest::movesStayInThePlannedFolder()
     QVERIFY(m_retitler->Retitle(run, false));
 
     QCOMPARE(m_retitler->counters(), (RunCounters{1, 1, 0, 0, 0, 0}));
-    QCOMPARE(logLines().first(), u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + picture(title));
+    QVERIFY(logLines().first().startsWith(u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s
+                                          + picture(title)));
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"X.jpg"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"sub/X.jpg"_s)));
     QVERIFY(!QFileInfo::exists(picture(u"X.jpg"_s)));
@@ -508,6 +515,69 @@ void RetitlerTest::everyPictureLeavesTheFolder()
     QCOMPARE(emptied.size(), 1);
 }
 
+void RetitlerTest::rebuildKeepsTheRowsOfPicturesStillInTheFolder_data()
+{
+    QTest::addColumn<bool>("storage");
+    QTest::addColumn<bool>("deletion");
+    QTest::newRow("storage on") << true << false;
+    QTest::newRow("storage on, a deletion") << true << true;
+    QTest::newRow("storage off, a deletion") << false << true;
+}
+
+// In the first program run of a folder, too: the title file the session wrote is what the rows
+// are rebuilt from.
+void RetitlerTest::rebuildKeepsTheRowsOfPicturesStillInTheFolder()
+{
+    QFETCH(bool, storage);
+    QFETCH(bool, deletion);
+    const QString store = m_dir->filePath(u"Store"_s);
+    QVERIFY(QDir().mkpath(store));
+    openSession({u"A.jpg"_s, u"B.jpg"_s, u"C.jpg"_s, u"D.jpg"_s});
+    QVERIFY(m_session->isFresh());
+    select(rowOf(u"A.jpg"_s));
+    select(rowOf(u"C.jpg"_s));
+    if (deletion)
+        select(rowOf(u"D.jpg"_s), true);
+    // Typed for, but not selected for this run.
+    const int typed = rowOf(u"B.jpg"_s);
+    Session::PictureRow &b = m_session->rowForChange(typed);
+    b.freeText = u"Harbour"_s;
+    b.prefix = u"Old"_s;
+    b.suffix = u"town"_s;
+    QVERIFY(m_session->UpdateFSGTitleRec(typed, false, false));
+    m_files->failingSources.insert(picture(u"C.jpg"_s));
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}, {u"C.jpg"_s, u"Z.jpg"_s}}, {}, storage ? store : QString());
+
+    QVERIFY(m_retitler->Retitle(run, storage));
+
+    QCOMPARE(m_retitler->counters().failures, 1);
+    QStringList titles;
+    for (const Session::PictureRow &row : m_session->rows())
+        titles.append(row.currentTitle);
+    QStringList expected{u"B.jpg"_s, u"C.jpg"_s};
+    if (!storage)
+        expected.append(u"X.jpg"_s);
+    if (!deletion)
+        expected.insert(storage ? 2 : 3, u"D.jpg"_s);
+    QCOMPARE(titles, expected);
+    const Session::PictureRow &kept = m_session->row(rowOf(u"B.jpg"_s));
+    QCOMPARE(kept.freeText, u"Harbour"_s);
+    QCOMPARE(kept.prefix, u"Old"_s);
+    QCOMPARE(kept.suffix, u"town"_s);
+    const Session::PictureRow &failed = m_session->row(rowOf(u"C.jpg"_s));
+    QCOMPARE(failed.marker, Session::Marker::selected);
+    QCOMPARE(failed.freeText, u"text C.jpg"_s);
+    QCOMPARE(failed.prefix, u"pre"_s);
+    QCOMPARE(m_session->selectedCount(), 1);
+    // The title file says the same.
+    const auto stored = Session::TitleFile(picture(u"MrlSGTitle2.dat"_s)).readAll();
+    QVERIFY(stored);
+    QCOMPARE(stored->records.size(), expected.size());
+    QCOMPARE(stored->records.at(rowOf(u"B.jpg"_s)).STNew, u"Harbour"_s);
+    QCOMPARE(stored->records.at(rowOf(u"C.jpg"_s)).STSelect, Session::Marker::selected);
+    QCOMPARE(stored->records.at(rowOf(u"C.jpg"_s)).STNew, u"text C.jpg"_s);
+}
+
 void RetitlerTest::hooksHearOfEachRetitledPicture()
 {
     openSession({u"A.jpg"_s, u"B.jpg"_s, u"Y.jpg"_s});
@@ -555,6 +625,32 @@ void RetitlerTest::fullWorkFolderKeepsTheProgramSettings()
     QCOMPARE(m_dialogs.informed.at(0).text,
              u"Error writing to "_s + settingsPath + u" ("_s + qt_error_string(ENOSPC) + u')');
     QCOMPARE(readFile(settingsPath), before);
+}
+
+void RetitlerTest::fullDestinationIsToldWithTheSystemsReason()
+{
+    const QString store = m_dir->filePath(u"Store"_s);
+    const SmallFileSystem disk(store);
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs the right to mount");
+    openSession({u"A.jpg"_s, u"B.jpg"_s});
+    select(0);
+    select(1);
+    QVERIFY(disk.fill());
+    TestPassResult run = pass({{u"A.jpg"_s, u"X.jpg"_s}, {u"B.jpg"_s, u"Y.jpg"_s}}, {}, store);
+
+    QVERIFY(m_retitler->Retitle(run, true));
+
+    QCOMPARE(m_retitler->counters().failures, 2);
+    const QString reason = u" ("_s + qt_error_string(ENOSPC) + u')';
+    QCOMPARE(logLines(), (QStringList{
+                             u"Rename/move failed: old: "_s + picture(u"A.jpg"_s) + u", new: "_s + store + u"/X.jpg"_s + reason,
+                             u"Rename/move failed: old: "_s + picture(u"B.jpg"_s) + u", new: "_s + store + u"/Y.jpg"_s + reason,
+                         }));
+    // Once in the summary, however many pictures it stopped.
+    QCOMPARE(m_dialogs.statuses.last().text,
+             u"0 picture(s) successfully retitled/moved, 2 failure(s) occurred"_s + reason);
+    QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)) && QFileInfo::exists(picture(u"B.jpg"_s)));
 }
 
 void RetitlerTest::fullLogFolderStopsTheRunBeforeItMoves()

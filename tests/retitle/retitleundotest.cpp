@@ -37,6 +37,10 @@ public:
     Records::FileResult<void> move(const QString &from, const QString &to) override { return faulty.move(from, to); }
     Records::FileResult<void> trash(const QString &path) override { return Platform::moveToTrash(path); }
     bool makeFolder(const QString &path) override { return faulty.makeFolder(path); }
+    Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) override
+    {
+        return faulty.makeFolderBelow(top, path);
+    }
 
     FaultyFileSystem faulty;
 };

@@ -36,10 +36,12 @@ public:
         return !cancel;
     }
     QString destination(int row) const override { return destinations.value(row, m_pictureFolder); }
+    QString linkOnTheWay(int row) const override { return links.value(row); }
     QStringList newFolders() const override { return {}; }
     bool createNewFolders() override { return true; }
 
     QHash<int, QString> destinations;
+    QHash<int, QString> links;
     QList<int> planned = {-1};
     bool cancel = false;
 
@@ -80,6 +82,7 @@ private Q_SLOTS:
     void cancelledPlanningEndsThePass();
     void warningsAndProgress();
     void eachFolderIsListedOnce();
+    void destinationBehindALinkIsAnError();
 
 private:
     // A picture of the folder, selected, whose title the test composer makes from its free text.
@@ -465,6 +468,26 @@ void TestPassTest::eachFolderIsListedOnce()
     QCOMPARE(m_result.titles.at(6).FinalTitle, u"Beach_8.jpg"_s);
     QCOMPARE(m_result.titles.last().FinalTitle, u"Beach_301.jpg"_s);
     QCOMPARE(m_files.listings, 1);
+}
+
+void TestPassTest::destinationBehindALinkIsAnError()
+{
+    addPicture(u"1.jpg"_s, u"Beach"_s);
+    addPicture(u"2.jpg"_s, u"Beach"_s);
+    addPicture(u"3.jpg"_s, u"Dune"_s);
+    const QString store = m_dir->filePath(u"Store"_s);
+    for (int row = 0; row < 3; ++row)
+        m_planner->destinations.insert(row, store + u"/2007/2007-08"_s);
+    m_planner->links.insert(1, store + u"/2007"_s);
+    m_planner->links.insert(2, store + u"/2007"_s);
+
+    QVERIFY(run(true));
+
+    // Uniqueness cannot mend it, nor does a duplicate hide it.
+    QCOMPARE(codes(), (QList<int>{0, TitleError::throughLink, TitleError::throughLink}));
+    QCOMPARE(m_result.errorCount, 2);
+    QCOMPARE(m_result.titles.at(1).LinkOnTheWay, store + u"/2007"_s);
+    QCOMPARE(titles(), (QStringList{u"Beach_1.jpg"_s, u"Beach.jpg"_s, u"Dune.jpg"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestPassTest)

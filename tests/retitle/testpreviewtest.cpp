@@ -38,6 +38,7 @@ public:
     bool CheckOnPSMConflict() override { return conflict; }
     bool plan(const QList<int> &, const Progress &) override { return true; }
     QString destination(int) const override { return m_folder; }
+    QString linkOnTheWay(int) const override { return {}; }
     QStringList newFolders() const override { return {}; }
     bool createNewFolders() override { return createSucceeds; }
 

@@ -40,7 +40,8 @@ private Q_SLOTS:
     void maximumIsCheckedBeforeEachFolder();
     void addOverTheMaximumReadsNothing();
     void replaceWithoutPicturesEmpties();
-    void cancelKeepsWhatWasRead();
+    void cancelLeavesTheDictionaryAsItWas_data();
+    void cancelLeavesTheDictionaryAsItWas();
 
 private:
     QString path(const QString &relative) const { return m_dir->path() + u"/pictures/"_s + relative; }
@@ -164,24 +165,46 @@ void FolderBuildTest::replaceWithoutPicturesEmpties()
     QVERIFY(m_store->completions(u"be"_s, 10).isEmpty());
 }
 
-void FolderBuildTest::cancelKeepsWhatWasRead()
+void FolderBuildTest::cancelLeavesTheDictionaryAsItWas_data()
 {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replace") << true;
+    QTest::newRow("add") << false;
+}
+
+void FolderBuildTest::cancelLeavesTheDictionaryAsItWas()
+{
+    QFETCH(bool, replace);
+    makePictures(u"old"_s, {u"Harbour 001.jpg"_s, u"Dune 001.jpg"_s});
+    FolderBuild build(*m_store);
+    QVERIFY(build.run(path(u"old"_s), BuildMode::Replace).done);
+    const QString contextFile = m_dir->path() + u"/work/ContextDic.dat"_s;
+    const QByteArray recordBytes = readFile(staticFile());
+    const QByteArray contextBytes = readFile(contextFile);
+    QCOMPARE(records(), (QStringList{u"Dune"_s, u"Harbour"_s}));
+    const auto completionsBefore = m_store->completions(u"h"_s, 10);
+
     QStringList names;
     for (int i = 0; i < 1200; ++i)
         names.append(word(i) + u".jpg"_s);
     makePictures(u"a"_s, names);
     makePictures(u"a/b"_s, {u"Lake 001.jpg"_s});
-    FolderBuild build(*m_store);
-    // Cancelled at the first service inside the folder, at its 500th entry (the sub-folder is the
-    // first): the 498 pictures before it stay.
+    // Cancelled at the first service inside the folder, at its 500th entry, with 498 titles read.
     build.setService([](const Session::FolderBuildProgress &progress) { return progress.picturesRead == 0; });
-    const Session::FolderBuildResult result = build.run(path(u"a"_s), BuildMode::Replace);
+    const Session::FolderBuildResult result = build.run(path(u"a"_s), replace ? BuildMode::Replace : BuildMode::Add);
+
     QVERIFY(result.cancelled);
+    QVERIFY(result.done);
     QCOMPARE(result.picturesRead, 498);
-    QCOMPARE(records().size(), 498);
-    QVERIFY(!records().contains(u"Lake"_s));
-    // The index is built from what was read.
-    QCOMPARE(m_store->completions(records().first(), 10).size(), 1);
+    QCOMPARE(readFile(staticFile()), recordBytes);
+    QCOMPARE(readFile(contextFile), contextBytes);
+    QCOMPARE(QDir(m_dir->path() + u"/work"_s).entryList({u"*Dic.dat*"_s}, QDir::Files),
+             (QStringList{u"ContextDic.dat"_s, u"LoadedDic.dat"_s}));
+    QCOMPARE(int(m_store->table(DicIndex::Static).entries().size()), 2);
+    QCOMPARE(m_store->contextTable(DicIndex::Static).size(), 2);
+    QCOMPARE(m_store->completions(u"h"_s, 10), completionsBefore);
+    QVERIFY(m_store->completions(word(3), 10).isEmpty());
+    QVERIFY(m_dialogs->informed.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(FolderBuildTest)

@@ -25,6 +25,15 @@ public:
     Records::FileResult<void> move(const QString &from, const QString &to) override { return m_system.move(from, to); }
     Records::FileResult<void> trash(const QString &path) override { return m_system.trash(path); }
     bool makeFolder(const QString &path) override { return path != refused && m_system.makeFolder(path); }
+    Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) override
+    {
+        // The levels above the refused one are made; the refused one fails as a full disk would.
+        if (!refused.isEmpty() && (path == refused || path.startsWith(refused + u'/'))) {
+            static_cast<void>(m_system.makeFolderBelow(top, refused.section(u'/', 0, -2)));
+            return Records::fail(Records::FileError{Records::FileError::Code::CreateFailed, refused, -1, {}});
+        }
+        return m_system.makeFolderBelow(top, path);
+    }
 
     QString refused;
 
@@ -59,6 +68,8 @@ private Q_SLOTS:
     void checkOnPSMConflict_data();
     void checkOnPSMConflict();
     void folderThatCannotBeCreated();
+    void linksInTheMainFolderAreNeverFollowed();
+    void mainFolderChangedBeforeRetitleNow();
     void describedFolders_data();
     void describedFolders();
 
@@ -372,6 +383,71 @@ void StoragePlannerTest::folderThatCannotBeCreated()
              u"Could not create folder "_s + m_files.refused
                  + u"\nMedium not writable or you do not have the proper authorization\nFiles can not be renamed and "
                    u"moved! Procedure termninated"_s);
+}
+
+void StoragePlannerTest::linksInTheMainFolderAreNeverFollowed()
+{
+    // A year folder that is a link out of the tree, and a date-taken folder that is a link to
+    // another one inside it.
+    const QString outside = m_dir->path() + u"/outside"_s;
+    makeFolders(outside, {u"2007-08"_s});
+    makeFolders(m_settings.mainFolder, {u"2009/2009-03/2009-03-01"_s});
+    QVERIFY(QFile::link(outside, m_settings.mainFolder + u"/2007"_s));
+    QVERIFY(QFile::link(m_settings.mainFolder + u"/2009/2009-03/2009-03-01"_s,
+                        m_settings.mainFolder + u"/2009/2009-03/2009-03-04"_s));
+    m_rows = {picture(u"a.jpg"_s), picture(u"b.jpg"_s), picture(u"c.jpg"_s)};
+    m_taken = {{u"a.jpg"_s, u"2007-08-31 10:00:00"_s},
+               {u"b.jpg"_s, u"2008-01-02 10:00:00"_s},
+               {u"c.jpg"_s, u"2009-03-04 10:00:00"_s}};
+
+    QVERIFY(planner().plan(allRows(), {}));
+    QCOMPARE(m_planner->linkOnTheWay(0), m_settings.mainFolder + u"/2007"_s);
+    QCOMPARE(m_planner->linkOnTheWay(1), QString());
+    QCOMPARE(m_planner->linkOnTheWay(2), m_settings.mainFolder + u"/2009/2009-03/2009-03-04"_s);
+
+    // Creating the folders never goes through the link either.
+    QVERIFY(!m_planner->createNewFolders());
+    QVERIFY(!QFileInfo::exists(outside + u"/2007-08/2007-08-31"_s));
+    QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"2007-08"_s});
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text,
+             u"Could not create folder "_s + m_settings.mainFolder + u"/2007/2007-08/2007-08-31\n"_s
+                 + m_settings.mainFolder
+                 + u"/2007 is a symbolic link: pictures are never moved through a link in the main picture storage "
+                   u"folder\nFiles can not be renamed and moved! Procedure termninated"_s);
+}
+
+void StoragePlannerTest::mainFolderChangedBeforeRetitleNow()
+{
+    m_rows = {picture(u"a.jpg"_s)};
+    m_taken.insert(u"a.jpg"_s, u"2007-08-31 10:00:00"_s);
+    const QString expected =
+        u"The main picture storage folder "_s + m_settings.mainFolder
+        + u" is no longer the folder Test & Preview planned in: it was removed, replaced, or its disk is no longer "
+          u"mounted.\nNothing has been renamed or moved. Check the folder and press 'Test/Preview' again."_s;
+
+    // An empty folder in its place, as the mount point of a disk that was unmounted leaves it.
+    QVERIFY(planner().plan(allRows(), {}));
+    QVERIFY(QDir().rename(m_settings.mainFolder, m_settings.mainFolder + u".old"_s));
+    QVERIFY(QDir().mkpath(m_settings.mainFolder));
+    QVERIFY(!m_planner->createNewFolders());
+    QVERIFY(QDir(m_settings.mainFolder).isEmpty());
+    QCOMPARE(m_dialogs.informed.size(), 1);
+    QCOMPARE(m_dialogs.informed.at(0).text, expected);
+
+    // Back where it was, it is the folder of the plan again.
+    QVERIFY(QDir(m_settings.mainFolder).removeRecursively());
+    QVERIFY(QDir().rename(m_settings.mainFolder + u".old"_s, m_settings.mainFolder));
+    QVERIFY(m_planner->createNewFolders());
+    QVERIFY(QFileInfo(m_settings.mainFolder + u"/2007/2007-08/2007-08-31"_s).isDir());
+
+    // Gone altogether: nothing is made again.
+    m_taken.insert(u"a.jpg"_s, u"2008-01-02 10:00:00"_s);
+    QVERIFY(planner().plan(allRows(), {}));
+    QVERIFY(QDir(m_settings.mainFolder).removeRecursively());
+    QVERIFY(!m_planner->createNewFolders());
+    QVERIFY(!QFileInfo::exists(m_settings.mainFolder));
+    QCOMPARE(m_dialogs.informed.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(StoragePlannerTest)

@@ -73,12 +73,17 @@ void StorageSwitchesTest::onlySubjectFollowsTheScheme()
 void StorageSwitchesTest::restore()
 {
     StorageSwitches switches;
-    switches.restore(true, true, {0, 2, u"/pics"_s, true});
+    QCOMPARE(switches.restore(true, true, {0, 2, u"/pics"_s, true}), SetupQuestion::None);
     QVERIFY(!switches.useStorage() && !switches.onlySubject());
-    switches.restore(true, true, {3, 0, u"/pics"_s, false});
-    QVERIFY(switches.useStorage() && !switches.onlySubject());
-    switches.restore(true, true, {3, 1, u"/pics"_s, true});
+    QCOMPARE(switches.restore(true, true, {3, 1, u"/pics"_s, true}), SetupQuestion::None);
     QVERIFY(switches.useStorage() && switches.onlySubject());
+    // Set up, but without its main folder the planning would have nothing to plan in: off, and
+    // the user is to hear why.
+    QCOMPARE(switches.restore(true, false, {3, 0, u"/pics"_s, false}), SetupQuestion::MainFolderMissing);
+    QVERIFY(!switches.useStorage());
+    QCOMPARE(switches.restore(true, false, {3, 0, QString(), false}), SetupQuestion::MainFolderLost);
+    QVERIFY(!switches.useStorage());
+    QCOMPARE(switches.restore(false, false, {3, 0, QString(), false}), SetupQuestion::None);
 }
 
 QTEST_GUILESS_MAIN(StorageSwitchesTest)

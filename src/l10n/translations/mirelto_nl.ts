@@ -3347,5 +3347,33 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>The free text of picture %1 is too long: shorten it.</source>
         <translation>De vrije tekst van foto %1 is te lang: maak hem korter.</translation>
     </message>
+    <message id="text-1720">
+        <source>The dictionary build was cancelled: the Static dictionary and its files are as they were before.</source>
+        <translation>Het opbouwen van het woordenboek is geannuleerd: het statische woordenboek en zijn bestanden zijn zoals ze waren.</translation>
+    </message>
+    <message id="text-1721">
+        <source> is a symbolic link: pictures are never moved through a link in the main picture storage folder</source>
+        <translation> is een symbolische koppeling: foto's worden nooit via een koppeling in de hoofdmap voor fotoopslag verplaatst</translation>
+    </message>
+    <message id="text-1722">
+        <source>The main picture storage folder </source>
+        <translation>De hoofdmap voor fotoopslag </translation>
+    </message>
+    <message id="text-1723">
+        <source> is no longer the folder Test &amp; Preview planned in: it was removed, replaced, or its disk is no longer mounted.</source>
+        <translation> is niet meer de map waarin Test &amp; voorbeeld heeft gepland: ze is verwijderd, vervangen, of haar schijf is niet meer gekoppeld.</translation>
+    </message>
+    <message id="text-1724">
+        <source>Nothing has been renamed or moved. Check the folder and press 'Test/Preview' again.</source>
+        <translation>Er is niets hernoemd of verplaatst. Controleer de map en druk opnieuw op 'Test/Preview'.</translation>
+    </message>
+    <message id="text-1725">
+        <source>The destination folder lies behind a symbolic link in the main picture storage folder; pictures are never moved through a link</source>
+        <translation>De doelmap ligt achter een symbolische koppeling in de hoofdmap voor fotoopslag; foto's worden nooit via een koppeling verplaatst</translation>
+    </message>
+    <message id="text-1726">
+        <source> (link: </source>
+        <translation> (koppeling: </translation>
+    </message>
 </context>
 </TS>
