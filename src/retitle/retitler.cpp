@@ -4,6 +4,7 @@
 #include "retitle/paths_p.h"
 #include "retitle/testpassresult.h"
 
+#include "compose/extensioncase.h"
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
@@ -173,7 +174,8 @@ bool Retitler::beginJournal(const TestPassResult &pass)
             const QStringList found = companions(from, extension);
             for (qsizetype i = 0; i < found.size(); ++i) {
                 plan(Kind::Move, Role::Companion, found.at(i),
-                     i == 0 ? companionPath(to, extension)
+                     i == 0 ? companionPath(to, Compose::ExtensionCase::apply(
+                                                    extension, Compose::ExtensionCase::fromIndex(pass.extensionCase)))
                             : companionPath(to, extensionWithDot(fileNameOf(found.at(i))).mid(1)));
             }
         }
@@ -228,6 +230,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     Q_EMIT retitlingStarted();
     m_counters = {};
     m_syncExtensions = pass.syncExtensions;
+    m_extensionCase = Compose::ExtensionCase::fromIndex(pass.extensionCase);
     if (!m_journal)
         m_names.clear();
 
@@ -452,7 +455,8 @@ int Retitler::RenameIsSuccess(const QString &FileOld, const QString &FileNew, co
             const QString &from = companions.at(i);
             // The first takes the extension as listed; one more in another letter case (IMG_1.wav
             // beside IMG_1.WAV) keeps its own, so that neither is left behind.
-            const QString to = i == 0 ? companionPath(FileNew, extension)
+            const QString first = Compose::ExtensionCase::apply(extension, m_extensionCase);
+            const QString to = i == 0 ? companionPath(FileNew, first)
                                       : companionPath(FileNew, extensionWithDot(fileNameOf(from)).mid(1));
             const auto moved = moveInto(from, to, folder);
             if (moved) {

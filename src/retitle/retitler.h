@@ -3,6 +3,8 @@
 #include "retitle/foldernames.h"
 #include "retitle/retitlelog.h"
 
+#include "compose/extensioncase.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QObject>
@@ -154,6 +156,7 @@ private:
     QString m_logPath;
     FolderNames m_names;
     QStringList m_syncExtensions;
+    Compose::ExtensionCase::Choice m_extensionCase = Compose::ExtensionCase::Choice::Keep;
     RunCounters m_counters;
     bool m_hasRetitled = false;
     // Whether a thumbnail folder exists, per folder, for the run under way.

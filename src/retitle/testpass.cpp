@@ -89,6 +89,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
     m_currentTitles.clear();
     m_names.clear();
     m_result.syncExtensions = options.syncExtensions;
+    m_result.extensionCase = options.extensionCase;
     m_result.uniqueFolders = m_unique.folders();
 
     QList<int> picked;
@@ -112,6 +113,13 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
         return false;
     buildTitleList(rows, picked, planner);
     m_result.newFolders = planner.newFolders();
+    if (options.planNumbers) {
+        QStringList folders;
+        folders.reserve(m_result.titles.size());
+        for (const Rtitle &title : std::as_const(m_result.titles))
+            folders.append(title.Folder);
+        options.planNumbers(picked, folders);
+    }
     composeTitles(rows, pictureFolder, options, compose);
     sortTitles(!m_unique.isEmpty(), sortCaption());
     checkTitles();

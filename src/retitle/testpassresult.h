@@ -25,6 +25,8 @@ struct TestPassResult
     int extendedFolderCount = 0;
     // Extensions without dot, in the order their files follow a picture.
     QStringList syncExtensions;
+    // The letter case the first file of each extension takes (see Compose::ExtensionCase).
+    qint32 extensionCase = 0;
     // Folders the retitling creates before it starts; always empty while destinations are the
     // picture folder.
     QStringList newFolders;
