@@ -59,6 +59,7 @@ enum class MainCommand {
     Date,
     Time,
     ExifTags,
+    CameraClocks,
     SaveElementSettings,
     // "&Retitle"
     ChangeOrder,
