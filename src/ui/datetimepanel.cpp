@@ -1,5 +1,6 @@
 #include "ui/datetimepanel.h"
 
+#include "compose/cameraclocksmodel.h"
 #include "compose/datetimesettingsmodel.h"
 
 #include <QCheckBox>
@@ -43,6 +44,9 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     m_pickedDate->setToolTip(DateTimeSettingsModel::pickDateCaption());
     m_day = new QPushButton(DateTimeSettingsModel::dayButtonCaption());
     m_day->setObjectName(u"dayName"_s);
+    m_clocks = new QPushButton(Compose::CameraClocksModel::buttonCaption());
+    m_clocks->setObjectName(u"cameraClocks"_s);
+    m_clocks->setToolTip(Compose::CameraClocksModel::offsetHint());
     m_time = new QCheckBox(DateTimeSettingsModel::timeCaption());
     m_time->setObjectName(u"useTime"_s);
     m_timeSource = comboBox(u"timeSource"_s, DateTimeSettingsModel::timeSourceCaptions());
@@ -66,6 +70,7 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     layout->addWidget(m_pickedTime, 3, 2);
     layout->addWidget(new QLabel(DateTimeSettingsModel::separatorCaption()), 4, 0, 1, 2);
     layout->addWidget(m_separator, 4, 2);
+    layout->addWidget(m_clocks, 5, 2);
     layout->setColumnStretch(1, 1);
 
     connect(m_date, &QCheckBox::clicked, &m_model, &DateTimeSettingsModel::setUseDate);
@@ -78,6 +83,7 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     connect(m_pickedTime, &QTimeEdit::timeChanged, &m_model, &DateTimeSettingsModel::setPickedTime);
     connect(m_separator, &QComboBox::activated, &m_model, &DateTimeSettingsModel::setSeparatorIndex);
     connect(m_day, &QPushButton::clicked, this, &DateTimePanel::dayNameRequested);
+    connect(m_clocks, &QPushButton::clicked, this, &DateTimePanel::cameraClocksRequested);
     connect(&m_model, &DateTimeSettingsModel::changed, this, &DateTimePanel::refresh);
     refresh();
 }

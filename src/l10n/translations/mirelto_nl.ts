@@ -3223,5 +3223,113 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>Undo the undo of %1</source>
         <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
+    <message id="text-1309">
+        <source>Adjust camera clocks</source>
+        <translation>Cameraklokken aanpassen</translation>
+    </message>
+    <message id="text-1310">
+        <source>Adjust camera c&amp;locks...</source>
+        <translation>Camerak&amp;lokken aanpassen...</translation>
+    </message>
+    <message id="text-1311">
+        <source>Camera clocks...</source>
+        <translation>Cameraklokken...</translation>
+    </message>
+    <message id="text-1312">
+        <source>Clock &amp;offset:</source>
+        <translation>Klok&amp;afwijking:</translation>
+    </message>
+    <message id="text-1313">
+        <source>&amp;Picture:</source>
+        <translation>&amp;Foto:</translation>
+    </message>
+    <message id="text-1314">
+        <source>&amp;Really taken at:</source>
+        <translation>&amp;Werkelijk genomen op:</translation>
+    </message>
+    <message id="text-1315">
+        <source>&amp;Set offset from picture</source>
+        <translation>Afwijking &amp;bepalen uit foto</translation>
+    </message>
+    <message id="text-1316">
+        <source>Added to the date taken of every picture of the camera, as +h:mm:ss, -h:mm:ss or +Nd h:mm:ss. The picture files are not changed.</source>
+        <translation>Wordt opgeteld bij de opnamedatum van elke foto van de camera, als +u:mm:ss, -u:mm:ss of +Nd u:mm:ss. De fotobestanden worden niet gewijzigd.</translation>
+    </message>
+    <message id="text-1317">
+        <source>Unknown camera</source>
+        <translation>Onbekende camera</translation>
+    </message>
+    <message id="text-1318">
+        <source> (serial number </source>
+        <translation> (serienummer </translation>
+    </message>
+    <message id="text-1319">
+        <source> picture(s)</source>
+        <translation> foto('s)</translation>
+    </message>
+    <message id="text-1320">
+        <source>, no date taken</source>
+        <translation>, geen opnamedatum</translation>
+    </message>
+    <message id="text-1321">
+        <source>Taken in different time zones: </source>
+        <translation>Genomen in verschillende tijdzones: </translation>
+    </message>
+    <message id="text-1322">
+        <source>Letter case of extension:</source>
+        <translation>Hoofdlettergebruik van extensie:</translation>
+    </message>
+    <message id="text-1323">
+        <source>As found</source>
+        <translation>Zoals gevonden</translation>
+    </message>
+    <message id="text-1324">
+        <source>lower case</source>
+        <translation>kleine letters</translation>
+    </message>
+    <message id="text-1325">
+        <source>UPPER CASE</source>
+        <translation>HOOFDLETTERS</translation>
+    </message>
+    <message id="text-1326">
+        <source>Number in order of date taken</source>
+        <translation>Nummeren in volgorde van opnamedatum</translation>
+    </message>
+    <message id="text-1327">
+        <source>Start again at each new day</source>
+        <translation>Opnieuw beginnen bij elke nieuwe dag</translation>
+    </message>
+    <message id="text-1328">
+        <source>Start again at each new destination folder</source>
+        <translation>Opnieuw beginnen bij elke nieuwe doelmap</translation>
+    </message>
+    <message id="text-1329">
+        <source>Dates taken corrected for the camera's clock (</source>
+        <translation>Opnamedata gecorrigeerd voor de klok van de camera (</translation>
+    </message>
+    <message id="text-1330">
+        <source> picture(s)):</source>
+        <translation> foto('s)):</translation>
+    </message>
+    <message id="text-1331">
+        <source>taken </source>
+        <translation>genomen </translation>
+    </message>
+    <message id="text-1332">
+        <source>, camera clock </source>
+        <translation>, cameraklok </translation>
+    </message>
+    <message id="text-1333">
+        <source>New title</source>
+        <translation>Nieuwe titel</translation>
+    </message>
+    <message id="text-1334">
+        <source>No date taken</source>
+        <translation>Geen opnamedatum</translation>
+    </message>
+    <message id="text-1335">
+        <source>Camera wrote </source>
+        <translation>Camera schreef </translation>
+    </message>
 </context>
 </TS>
