@@ -45,7 +45,6 @@ constexpr std::array exifNames = {
     TagName{34850, u"ExposureProgram"}, TagName{34852, u"SpectralSensitivity"},
     TagName{34855, u"ISOSpeedRatings"}, TagName{36864, u"ExifVersion"},
     TagName{36867, u"DateTimeOriginal"}, TagName{36868, u"DateTimeDigitized"},
-    TagName{36881, u"OffsetTimeOriginal"},
     TagName{37121, u"ComponentsConfiguration"}, TagName{37122, u"CompressedBitsPerPixel"},
     TagName{37377, u"ShutterSpeedValue"}, TagName{37378, u"ApertureValue"},
     TagName{37379, u"BrightnessValue"}, TagName{37380, u"ExposureBiasValue"},
