@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -68,9 +69,13 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     layout->addWidget(m_timeSource, 2, 1, 1, 2);
     layout->addWidget(m_timeFormat, 3, 1);
     layout->addWidget(m_pickedTime, 3, 2);
-    layout->addWidget(new QLabel(DateTimeSettingsModel::separatorCaption()), 4, 0, 1, 2);
-    layout->addWidget(m_separator, 4, 2);
-    layout->addWidget(m_clocks, 5, 2);
+    // The camera clocks share the last row, so that the panel still fits the smallest screen.
+    auto *lastRow = new QHBoxLayout;
+    lastRow->addWidget(new QLabel(DateTimeSettingsModel::separatorCaption()));
+    lastRow->addStretch(1);
+    lastRow->addWidget(m_clocks);
+    lastRow->addWidget(m_separator);
+    layout->addLayout(lastRow, 4, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
     connect(m_date, &QCheckBox::clicked, &m_model, &DateTimeSettingsModel::setUseDate);
