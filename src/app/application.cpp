@@ -3,11 +3,15 @@
 #include "app/folderfinish.h"
 #include "app/infomessages.h"
 #include "app/optionsmodel.h"
+#include "app/newtitlecolumn.h"
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
 #include "app/titleexample.h"
 
+#include "compose/cameraclocks.h"
 #include "compose/changedprefixsuffix.h"
+#include "compose/numberplan.h"
+#include "compose/picturedates.h"
 #include "compose/datetimesettingsmodel.h"
 #include "compose/elementvaluesource.h"
 #include "compose/exiftagdatabase.h"
@@ -109,7 +113,12 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
         std::make_unique<Compose::TitleSettingsModel>(*m_sessionSettings, dialogs, [this] { return storageSetup(); });
 
     m_files = std::make_unique<Platform::SystemFileSystem>();
+    m_cameraClocks = std::make_unique<Compose::CameraClocks>(workFile(Compose::CameraClocks::fileName()));
+    m_pictureDates = std::make_unique<Compose::PictureDates>(*m_cameraClocks);
+    // A folder's pictures are read anew once the table was: retitled files have other names.
+    connect(m_pictures.get(), &Session::PictureSession::tableRebuilt, this, [this] { m_pictureDates->clear(); });
     Storage::StoragePlanInputs planInputs;
+    planInputs.dateTaken = [this](const QString &path) { return m_pictureDates->dateTaken(path); };
     planInputs.settings = [this] { return storagePlanSettings(); };
     planInputs.pictureFolder = [this] { return m_pictures->pictureFolder(); };
     planInputs.rows = [this]() -> const QList<Session::PictureRow> & { return m_pictures->rows(); };
@@ -134,7 +143,30 @@ Application::Application(const Locations &locations, const Machine &machine, Pla
         const Settings::SessionSettingsRec &settings = m_sessionSettings->folderRec();
         m_exifElement->startPass(settings.exifTagsInTitle, settings.markNotAvailable);
         return std::make_unique<Compose::ElementValueSource>(settings, m_numberSettings->startPass(),
-                                                             QLocale::system());
+                                                             QLocale::system(), m_pictureDates.get());
+    };
+    previewHooks.planNumbers = [this](const QList<int> &rows, const QStringList &folders) {
+        if (!m_numberSettings->numbersInOwnOrder())
+            return;
+        QHash<int, QString> folderOf;
+        for (qsizetype i = 0; i < rows.size() && i < folders.size(); ++i)
+            folderOf.insert(rows.at(i), folders.at(i));
+        m_numberSettings->planPass(Compose::numberPlaces(m_pictures->rows(), rows, m_pictures->pictureFolder(),
+                                                         *m_pictureDates,
+                                                         [&folderOf](int row) { return folderOf.value(row); },
+                                                         m_numberSettings->order()));
+    };
+    previewHooks.clockCorrections = [this](const QList<int> &rows) {
+        QList<Retitle::ClockCorrection> corrections;
+        if (m_cameraClocks->isEmpty())
+            return corrections;
+        for (const int row : rows) {
+            const QString &title = m_pictures->row(row).currentTitle;
+            const QString path = QDir(m_pictures->pictureFolder()).filePath(title);
+            if (const qint64 offset = m_pictureDates->offset(path); offset != 0)
+                corrections.append({title, m_pictureDates->facts(path).dateTaken, offset});
+        }
+        return corrections;
     };
     previewHooks.exifText = [this](const QString &path) { return m_exifElement->text(path); };
     m_testPreview->setHooks(std::move(previewHooks));
@@ -238,8 +270,10 @@ void Application::createStage2()
 
     m_stageGuide = std::make_unique<Session::StageGuide>(*m_workflow);
     m_themeChoice = std::make_unique<ThemeChoice>(*m_programSettings, m_dialogs);
-    m_titleExample = std::make_unique<TitleExample>(TitleExample::Sources{
-        *m_sessionSettings, *m_numberSettings, *m_pictures, *m_freeTextEditor, *m_editLine, *m_exifTags});
+    createNewTitleColumn();
+    m_titleExample = std::make_unique<TitleExample>(TitleExample::Sources{*m_sessionSettings, *m_numberSettings,
+                                                                          *m_pictures, *m_freeTextEditor, *m_editLine,
+                                                                          *m_exifTags, m_newTitleColumn.get()});
     TitleExample *example = m_titleExample.get();
     connect(m_titleSettings.get(), &Compose::TitleSettingsModel::changed, example, &TitleExample::scheduleUpdate);
     connect(m_numberSettings.get(), &Compose::NumberSettingsModel::changed, example, &TitleExample::scheduleUpdate);
@@ -252,6 +286,42 @@ void Application::createStage2()
             &TitleExample::scheduleUpdate);
     connect(m_freeTextEditor.get(), &Session::FreeTextEditor::areaChanged, example, &TitleExample::scheduleUpdate);
     connect(m_editLine.get(), &Dictionary::EditLine::textChanged, example, &TitleExample::scheduleUpdate);
+}
+
+void Application::createNewTitleColumn()
+{
+    NewTitleColumn::Sources sources{*m_sessionSettings, *m_numberSettings, *m_pictures,  *m_freeTextEditor,
+                                    *m_editLine,        *m_exifTags,       *m_pictureDates, {}};
+    // Destinations as last planned: planning them needs the storage folders scanned.
+    sources.destination = [this](int row) {
+        return m_destinations->isActive() ? m_destinations->destination(row) : QString();
+    };
+    m_newTitleColumn = std::make_unique<NewTitleColumn>(sources);
+    NewTitleColumn *column = m_newTitleColumn.get();
+    connect(m_titleSettings.get(), &Compose::TitleSettingsModel::changed, column, &NewTitleColumn::titlesChanged);
+    connect(m_numberSettings.get(), &Compose::NumberSettingsModel::changed, column, &NewTitleColumn::titlesChanged);
+    connect(m_dateTimeSettings.get(), &Compose::DateTimeSettingsModel::changed, column,
+            &NewTitleColumn::titlesChanged);
+    connect(m_pictures.get(), &Session::PictureSession::rowsChanged, column, &NewTitleColumn::numbersChanged);
+    connect(m_pictures.get(), &Session::PictureSession::tableRebuilt, column, &NewTitleColumn::numbersChanged);
+    connect(m_pictures.get(), &Session::PictureSession::selectedCountChanged, column, &NewTitleColumn::numbersChanged);
+    connect(m_editLine.get(), &Dictionary::EditLine::textChanged, column, [this, column] {
+        if (m_freeTextEditor->stage2Row() >= 0)
+            column->rowChanged(m_freeTextEditor->stage2Row());
+    });
+}
+
+bool Application::cameraClocksChanged()
+{
+    const auto saved = m_cameraClocks->save();
+    m_newTitleColumn->numbersChanged();
+    m_titleExample->scheduleUpdate();
+    if (!saved) {
+        m_dialogs.inform(
+            {L10n::standard(L10n::Standard::Error), L10n::describe(saved.error()), Platform::Severity::Error});
+        return false;
+    }
+    return true;
 }
 
 Application::~Application() = default;
@@ -499,6 +569,11 @@ bool Application::InitApplication()
         return fail(prefixed(workFile(u"ContextDic.dat"_s) + text(334, " initialization error, can not run program")));
     if (!m_exifTags->InitFExifEl())
         return fail(prefixed(m_exifTags->path() + text(334, " initialization error, can not run program")));
+    // Without the file the dates taken are the cameras' own: worth telling, not worth stopping for.
+    if (const auto clocks = m_cameraClocks->load(); !clocks) {
+        m_dialogs.inform(
+            {L10n::standard(L10n::Standard::Error), L10n::describe(clocks.error()), Platform::Severity::Error});
+    }
 
     const QString sessionDefaults = workFile(u"MrlSessionSet.dat"_s);
     if (Platform::isReadOnlyFile(sessionDefaults))

@@ -34,12 +34,14 @@ class RetitleUndo;
 class TestPreview;
 } // namespace Retitle
 namespace Compose {
+class CameraClocks;
 class DateTimeSettingsModel;
 class ExifTagDatabase;
 class ExifTagElement;
 class ExifTagsModel;
 class NumberSettingsModel;
 class PicPrefixList;
+class PictureDates;
 class PicSuffixList;
 class TitleSettingsModel;
 } // namespace Compose
@@ -68,6 +70,7 @@ namespace App {
 class FolderFinish;
 class StorageManagement;
 class ThemeChoice;
+class NewTitleColumn;
 class TitleExample;
 
 // Where the program finds its folders.
@@ -158,6 +161,12 @@ public:
     Session::StageWorkflow &workflow() { return *m_workflow; }
     Session::StageGuide &stageGuide() { return *m_stageGuide; }
     TitleExample &titleExample() { return *m_titleExample; }
+    NewTitleColumn &newTitleColumn() { return *m_newTitleColumn; }
+    Compose::CameraClocks &cameraClocks() { return *m_cameraClocks; }
+    Compose::PictureDates &pictureDates() { return *m_pictureDates; }
+    // The camera clocks were changed: saves them and composes every new title again. False, with
+    // the error shown, when they could not be saved.
+    bool cameraClocksChanged();
     ThemeChoice &themeChoice() { return *m_themeChoice; }
     Session::FreeTextEditor &freeTextEditor() { return *m_freeTextEditor; }
     // The picture shown beside the table and in the viewer.
@@ -222,6 +231,7 @@ private:
     // The stage workflow, the stage-2 editor with its line, and what they hear of the rest.
     void createStage2();
     void createRetitleUndo();
+    void createNewTitleColumn();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
 
@@ -242,6 +252,9 @@ private:
     std::unique_ptr<Session::StageWorkflow> m_workflow;
     std::unique_ptr<Session::StageGuide> m_stageGuide;
     std::unique_ptr<TitleExample> m_titleExample;
+    std::unique_ptr<NewTitleColumn> m_newTitleColumn;
+    std::unique_ptr<Compose::CameraClocks> m_cameraClocks;
+    std::unique_ptr<Compose::PictureDates> m_pictureDates;
     std::unique_ptr<ThemeChoice> m_themeChoice;
     std::unique_ptr<Session::FreeTextEditor> m_freeTextEditor;
     std::unique_ptr<Session::PicturePreview> m_picturePreview;

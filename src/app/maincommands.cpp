@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/storagemanagement.h"
+#include "compose/cameraclocksmodel.h"
 #include "compose/datetimesettingsmodel.h"
 #include "compose/exiftagsmodel.h"
 #include "compose/numbersettingsmodel.h"
@@ -95,6 +96,7 @@ QList<MenuEntry> MainCommands::entries(MainMenu menu)
                 {C::Date, false, {}},
                 {C::Time, false, {}},
                 {C::ExifTags, false, {}},
+                {C::CameraClocks, false, {}},
                 {C::SaveElementSettings, true, {}}};
     case MainMenu::Retitle:
         return {{C::ChangeOrder, false, {}},        {C::ForceUnique, false, {}},
@@ -194,6 +196,8 @@ CommandInfo MainCommands::info(MainCommand command)
         return {{}, Compose::DateTimeSettingsModel::dateMenuHint(), true};
     case C::ExifTags:
         return {{}, Compose::ExifTagsModel::menuHint()};
+    case C::CameraClocks:
+        return {{}, Compose::CameraClocksModel::offsetHint()};
     case C::SaveElementSettings:
         return {{}, text(976, "Save the elements settings and Final stage settings for future sessions of other folders")};
     case C::ChangeOrder:
@@ -306,6 +310,8 @@ QString MainCommands::caption(MainCommand command) const
         return Compose::DateTimeSettingsModel::timeMenuCaption();
     case C::ExifTags:
         return Compose::ExifTagsModel::menuCaption();
+    case C::CameraClocks:
+        return Compose::CameraClocksModel::menuCaption();
     case C::SaveElementSettings:
         return text(999, "Save elements settings/Final stage settings for future sessions");
     case C::ChangeOrder:
@@ -403,6 +409,7 @@ bool MainCommands::isEnabled(MainCommand command) const
     case C::Date:
     case C::Time:
     case C::ExifTags:
+    case C::CameraClocks:
         return workflow.isEnabled(Command::ElementPanels);
     case C::SaveElementSettings:
         return workflow.isEnabled(Command::SaveElementSettings);
@@ -644,6 +651,7 @@ void MainCommands::run(MainCommand command)
     case C::Close:
     case C::CutCharacters:
     case C::ExifTags:
+    case C::CameraClocks:
     case C::ChangeOrder:
     case C::MaintainExtensions:
     case C::MaintainFolderList:

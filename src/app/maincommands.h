@@ -60,6 +60,7 @@ enum class MainCommand {
     Date,
     Time,
     ExifTags,
+    CameraClocks,
     SaveElementSettings,
     // "&Retitle"
     ChangeOrder,

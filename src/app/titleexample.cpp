@@ -1,5 +1,7 @@
 #include "app/titleexample.h"
 
+#include "app/newtitlecolumn.h"
+
 #include "compose/elementvaluesource.h"
 #include "compose/exiftagdatabase.h"
 #include "compose/numbersettingsmodel.h"
@@ -71,10 +73,12 @@ void TitleExample::update()
             input.exifText = exif.text(input.picturePath);
         }
         int preceding = 0;
-        for (int other = 0; other < row; ++other)
+        for (int other = 0; other < row && !m_sources.column; ++other)
             preceding += pictures.row(other).isSelected() ? 1 : 0;
-        Compose::NumberElement number = m_sources.number.exampleElement(preceding);
-        Compose::ElementValueSource values(settings, number, QLocale::system());
+        Compose::NumberElement number =
+            m_sources.column ? m_sources.column->numberElement(row) : m_sources.number.exampleElement(preceding);
+        Compose::ElementValueSource values(settings, number, QLocale::system(),
+                                           m_sources.column ? &m_sources.column->dates() : nullptr);
         title = Compose::TitleComposer(settings, &values).compose(input).RMTitle;
     }
     if (title != m_title || currentTitle != m_currentTitle) {

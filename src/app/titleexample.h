@@ -21,6 +21,8 @@ class SessionSettings;
 
 namespace App {
 
+class NewTitleColumn;
+
 // The new title of the picture the user looks at, composed from the title elements as they are
 // set now: the picture being edited in stage 2 (with the text typed so far), otherwise the
 // table's current picture, otherwise the first selected one. The number it shows is the one a
@@ -38,6 +40,9 @@ public:
         Session::FreeTextEditor &editor;
         Dictionary::EditLine &editLine;
         const Compose::ExifTagDatabase &exifTags;
+        // Where the number and the corrected dates come from, as in the "New title" column;
+        // without it, the files' own dates and the picture-table order.
+        NewTitleColumn *column = nullptr;
     };
 
     explicit TitleExample(const Sources &sources, QObject *parent = nullptr);

@@ -1,6 +1,7 @@
 #include "compose/elementvaluesource.h"
 
 #include "compose/numberelement.h"
+#include "compose/picturedates.h"
 
 #include "metadata/filedate.h"
 #include "metadata/picturemetadata.h"
@@ -31,8 +32,8 @@ int numberAt(const QString &text, int first, int count)
 } // namespace
 
 ElementValueSource::ElementValueSource(const Settings::SessionSettingsRec &settings, NumberElement &number,
-                                       const QLocale &locale)
-    : m_number(number), m_locale(locale), m_options(DateTimeOptions::fromSettings(settings)),
+                                       const QLocale &locale, PictureDates *dates)
+    : m_number(number), m_dates(dates), m_locale(locale), m_options(DateTimeOptions::fromSettings(settings)),
       m_dateSource(settings.dateSource), m_timeSource(settings.timeSource),
       m_pickedDate(Records::DayCount::toDateTime(settings.pickedDate).date()),
       m_pickedTime(Records::DayCount::toDateTime(settings.pickedTime).time())
@@ -66,7 +67,8 @@ QString ElementValueSource::dateTimeText(const ComposeInput &input, qint32 *warn
 {
     QString dateTaken;
     if ((m_options.useDate && m_dateSource == FromExif) || (m_options.useTime && m_timeSource == FromExif))
-        dateTaken = Metadata::readPictureMetadata(input.picturePath, Metadata::MetadataItem::DateTaken);
+        dateTaken = m_dates ? m_dates->dateTaken(input.picturePath)
+                            : Metadata::readPictureMetadata(input.picturePath, Metadata::MetadataItem::DateTaken);
     std::optional<QDateTime> fileDate;
     const auto fileDateTime = [&] {
         if (!fileDate)

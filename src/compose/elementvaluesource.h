@@ -13,6 +13,7 @@
 namespace Compose {
 
 class NumberElement;
+class PictureDates;
 
 // The number and date/time element values of one test pass, from the folder's session settings
 // and the pictures' EXIF data and file dates.
@@ -20,8 +21,9 @@ class ElementValueSource final : public ElementValues
 {
 public:
     // number: the pass's number element, whose counter runs on from picture to picture; locale:
-    // where the day names come from.
-    ElementValueSource(const Settings::SessionSettingsRec &settings, NumberElement &number, const QLocale &locale);
+    // where the day names come from; dates: the corrected dates taken, else the files' own.
+    ElementValueSource(const Settings::SessionSettingsRec &settings, NumberElement &number, const QLocale &locale,
+                       PictureDates *dates = nullptr);
 
     QString numberText(const ComposeInput &input, qint32 *warning) override;
     // The date and time from their sources. When the date taken is asked for but the picture has
@@ -35,6 +37,7 @@ public:
 
 private:
     NumberElement &m_number;
+    PictureDates *m_dates = nullptr;
     QLocale m_locale;
     DateTimeOptions m_options;
     int m_dateSource = 0;

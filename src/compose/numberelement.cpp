@@ -52,8 +52,21 @@ int NumberElement::digitsFromIndex(qint32 index)
 }
 
 NumberElement::NumberElement(Source source, Direction direction, int digits, qint64 startValue)
-    : m_source(source), m_direction(direction), m_digits(digits), m_counter(startValue)
+    : m_source(source), m_direction(direction), m_digits(digits), m_counter(startValue),
+      m_start(startValue)
 {
+}
+
+void NumberElement::assign(QHash<QString, qint64> places, bool keepStart)
+{
+    m_counter = keepStart ? m_start : m_start + places.size();
+    m_places = std::move(places);
+}
+
+qint64 NumberElement::valueFor(const QString &currentTitle) const
+{
+    const auto place = m_places.constFind(currentTitle);
+    return place != m_places.constEnd() ? m_start + *place : m_counter;
 }
 
 QString NumberElement::next(const QString &currentTitle, qint32 *warning)
@@ -66,8 +79,12 @@ QString NumberElement::next(const QString &currentTitle, qint32 *warning)
         number = extract(currentTitle, m_direction);
         break;
     case Source::Counter:
-        number = QString::number(m_counter);
-        ++m_counter;
+        if (const auto place = m_places.constFind(currentTitle); place != m_places.constEnd()) {
+            number = QString::number(m_start + *place);
+        } else {
+            number = QString::number(m_counter);
+            ++m_counter;
+        }
         break;
     }
     if (number.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 namespace Compose {
@@ -40,11 +41,21 @@ public:
     // The counter's value for the picture after the last one composed.
     qint64 counter() const { return m_counter; }
 
+    // Numbers the pictures in another order than they are composed in: the picture of each
+    // current title gets the start value plus its place (see NumberOrder), and the counter
+    // after the pass is the start value plus the count, or the start value itself when
+    // keepStart (the numbers started again at each day or folder). Other titles count on as before.
+    void assign(QHash<QString, qint64> places, bool keepStart);
+    // The value the picture of currentTitle will get, as next() would give it now.
+    qint64 valueFor(const QString &currentTitle) const;
+
 private:
     Source m_source;
     Direction m_direction;
     int m_digits;
     qint64 m_counter;
+    qint64 m_start;
+    QHash<QString, qint64> m_places;
 };
 
 } // namespace Compose

@@ -111,6 +111,52 @@ QString NumberSettingsModel::menuHint()
     return text(1092, "Add a numbering element to all new titles");
 }
 
+QString NumberSettingsModel::byDateTakenCaption()
+{
+    return text(1326, "Number in order of date taken");
+}
+
+QString NumberSettingsModel::restartDayCaption()
+{
+    return text(1327, "Start again at each new day");
+}
+
+QString NumberSettingsModel::restartFolderCaption()
+{
+    return text(1328, "Start again at each new destination folder");
+}
+
+NumberOrderOptions NumberSettingsModel::order() const
+{
+    const Settings::SessionSettingsRec &rec = m_settings.folderRec();
+    return {rec.numberByDateTaken, rec.restartEachDay, rec.restartEachFolder};
+}
+
+void NumberSettingsModel::setOrderOption(bool Settings::SessionSettingsRec::*option, bool on)
+{
+    Settings::SessionSettingsRec &rec = m_settings.folderRec();
+    if (rec.*option == on)
+        return;
+    rec.*option = on;
+    storeFolder();
+    Q_EMIT changed();
+}
+
+void NumberSettingsModel::setNumberByDateTaken(bool on)
+{
+    setOrderOption(&Settings::SessionSettingsRec::numberByDateTaken, on);
+}
+
+void NumberSettingsModel::setRestartEachDay(bool on)
+{
+    setOrderOption(&Settings::SessionSettingsRec::restartEachDay, on);
+}
+
+void NumberSettingsModel::setRestartEachFolder(bool on)
+{
+    setOrderOption(&Settings::SessionSettingsRec::restartEachFolder, on);
+}
+
 void NumberSettingsModel::storeFolder()
 {
     m_title.store();
@@ -276,9 +322,29 @@ NumberElement NumberSettingsModel::exampleElement(int preceding) const
                          qint64(startValue()) + preceding);
 }
 
+NumberElement NumberSettingsModel::orderedElement(QHash<QString, qint64> places) const
+{
+    NumberElement element(numberSource(), NumberElement::Direction(inspectDirection()), digitsIndex() + 1,
+                          startValue());
+    const NumberOrderOptions numbering = order();
+    element.assign(std::move(places), numbering.restartEachDay || numbering.restartEachFolder);
+    return element;
+}
+
+void NumberSettingsModel::planPass(QHash<QString, qint64> places)
+{
+    if (!m_pass || !numbersInOwnOrder())
+        return;
+    const NumberOrderOptions numbering = order();
+    m_pass->assign(std::move(places), numbering.restartEachDay || numbering.restartEachFolder);
+}
+
 void NumberSettingsModel::updateCounterAfterRetitle()
 {
     if (!useCounter() || !m_pass)
+        return;
+    const NumberOrderOptions numbering = order();
+    if (!m_reset && (numbering.restartEachDay || numbering.restartEachFolder))
         return;
     const qint64 next = m_reset ? 1 : m_pass->counter();
     const qint32 value = qint32(std::min<qint64>(next, std::numeric_limits<qint32>::max()));

@@ -2,6 +2,7 @@
 
 #include "compose/inputrules.h"
 #include "compose/numberelement.h"
+#include "compose/numberorder.h"
 
 #include <QObject>
 #include <QString>
@@ -14,7 +15,8 @@ class Dialogs;
 }
 namespace Settings {
 class SessionSettings;
-}
+struct SessionSettingsRec;
+} // namespace Settings
 
 namespace Compose {
 
@@ -74,6 +76,17 @@ public:
     bool isStartEnabled() const { return useCounter(); }
     bool isResetEnabled() const { return useCounter(); }
 
+    static QString byDateTakenCaption();
+    static QString restartDayCaption();
+    static QString restartFolderCaption();
+    // The counter's order (see NumberOrderOptions); enabled with the counter, the folder restart
+    // only while storage management places the pictures in folders.
+    NumberOrderOptions order() const;
+    void setNumberByDateTaken(bool on);
+    void setRestartEachDay(bool on);
+    void setRestartEachFolder(bool on);
+    bool isOrderEnabled() const { return useCounter(); }
+
     // Index 0..8 for 1..9 digits.
     int digitsIndex() const;
     void setDigitsIndex(int index);
@@ -88,8 +101,16 @@ public:
     // A number element for one example title, as a pass would number the picture that has
     // preceding pictures before it; it leaves the pass of the last test alone.
     NumberElement exampleElement(int preceding) const;
+    // Whether the counter follows another order than the picture table's (see order()).
+    bool numbersInOwnOrder() const { return useCounter() && !order().isTableOrder(); }
+    // A number element that numbers by the places of NumberOrder, for the pass or one title.
+    NumberElement orderedElement(QHash<QString, qint64> places) const;
+    // Hands the places to the element of the pass last started, when it numbers in its own order.
+    void planPass(QHash<QString, qint64> places);
     // After a retitling: with the counter on, the start value becomes the value after the last
-    // number used in the last pass (1 with "Reset") and is written to the program-wide settings.
+    // number used in the last pass (1 with "Reset"; unchanged while the counter starts again at
+    // each day or folder, as the next day starts there too) and is written to the program-wide
+    // settings.
     void updateCounterAfterRetitle();
     // An undone retitling gives the counter back the start value it had before.
     void restoreStart(const QString &start);
@@ -100,6 +121,7 @@ Q_SIGNALS:
 
 private:
     void storeFolder();
+    void setOrderOption(bool Settings::SessionSettingsRec::*option, bool on);
     void storeCounter();
     qint32 startValue() const;
     NumberElement::Source numberSource() const;

@@ -2,6 +2,7 @@
 
 #include "compose/elementorder.h"
 #include "compose/elementseparator.h"
+#include "compose/extensioncase.h"
 
 #include "records/titletext.h"
 #include "settings/sessionsettingsrec.h"
@@ -14,7 +15,7 @@ TitleComposer::TitleComposer(const Settings::SessionSettingsRec &settings, Eleme
     : m_prefix(settings.usePrefix ? settings.prefix : QString()),
       m_suffix(settings.useSuffix ? settings.suffix : QString()),
       m_separator(ElementSeparator::text(settings.elementSeparator)), m_dateOrTime(settings.useDate || settings.useTime),
-      m_values(values)
+      m_extensionCase(settings.extensionCase), m_values(values)
 {
     // A damaged order still places each element exactly once.
     const QString order = ElementOrder::repairedOrder(settings.elementOrder);
@@ -71,7 +72,7 @@ RMakeTitle TitleComposer::compose(const ComposeInput &input) const
 
     const qsizetype dot = input.currentTitle.lastIndexOf(u'.');
     if (dot >= 0)
-        title += QStringView(input.currentTitle).mid(dot);
+        title += ExtensionCase::apply(input.currentTitle.mid(dot), ExtensionCase::fromIndex(m_extensionCase));
     // Every text was cleaned where it was typed or read; a title is a file name in its folder
     // whatever text still arrives, so it never holds a '/' or a control code.
     result.RMTitle = Records::cleanTitleText(title);

@@ -62,6 +62,7 @@ private:
     QString m_suffix;
     QString m_separator;
     bool m_dateOrTime = false;
+    qint32 m_extensionCase = 0;
     // Position (1..6) of each element letter, looked up once.
     int m_positionP = 1, m_positionD = 2, m_positionN = 3, m_positionF = 4, m_positionE = 5, m_positionS = 6;
     ElementValues *m_values = nullptr;

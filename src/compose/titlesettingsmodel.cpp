@@ -1,6 +1,7 @@
 #include "compose/titlesettingsmodel.h"
 
 #include "compose/elementseparator.h"
+#include "compose/extensioncase.h"
 
 #include "l10n/errortext.h"
 #include "l10n/text.h"
@@ -166,6 +167,21 @@ void TitleSettingsModel::setSeparatorIndex(int index)
     if (m_settings.folderRec().elementSeparator == index)
         return;
     m_settings.folderRec().elementSeparator = index;
+    Q_EMIT changed();
+}
+
+int TitleSettingsModel::extensionCase() const
+{
+    return int(ExtensionCase::fromIndex(m_settings.folderRec().extensionCase));
+}
+
+void TitleSettingsModel::setExtensionCase(int index)
+{
+    index = int(ExtensionCase::fromIndex(index));
+    if (m_settings.folderRec().extensionCase == index)
+        return;
+    m_settings.folderRec().extensionCase = index;
+    store();
     Q_EMIT changed();
 }
 

@@ -77,6 +77,9 @@ public:
     static QStringList separatorCaptions();
     int separatorIndex() const;
     void setSeparatorIndex(int index);
+    // The letter case of the new titles' extensions (ExtensionCase), written at once.
+    int extensionCase() const;
+    void setExtensionCase(int index);
 
     bool forceUniqueness() const;
     void setForceUniqueness(bool on);

@@ -86,7 +86,9 @@ ExifResult<quint32> Parser::readDirectory(ExifDirectory directory, quint32 offse
         const int typeSize = tiffTypeSize(entry.type);
         if (typeSize == 0)
             continue;
-        if (isNamedTag(directory, entry.tag)) {
+        // OffsetTimeOriginal is read for the camera clocks but is no tag of the tag list.
+        const bool clockZone = directory == ExifDirectory::Exif && entry.tag == 0x9011;
+        if (isNamedTag(directory, entry.tag) || clockZone) {
             // At most 2^32 - 1 values of 8 bytes: the product cannot overflow 64 bits.
             const quint64 length = quint64(entry.count) * quint64(typeSize);
             if (length <= 4) {

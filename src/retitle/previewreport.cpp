@@ -2,6 +2,7 @@
 
 #include "retitle/testpassresult.h"
 
+#include "compose/clockoffset.h"
 #include "l10n/text.h"
 #include "session/picturerow.h"
 
@@ -42,6 +43,7 @@ private:
     bool lastIsRule() const { return !m_lines.isEmpty() && m_lines.last().text == reportRule(); }
 
     void deletionList();
+    void clockCorrections();
     // Writes the titles for which matches() holds, per destination folder; heading() before the
     // first. True when a title was written.
     template<typename Matches, typename Heading, typename TitleText>
@@ -72,7 +74,7 @@ QString ReportWriter::companionsLine(int index) const
     const qsizetype base = dot < 0 ? title.size() : dot;
     QString line = u"+"_s;
     for (const Session::Follower &follower : m_pass.companions.at(index))
-        line += u' ' + follower.newName(title).mid(base);
+        line += u' ' + follower.newName(title, m_pass.extensionCase).mid(base);
     return line;
 }
 
@@ -123,6 +125,7 @@ QList<ReportLine> ReportWriter::write()
         empty();
     }
 
+    clockCorrections();
     if (m_pass.errorCount == 0)
         line(text(412, "No errors to report."), Colour::Green, Style::Bold);
     else
@@ -152,6 +155,23 @@ QList<ReportLine> ReportWriter::write()
     if (m_pass.errorCount == 0 && m_pass.warningCount == 0)
         rule();
     return m_lines;
+}
+
+void ReportWriter::clockCorrections()
+{
+    const QList<ClockCorrection> &corrections = m_options.clockCorrections;
+    if (corrections.isEmpty())
+        return;
+    line(text(1329, "Dates taken corrected for the camera's clock (") + QString::number(corrections.size())
+             + text(1330, " picture(s)):"),
+         Colour::Blue, Style::Bold);
+    for (const ClockCorrection &correction : corrections) {
+        const QString moved = text(1331, "taken ") + correction.taken + text(1332, ", camera clock ")
+                              + Compose::ClockOffset::text(correction.offset) + u" \u2192 "_s
+                              + Compose::ClockOffset::apply(correction.taken, correction.offset);
+        m_lines.append({correction.currentTitle + u'\t' + moved, Colour::Black, Style::Normal, true});
+    }
+    empty();
 }
 
 void ReportWriter::deletionList()

@@ -5,6 +5,7 @@
 #include "retitle/paths_p.h"
 #include "retitle/testpassresult.h"
 
+#include "compose/extensioncase.h"
 #include "l10n/errortext.h"
 #include "l10n/text.h"
 #include "platform/dialogs.h"
@@ -136,6 +137,7 @@ bool Retitler::beginJournal(const TestPassResult &pass)
     m_names.clear();
     m_syncExtensions = pass.syncExtensions;
     m_media = pass.media;
+    m_extensionCase = Compose::ExtensionCase::fromIndex(pass.extensionCase);
     using Kind = JournalStep::Kind;
     using Role = JournalStep::Role;
     for (int i = 0; i < m_pictures.rowCount(); ++i) {
@@ -218,6 +220,7 @@ bool Retitler::Retitle(TestPassResult &pass, bool storageManagement, const QDate
     m_failureReasons.clear();
     m_syncExtensions = pass.syncExtensions;
     m_media = pass.media;
+    m_extensionCase = Compose::ExtensionCase::fromIndex(pass.extensionCase);
     if (!m_journal)
         m_names.clear();
 
@@ -354,7 +357,7 @@ QList<QPair<QString, QString>> Retitler::companionsOf(const QString &picturePath
          Retitle::companionsOf(m_names, folder, fileNameOf(picturePath), m_syncExtensions, m_media)) {
         companions.append({joinPath(folder, follower.name),
                            newPath.isEmpty() ? QString()
-                                             : joinPath(folderOf(newPath), follower.newName(fileNameOf(newPath)))});
+                                             : joinPath(folderOf(newPath), follower.newName(fileNameOf(newPath), int(m_extensionCase)))});
     }
     return companions;
 }

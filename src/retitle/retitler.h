@@ -4,6 +4,7 @@
 #include "retitle/retitlelog.h"
 
 #include "session/mediatypes.h"
+#include "compose/extensioncase.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -163,6 +164,7 @@ private:
     FolderNames m_names;
     QStringList m_syncExtensions;
     Session::MediaOptions m_media;
+    Compose::ExtensionCase::Choice m_extensionCase = Compose::ExtensionCase::Choice::Keep;
     RunCounters m_counters;
     bool m_hasRetitled = false;
     // Whether a thumbnail folder exists, per folder, for the run under way.

@@ -91,6 +91,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
     m_names.clear();
     m_result.syncExtensions = options.syncExtensions;
     m_result.media = options.media;
+    m_result.extensionCase = options.extensionCase;
     m_result.uniqueFolders = m_unique.folders();
 
     QList<int> picked;
@@ -118,6 +119,13 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
         m_result.companions.append(
             companionsOf(m_names, pictureFolder, current, m_result.syncExtensions, m_result.media));
     m_result.newFolders = planner.newFolders();
+    if (options.planNumbers) {
+        QStringList folders;
+        folders.reserve(m_result.titles.size());
+        for (const Rtitle &title : std::as_const(m_result.titles))
+            folders.append(title.Folder);
+        options.planNumbers(picked, folders);
+    }
     composeTitles(rows, pictureFolder, options, compose);
     markLinkedDestinations(planner);
     sortTitles(!m_unique.isEmpty(), sortCaption());
@@ -230,7 +238,7 @@ bool TestPass::isFree(const QString &folder, const QString &title, qsizetype ind
     // A pair or a sidecar must not land on a file either.
     if (index >= 0 && index < m_result.companions.size()) {
         for (const Session::Follower &follower : m_result.companions.at(index)) {
-            const QString name = follower.newName(title);
+            const QString name = follower.newName(title, m_result.extensionCase);
             if (m_names.contains(folder, name) || m_files.exists(joinPath(folder, name))
                 || !m_unique.ExtendedCheckUnique(name, {}))
                 return false;

@@ -31,8 +31,13 @@ struct PassOptions
     QStringList syncExtensions;
     // Which files are listed and whether pairs follow their picture.
     Session::MediaOptions media;
+    // The letter case of the companions' extensions, as the pictures' (Compose::ExtensionCase).
+    qint32 extensionCase = 0;
     // The EXIF tag text of a picture path, asked only while the element is on.
     std::function<QString(const QString &picturePath)> exifText;
+    // Told the rows to rename, in picture-table order, with their destination folders before
+    // any title is composed: the counter may number them in another order.
+    std::function<void(const QList<int> &rows, const QStringList &folders)> planNumbers;
 };
 
 // The test pass: the new title of every selected picture with its errors and warnings. Nothing on

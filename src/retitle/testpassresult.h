@@ -31,6 +31,8 @@ struct TestPassResult
     Session::MediaOptions media;
     // Per record of titles: the files that follow its picture, as the pass found them.
     QList<QList<Session::Follower>> companions;
+    // The letter case the first file of each extension takes (see Compose::ExtensionCase).
+    qint32 extensionCase = 0;
     // Folders the retitling creates before it starts; always empty while destinations are the
     // picture folder.
     QStringList newFolders;

@@ -152,8 +152,10 @@ void TestPreview::runPass()
     options.forceUniqueness = settings.forceUniqueness;
     options.syncExtensions = m_syncExtensions;
     options.media = m_pictures.mediaOptions();
+    options.extensionCase = settings.extensionCase;
     if (settings.exifTagsInTitle)
         options.exifText = m_hooks.exifText;
+    options.planNumbers = m_hooks.planNumbers;
     const std::unique_ptr<Compose::ElementValues> values = m_hooks.elementValues ? m_hooks.elementValues() : nullptr;
     const Compose::TitleComposer composer(settings, values.get());
 
@@ -169,6 +171,12 @@ void TestPreview::runPass()
     ReportOptions reportOptions;
     reportOptions.storageActive = m_destinations.isActive();
     reportOptions.storageAvailable = m_destinations.isAvailable();
+    if (m_hooks.clockCorrections) {
+        QList<int> renamed;
+        for (const Rtitle &title : std::as_const(m_result.titles))
+            renamed.append(title.FinalTitle_Row);
+        reportOptions.clockCorrections = m_hooks.clockCorrections(renamed);
+    }
     m_report = writeReport(m_result, m_pictures.rows(), FillErrorTable(), reportOptions);
     m_state = State::Reported;
     Q_EMIT passFinished();

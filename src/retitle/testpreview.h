@@ -43,6 +43,10 @@ struct TestPreviewHooks
     std::function<std::unique_ptr<Compose::ElementValues>()> elementValues;
     // The EXIF tag text of a picture, asked only while the element is on.
     std::function<QString(const QString &picturePath)> exifText;
+    // Told the rows to rename and their destinations before their titles are composed.
+    std::function<void(const QList<int> &rows, const QStringList &folders)> planNumbers;
+    // The pictures of rows whose date taken a camera clock offset corrects.
+    std::function<QList<ClockCorrection>(const QList<int> &rows)> clockCorrections;
     // Called after every picture of the pass, so that the dialog stays responsive.
     std::function<void()> yield;
 };

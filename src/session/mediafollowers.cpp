@@ -55,9 +55,10 @@ bool followsLeader(const QString &name, int leader, const MediaOptions &options)
 
 } // namespace
 
-QString Follower::newName(const QString &newTitle) const
+QString Follower::newName(const QString &newTitle, int letterCase) const
 {
-    return (afterTitle ? newTitle : baseOf(newTitle)) + tail;
+    const QString ending = letterCase == 1 ? tail.toLower() : letterCase == 2 ? tail.toUpper() : tail;
+    return (afterTitle ? newTitle : baseOf(newTitle)) + ending;
 }
 
 QList<Follower> followersOf(const QString &picture, const QStringList &candidates, const MediaOptions &options)

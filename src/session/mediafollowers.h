@@ -24,8 +24,9 @@ struct Follower
     // A RAW file or a video rather than a sidecar.
     bool pair = false;
 
-    // The follower's name beside a picture retitled to newTitle.
-    QString newName(const QString &newTitle) const;
+    // The follower's name beside a picture retitled to newTitle; letterCase 1 gives its tail in
+    // lower case, 2 in upper case, anything else as found.
+    QString newName(const QString &newTitle, int letterCase = 0) const;
     bool operator==(const Follower &) const = default;
 };
 

@@ -1,7 +1,12 @@
 #include "session/picturetablemodel.h"
 
+#include "session/newtitlesource.h"
 #include "session/picturesession.h"
 #include "session/voicerecordings.h"
+
+#include "l10n/text.h"
+
+static_assert(Session::PictureTableModel::NewTitleColumn == Session::PictureSession::ColumnCount);
 
 namespace Session {
 
@@ -32,13 +37,41 @@ int PictureTableModel::rowCount(const QModelIndex &parent) const
 
 int PictureTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : PictureSession::ColumnCount;
+    return parent.isValid() ? 0 : PictureSession::ColumnCount + 1;
+}
+
+QString PictureTableModel::newTitleCaption()
+{
+    return L10n::text(1333, "New title");
+}
+
+void PictureTableModel::setNewTitleSource(NewTitleSource *source)
+{
+    m_newTitles = source;
+    newTitlesChanged();
+}
+
+void PictureTableModel::newTitlesChanged()
+{
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, NewTitleColumn), index(rowCount() - 1, NewTitleColumn),
+                           {Qt::DisplayRole, Qt::ToolTipRole, NewTitleErrorRole});
 }
 
 QVariant PictureTableModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
+    if (index.column() == NewTitleColumn) {
+        if (!m_newTitles || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != NewTitleErrorRole))
+            return {};
+        const NewTitleCell cell = m_newTitles->newTitle(index.row());
+        if (role == Qt::DisplayRole)
+            return cell.title;
+        if (role == NewTitleErrorRole)
+            return cell.error;
+        return cell.error.isEmpty() ? cell.title : cell.error;
+    }
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
@@ -83,6 +116,13 @@ void PictureTableModel::findVoiceRecordings()
 
 QVariant PictureTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && section == NewTitleColumn) {
+        if (role == Qt::DisplayRole)
+            return newTitleCaption();
+        if (role == ColumnShownRole)
+            return true;
+        return {};
+    }
     if (orientation != Qt::Horizontal || section < 0 || section >= PictureSession::ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)

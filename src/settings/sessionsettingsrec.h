@@ -45,13 +45,21 @@ struct SessionSettingsRec
     bool onlyUseSubject = false;
     bool exifTagsInTitle = false;
     bool markNotAvailable = false;
-    std::array<bool, 4> reservedBooleans = {};
+    // The counter numbers in order of the corrected date taken, and starts again at each day
+    // and at each destination folder.
+    bool numberByDateTaken = false;
+    bool restartEachDay = false;
+    bool restartEachFolder = false;
+    std::array<bool, 1> reservedBooleans = {};
     // 1..15: the guide topic shown; -1: the guide is closed.
     qint32 guideTopic = -1;
     qint32 dayNamePlacement = 0;
     // 1: "Replace" is preselected in the dictionary-building dialogs, 0: "Add to".
     qint32 addOrReplaceDefault = 1;
-    std::array<qint32, 7> reservedIntegers = {};
+    // The letter case of the new title's extension and its companions' extensions: 0 as found,
+    // 1 lower case, 2 upper case.
+    qint32 extensionCase = 0;
+    std::array<qint32, 6> reservedIntegers = {};
     QString elementOrder = QStringLiteral("PDNFES");
     std::array<QString, 9> reservedStrings;
 
@@ -87,11 +95,15 @@ struct SessionSettingsRec
         v.boolean(155, rec.onlyUseSubject);
         v.boolean(156, rec.exifTagsInTitle);
         v.boolean(157, rec.markNotAvailable);
-        v.booleans(158, rec.reservedBooleans);
+        v.boolean(158, rec.numberByDateTaken);
+        v.boolean(159, rec.restartEachDay);
+        v.boolean(160, rec.restartEachFolder);
+        v.booleans(161, rec.reservedBooleans);
         v.int32(164, rec.guideTopic);
         v.int32(168, rec.dayNamePlacement);
         v.int32(172, rec.addOrReplaceDefault);
-        v.int32s(176, rec.reservedIntegers);
+        v.int32(176, rec.extensionCase);
+        v.int32s(180, rec.reservedIntegers);
         v.string(204, 30, rec.elementOrder);
         v.strings(235, 30, rec.reservedStrings);
     }

@@ -55,7 +55,8 @@ QString proposedDescription(const QStringList &freeTexts, const PeriodRules &rul
     return proposeFolderDescription(input);
 }
 
-QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight)
+QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight,
+                                const std::function<QString(const QString &path)> &dateTaken)
 {
     const bool anySelected = std::any_of(rows.begin(), rows.end(), [](const auto &row) { return row.isSelected(); });
     QList<PeriodPicture> pictures;
@@ -63,8 +64,9 @@ QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::Pict
         if (anySelected && !row.isSelected())
             continue;
         const QString path = folder + u'/' + row.currentTitle;
-        QDateTime clock = StorageClock(
-            Metadata::readPictureMetadata(path, Metadata::MetadataItem::DateTaken), QDateTime(), shiftMidnight);
+        const QString taken =
+            dateTaken ? dateTaken(path) : Metadata::readPictureMetadata(path, Metadata::MetadataItem::DateTaken);
+        QDateTime clock = StorageClock(taken, QDateTime(), shiftMidnight);
         if (!clock.isValid())
             clock = StorageClock(QString(), Metadata::fileDate(path), shiftMidnight);
         pictures.append({clock, row.freeText});

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Session {
 struct PictureRow;
 }
@@ -54,8 +56,10 @@ QList<PeriodSuggestion> suggest(QList<PeriodPicture> pictures, const PeriodRules
 QString proposedDescription(const QStringList &freeTexts, const PeriodRules &rules);
 
 // The pictures of the rows to look at: the selected rows, or all when none is selected. The date
-// is read from each file in folder as the storage dates are.
-QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight);
+// is read from each file in folder as the storage dates are; dateTaken, when given, gives the
+// date taken of a picture path (corrected for its camera's clock).
+QList<PeriodPicture> picturesOf(const QString &folder, const QList<Session::PictureRow> &rows, int shiftMidnight,
+                                const std::function<QString(const QString &path)> &dateTaken = {});
 
 } // namespace GroupPeriods
 

@@ -1,11 +1,13 @@
 #include "ui/datetimepanel.h"
 
+#include "compose/cameraclocksmodel.h"
 #include "compose/datetimesettingsmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -43,6 +45,9 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     m_pickedDate->setToolTip(DateTimeSettingsModel::pickDateCaption());
     m_day = new QPushButton(DateTimeSettingsModel::dayButtonCaption());
     m_day->setObjectName(u"dayName"_s);
+    m_clocks = new QPushButton(Compose::CameraClocksModel::buttonCaption());
+    m_clocks->setObjectName(u"cameraClocks"_s);
+    m_clocks->setToolTip(Compose::CameraClocksModel::offsetHint());
     m_time = new QCheckBox(DateTimeSettingsModel::timeCaption());
     m_time->setObjectName(u"useTime"_s);
     m_timeSource = comboBox(u"timeSource"_s, DateTimeSettingsModel::timeSourceCaptions());
@@ -64,8 +69,13 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     layout->addWidget(m_timeSource, 2, 1, 1, 2);
     layout->addWidget(m_timeFormat, 3, 1);
     layout->addWidget(m_pickedTime, 3, 2);
-    layout->addWidget(new QLabel(DateTimeSettingsModel::separatorCaption()), 4, 0, 1, 2);
-    layout->addWidget(m_separator, 4, 2);
+    // The camera clocks share the last row, so that the panel still fits the smallest screen.
+    auto *lastRow = new QHBoxLayout;
+    lastRow->addWidget(new QLabel(DateTimeSettingsModel::separatorCaption()));
+    lastRow->addStretch(1);
+    lastRow->addWidget(m_clocks);
+    lastRow->addWidget(m_separator);
+    layout->addLayout(lastRow, 4, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
     connect(m_date, &QCheckBox::clicked, &m_model, &DateTimeSettingsModel::setUseDate);
@@ -78,6 +88,7 @@ DateTimePanel::DateTimePanel(DateTimeSettingsModel &model, QWidget *parent) : QW
     connect(m_pickedTime, &QTimeEdit::timeChanged, &m_model, &DateTimeSettingsModel::setPickedTime);
     connect(m_separator, &QComboBox::activated, &m_model, &DateTimeSettingsModel::setSeparatorIndex);
     connect(m_day, &QPushButton::clicked, this, &DateTimePanel::dayNameRequested);
+    connect(m_clocks, &QPushButton::clicked, this, &DateTimePanel::cameraClocksRequested);
     connect(&m_model, &DateTimeSettingsModel::changed, this, &DateTimePanel::refresh);
     refresh();
 }

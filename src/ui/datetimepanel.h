@@ -37,6 +37,7 @@ public:
 Q_SIGNALS:
     // "Day..." was pressed: the name-of-day dialog is to open.
     void dayNameRequested();
+    void cameraClocksRequested();
 
 private:
     void refresh();
@@ -47,6 +48,7 @@ private:
     QComboBox *m_dateFormat = nullptr;
     QDateEdit *m_pickedDate = nullptr;
     QPushButton *m_day = nullptr;
+    QPushButton *m_clocks = nullptr;
     QCheckBox *m_time = nullptr;
     QComboBox *m_timeSource = nullptr;
     QComboBox *m_timeFormat = nullptr;

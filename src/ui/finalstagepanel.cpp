@@ -3,6 +3,7 @@
 #include "ui/elementorderview.h"
 
 #include "app/storagemanagement.h"
+#include "compose/extensioncase.h"
 #include "compose/titlesettingsmodel.h"
 
 #include <QCheckBox>
@@ -32,6 +33,12 @@ FinalStagePanel::FinalStagePanel(TitleSettingsModel &model, QWidget *parent) : Q
     m_separator->addItems(TitleSettingsModel::separatorCaptions());
     separatorLabel->setBuddy(m_separator);
 
+    auto *caseLabel = new QLabel(Compose::ExtensionCase::caption());
+    m_extensionCase = new QComboBox;
+    m_extensionCase->setObjectName(u"extensionCase"_s);
+    m_extensionCase->addItems(Compose::ExtensionCase::captions());
+    caseLabel->setBuddy(m_extensionCase);
+
     m_forceUniqueness = new QCheckBox(TitleSettingsModel::forceUniquenessCaption());
     m_forceUniqueness->setObjectName(u"forceUniqueness"_s);
     m_keepVoice = new QCheckBox(TitleSettingsModel::keepVoiceCaption());
@@ -43,6 +50,8 @@ FinalStagePanel::FinalStagePanel(TitleSettingsModel &model, QWidget *parent) : Q
     separatorRow->addWidget(separatorLabel);
     separatorRow->addWidget(m_separator);
     separatorRow->addStretch(1);
+    separatorRow->addWidget(caseLabel);
+    separatorRow->addWidget(m_extensionCase);
     auto *bottomRow = new QHBoxLayout;
     bottomRow->addWidget(m_forceUniqueness);
     bottomRow->addWidget(m_keepVoice);
@@ -60,6 +69,7 @@ FinalStagePanel::FinalStagePanel(TitleSettingsModel &model, QWidget *parent) : Q
         control->installEventFilter(this);
 
     connect(m_separator, &QComboBox::activated, &m_model, &TitleSettingsModel::setSeparatorIndex);
+    connect(m_extensionCase, &QComboBox::activated, &m_model, &TitleSettingsModel::setExtensionCase);
     connect(m_forceUniqueness, &QCheckBox::toggled, &m_model, &TitleSettingsModel::setForceUniqueness);
     connect(m_keepVoice, &QCheckBox::toggled, &m_model, &TitleSettingsModel::setKeepVoiceSynchronized);
     connect(m_testAndPreview, &QPushButton::clicked, this, &FinalStagePanel::testAndPreviewRequested);
@@ -70,6 +80,7 @@ FinalStagePanel::FinalStagePanel(TitleSettingsModel &model, QWidget *parent) : Q
 void FinalStagePanel::refresh()
 {
     m_separator->setCurrentIndex(m_model.separatorIndex());
+    m_extensionCase->setCurrentIndex(m_model.extensionCase());
     m_forceUniqueness->setChecked(m_model.forceUniqueness());
     m_keepVoice->setChecked(m_model.keepVoiceSynchronized());
     m_testAndPreview->setEnabled(m_model.isTestAndPreviewEnabled());

@@ -51,6 +51,7 @@ private:
     Compose::TitleSettingsModel &m_model;
     ElementOrderView *m_order = nullptr;
     QComboBox *m_separator = nullptr;
+    QComboBox *m_extensionCase = nullptr;
     QCheckBox *m_forceUniqueness = nullptr;
     QCheckBox *m_keepVoice = nullptr;
     QPushButton *m_testAndPreview = nullptr;

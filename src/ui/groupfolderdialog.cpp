@@ -3,6 +3,7 @@
 #include "ui/subjectpanel.h"
 
 #include "app/application.h"
+#include "compose/picturedates.h"
 #include "app/storagemanagement.h"
 #include "session/picturesession.h"
 #include "session/stageworkflow.h"
@@ -275,7 +276,11 @@ void createGroupFolder(App::Application &application, QWidget *parent)
         rules.filterDigits = rec.PSFilterDigit;
         return Storage::GroupPeriods::suggest(Storage::GroupPeriods::picturesOf(application.pictureFolder(),
                                                                                 application.pictures().rows(),
-                                                                                rec.PSShiftMidnight),
+                                                                                rec.PSShiftMidnight,
+                                                                                [&application](const QString &path) {
+                                                                                    return application.pictureDates()
+                                                                                        .dateTaken(path);
+                                                                                }),
                                               rules);
     };
     GroupFolderDialog dialog(model, std::move(hooks), parent);

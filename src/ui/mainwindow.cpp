@@ -1,9 +1,11 @@
 #include "ui/mainwindow.h"
 
+#include "ui/cameraclocksdialog.h"
 #include "ui/datetimepanel.h"
 #include "ui/daynamedialog.h"
 #include "ui/exiftagsdialog.h"
 #include "ui/finalstagepanel.h"
+#include "ui/newtitledelegate.h"
 #include "ui/numberpanel.h"
 #include "ui/folderdescriptionsdialog.h"
 #include "ui/folderuniquedialog.h"
@@ -27,8 +29,10 @@
 
 #include "app/application.h"
 #include "app/maincommands.h"
+#include "app/newtitlecolumn.h"
 #include "app/storagemanagement.h"
 #include "app/themechoice.h"
+#include "compose/cameraclocksmodel.h"
 #include "compose/datetimesettingsmodel.h"
 #include "dictionary/dictionarystore.h"
 #include "compose/daynamemodel.h"
@@ -97,6 +101,10 @@ MainWindow::MainWindow(App::Application &application, QWidget *parent)
     m_table->setObjectName(u"pictureTable"_s);
     m_table->setModel(m_model);
     m_table->setItemDelegateForColumn(PictureSession::MarkerColumn, new MarkerDelegate(m_table));
+    m_table->setItemDelegateForColumn(Session::PictureTableModel::NewTitleColumn, new NewTitleDelegate(m_table));
+    m_model->setNewTitleSource(&application.newTitleColumn());
+    connect(&application.newTitleColumn(), &App::NewTitleColumn::changed, m_model,
+            &Session::PictureTableModel::newTitlesChanged);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -280,6 +288,7 @@ void MainWindow::addElementPanels()
         if (dialog.exec() == QDialog::Accepted)
             m_application.dateTimeSettings().notifyChanged();
     });
+    connect(dateTime, &DateTimePanel::cameraClocksRequested, this, &MainWindow::adjustCameraClocks);
     addPanel(Session::StagePage::TitleElements, dateTime);
 
     // Like the other panels of the elements group, these rest while stage 2 runs or the folder is
@@ -303,6 +312,15 @@ void MainWindow::selectExifTags()
     QGuiApplication::restoreOverrideCursor();
     if (filled)
         dialog.exec();
+}
+
+void MainWindow::adjustCameraClocks()
+{
+    Compose::CameraClocksModel model(m_application.cameraClocks(), m_application.pictureDates(),
+                                     m_application.pictures().rows(), m_application.pictureFolder());
+    CameraClocksDialog dialog(model, this);
+    if (dialog.exec() == QDialog::Accepted && model.apply())
+        m_application.cameraClocksChanged();
 }
 
 void MainWindow::createRetitleCommands()
@@ -457,7 +475,7 @@ void MainWindow::createVoiceControl()
 void MainWindow::updateColumns()
 {
     QHeaderView *header = m_table->horizontalHeader();
-    for (int column = 0; column < PictureSession::ColumnCount; ++column) {
+    for (int column = 0; column < m_model->columnCount(); ++column) {
         const bool shown = m_model->headerData(column, Qt::Horizontal, Session::PictureTableModel::ColumnShownRole).toBool();
         m_table->setColumnHidden(column, !shown);
     }
@@ -471,6 +489,10 @@ void MainWindow::updateColumns()
     m_table->setColumnWidth(PictureSession::MarkerColumn,
                             qMax(40, m_table->fontMetrics().horizontalAdvance(markerCaption) + 16));
     header->setSectionResizeMode(m_application.pictures().freeTextColumn(), QHeaderView::Stretch);
+    // Sized by hand: fitting it to its contents would compose the title of every row.
+    header->setSectionResizeMode(Session::PictureTableModel::NewTitleColumn, QHeaderView::Interactive);
+    if (m_table->columnWidth(Session::PictureTableModel::NewTitleColumn) < 120)
+        m_table->setColumnWidth(Session::PictureTableModel::NewTitleColumn, 220);
 }
 
 void MainWindow::updateSelectedCount()

@@ -88,6 +88,7 @@ private:
     void createTitleElementCommands();
     void addElementPanels();
     void selectExifTags();
+    void adjustCameraClocks();
     void createRetitleCommands();
     void createVoiceControl();
     void addThemeMenu(QMenu *view);

@@ -118,6 +118,9 @@ void MainWindow::runCommand(MainCommand command)
     case MainCommand::ExifTags:
         selectExifTags();
         return;
+    case MainCommand::CameraClocks:
+        adjustCameraClocks();
+        return;
     case MainCommand::ChangeOrder:
         if (auto *order = findChild<ElementOrderView *>()) {
             m_application.stageGuide().setCurrentPage(Session::StagePage::FinalStage);

@@ -34,6 +34,13 @@ NumberPanel::NumberPanel(NumberSettingsModel &model, QWidget *parent) : QWidget(
     m_digits->setObjectName(u"digits"_s);
     m_digits->addItems(NumberSettingsModel::digitsCaptions());
 
+    m_byDateTaken = new QCheckBox(NumberSettingsModel::byDateTakenCaption());
+    m_byDateTaken->setObjectName(u"numberByDateTaken"_s);
+    m_restartDay = new QCheckBox(NumberSettingsModel::restartDayCaption());
+    m_restartDay->setObjectName(u"restartEachDay"_s);
+    m_restartFolder = new QCheckBox(NumberSettingsModel::restartFolderCaption());
+    m_restartFolder->setObjectName(u"restartEachFolder"_s);
+
     auto *layout = new QGridLayout(this);
     layout->addWidget(m_extract, 0, 0, 1, 2);
     layout->addWidget(new QLabel(NumberSettingsModel::inspectCaption()), 1, 0);
@@ -44,6 +51,9 @@ NumberPanel::NumberPanel(NumberSettingsModel &model, QWidget *parent) : QWidget(
     layout->addWidget(m_start, 3, 1);
     layout->addWidget(new QLabel(NumberSettingsModel::digitsCaption()), 4, 0);
     layout->addWidget(m_digits, 4, 1);
+    layout->addWidget(m_byDateTaken, 5, 0, 1, 2);
+    layout->addWidget(m_restartDay, 6, 0);
+    layout->addWidget(m_restartFolder, 6, 1);
     layout->setColumnStretch(1, 1);
 
     m_start->installEventFilter(this);
@@ -51,6 +61,9 @@ NumberPanel::NumberPanel(NumberSettingsModel &model, QWidget *parent) : QWidget(
     connect(m_extract, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setExtractNumber);
     connect(m_counter, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setUseCounter);
     connect(m_reset, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setReset);
+    connect(m_byDateTaken, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setNumberByDateTaken);
+    connect(m_restartDay, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setRestartEachDay);
+    connect(m_restartFolder, &QCheckBox::clicked, &m_model, &NumberSettingsModel::setRestartEachFolder);
     connect(m_direction, &QComboBox::activated, &m_model, &NumberSettingsModel::setInspectDirection);
     connect(m_digits, &QComboBox::activated, &m_model, &NumberSettingsModel::setDigitsIndex);
     connect(m_start, &QLineEdit::textEdited, this, [this](const QString &text) {
@@ -80,6 +93,12 @@ void NumberPanel::refresh()
     m_reset->setEnabled(m_model.isResetEnabled());
     m_digits->setCurrentIndex(m_model.digitsIndex());
     m_digits->setEnabled(m_model.isDigitsEnabled());
+    const Compose::NumberOrderOptions order = m_model.order();
+    m_byDateTaken->setChecked(order.byDateTaken);
+    m_restartDay->setChecked(order.restartEachDay);
+    m_restartFolder->setChecked(order.restartEachFolder);
+    for (QCheckBox *box : {m_byDateTaken, m_restartDay, m_restartFolder})
+        box->setEnabled(m_model.isOrderEnabled());
 }
 
 bool NumberPanel::eventFilter(QObject *watched, QEvent *event)

@@ -41,6 +41,9 @@ private:
     QLineEdit *m_start = nullptr;
     QCheckBox *m_reset = nullptr;
     QComboBox *m_digits = nullptr;
+    QCheckBox *m_byDateTaken = nullptr;
+    QCheckBox *m_restartDay = nullptr;
+    QCheckBox *m_restartFolder = nullptr;
 };
 
 } // namespace Ui

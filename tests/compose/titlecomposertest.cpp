@@ -137,6 +137,18 @@ void TitleComposerTest::compose_data()
         c.settings.useTime = true;
         QTest::newRow("time alone asks for the date/time text") << c << u"2023 Beach.jpg"_s;
     }
+    {
+        Case c{separated(0), picture(u"IMG_1.JpG"_s, u"Beach"_s), {}, {}};
+        c.settings.extensionCase = 1;
+        QTest::newRow("extension in lower case") << c << u"Beach.jpg"_s;
+        c.settings.extensionCase = 2;
+        QTest::newRow("extension in upper case") << c << u"Beach.JPG"_s;
+        c.settings.extensionCase = 7;
+        QTest::newRow("damaged case setting keeps the extension") << c << u"Beach.JpG"_s;
+        c.input.currentTitle = u"README"_s;
+        c.settings.extensionCase = 2;
+        QTest::newRow("no extension to change") << c << u"Beach"_s;
+    }
 }
 
 void TitleComposerTest::compose()

@@ -189,7 +189,7 @@ void TestPreviewTest::checksThatStopTheCommand()
     QCOMPARE(m_dialogs.asked.size(), 1);
     QVERIFY(writeFolderUnique(m_work + u"FolderUnique.dat"_s, {}));
 
-    m_preview->setHooks({[] { return false; }, {}, {}, {}});
+    m_preview->setHooks({[] { return false; }, {}, {}, {}, {}, {}});
     m_preview->TestPreviewClick(show);
     QVERIFY(!shown);
 
@@ -210,7 +210,7 @@ void TestPreviewTest::cleanPassRetitles()
     QSignalSpy progress(m_preview.get(), &TestPreview::progressChanged);
     QSignalSpy closing(m_preview.get(), &TestPreview::closeRequested);
     QList<bool> enabledWhileRunning;
-    m_preview->setHooks({{}, {}, {}, [this, &enabledWhileRunning] {
+    m_preview->setHooks({{}, {}, {}, {}, {}, [this, &enabledWhileRunning] {
                              enabledWhileRunning.append(m_preview->retitleEnabled() || m_preview->editEnabled()
                                                         || m_preview->cancelEnabled() || m_preview->helpEnabled());
                              // Escape while the pass runs is ignored.

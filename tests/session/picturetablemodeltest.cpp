@@ -52,7 +52,10 @@ void PictureTableModelTest::servesTheTable()
     QVERIFY(session.FillSGTitle(true));
     QCOMPARE(reset.size(), 1);
     QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.columnCount(), 10);
+    // The session's ten columns and "New title", empty while nothing composes it.
+    QCOMPARE(model.columnCount(), 11);
+    QCOMPARE(model.headerData(PictureTableModel::NewTitleColumn, Qt::Horizontal).toString(), u"New title"_s);
+    QVERIFY(model.index(0, PictureTableModel::NewTitleColumn).data().toString().isEmpty());
     QCOMPARE(model.index(1, PictureSession::TitleColumn).data().toString(), u"b.jpg"_s);
     QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), u"Current title"_s);
     QVERIFY(!model.headerData(4, Qt::Horizontal, PictureTableModel::ColumnShownRole).toBool());
