@@ -112,6 +112,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
         return false;
     buildTitleList(rows, picked, planner);
     m_result.newFolders = planner.newFolders();
+    m_result.storageFolder = planner.mainFolder();
     composeTitles(rows, pictureFolder, options, compose);
     sortTitles(!m_unique.isEmpty(), sortCaption());
     checkTitles();

@@ -381,6 +381,11 @@ void StoragePlanner::SortNewFolders()
         m_plannedByPath.insert(m_planned.at(i).ExFolderL, int(i));
 }
 
+QString StoragePlanner::mainFolder() const
+{
+    return isActive() ? settings().mainFolder : QString();
+}
+
 QStringList StoragePlanner::newFolders() const
 {
     QList<ExistingFolders> sorted = m_planned;

@@ -80,6 +80,7 @@ public:
     bool plan(const QList<int> &rows, const Retitle::DestinationPlanner::Progress &progress) override;
     QString destination(int row) const override;
     QStringList newFolders() const override;
+    QString mainFolder() const override;
     bool createNewFolders() override;
 
     // Fills the date-taken and group folder lists from the main folder, breadth first without

@@ -3223,5 +3223,37 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>Undo the undo of %1</source>
         <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
+    <message id="text-1309">
+        <source>The last retitling moved every picture out of this folder</source>
+        <translation>De laatste hernoeming heeft alle foto's uit deze map verplaatst</translation>
+    </message>
+    <message id="text-1310">
+        <source>Undo: put the pictures back under their old names and in this folder.</source>
+        <translation>Ongedaan maken: zet de foto's terug onder hun oude namen en in deze map.</translation>
+    </message>
+    <message id="text-1311">
+        <source>lies outside the folders of the retitling</source>
+        <translation>ligt buiten de mappen van de hernoeming</translation>
+    </message>
+    <message id="text-1312">
+        <source>This undo was interrupted: only what it put back is retitled again</source>
+        <translation>Dit ongedaan maken werd onderbroken: alleen wat het terugzette wordt opnieuw hernoemd</translation>
+    </message>
+    <message id="text-1313">
+        <source>An undo of a retitling of this folder was interrupted</source>
+        <translation>Het ongedaan maken van een hernoeming van deze map werd onderbroken</translation>
+    </message>
+    <message id="text-1314">
+        <source>It started on %1 and had put back %2 file(s) when it stopped.</source>
+        <translation>Het begon op %1 en had %2 bestand(en) teruggezet toen het stopte.</translation>
+    </message>
+    <message id="text-1315">
+        <source>Complete: keep the files where they are now and mark the undo finished. Undo last retitling in the Retitle menu then puts the rest back.</source>
+        <translation>Voltooien: laat de bestanden staan waar ze nu zijn en markeer het ongedaan maken als voltooid. Laatste hernoeming ongedaan maken in het menu Hernoemen zet daarna de rest terug.</translation>
+    </message>
+    <message id="text-1316">
+        <source>Undo: retitle the files the undo had put back again.</source>
+        <translation>Ongedaan maken: hernoem de bestanden die het ongedaan maken had teruggezet opnieuw.</translation>
+    </message>
 </context>
 </TS>
