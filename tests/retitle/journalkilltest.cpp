@@ -237,8 +237,8 @@ void JournalKillTest::killedRunsAreRecovered_data()
 {
     QTest::addColumn<bool>("across");
     QTest::addColumn<int>("kills");
-    QTest::newRow("same file system") << false << 50;
-    QTest::newRow("another file system") << true << 12;
+    QTest::newRow("same file system") << false << 30;
+    QTest::newRow("another file system") << true << 10;
 }
 
 void JournalKillTest::killedRunsAreRecovered()
@@ -276,7 +276,7 @@ void JournalKillTest::killedUndoIsRecovered()
     const qint64 duration = wholeRun(process, u"--undo"_s);
     QVERIFY(duration > 0);
     QCOMPARE(folderSnapshot(m_base + u"/Pictures"_s), m_pictures);
-    for (int kill = 0; kill < 8; ++kill) {
+    for (int kill = 0; kill < 6; ++kill) {
         QVERIFY(wholeRun(process, u"--run"_s) > 0);
         QVERIFY(start(process, u"--undo"_s));
         const qint64 delay = m_random.bounded(duration + 1);
