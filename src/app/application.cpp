@@ -206,9 +206,42 @@ void Application::createRetitleUndo()
     hooks.counterStart = [this] { return m_numberSettings->useCounter() ? m_numberSettings->startText() : QString(); };
     hooks.setCounterStart = [this](const QString &start) { m_numberSettings->restoreStart(start); };
     hooks.yield = [] { QCoreApplication::processEvents(); };
+    hooks.storageFolder = [this] { return m_storage->mainFolder(); };
     m_retitleUndo->setHooks(std::move(hooks));
     connect(m_retitler.get(), &Retitle::Retitler::retitlingFinished, m_retitleUndo.get(),
             &Retitle::RetitleUndo::refresh);
+    m_folderFinish->setUndo([this] { return m_retitleUndo->isAvailable(); }, [this] { return undoLastRetitling(); });
+}
+
+void Application::offerUndoOfEmptiedFolder()
+{
+    // A run killed while it moved the pictures away comes first.
+    m_retitleUndo->offerRecovery();
+    if (m_pictures->rowCount() > 0 || !m_retitleUndo->isAvailable())
+        return;
+    const auto plan = m_retitleUndo->prepare(*m_retitleUndo->lastRetitling());
+    if (!plan || plan->pictures == 0)
+        return;
+    Platform::Question question;
+    question.caption = L10n::title();
+    question.header = text(1309, "The last retitling moved every picture out of this folder");
+    question.lines = {text(1310, "Undo: put the pictures back under their old names and in this folder.")};
+    for (const Retitle::ReportLine &line : m_retitleUndo->report(*plan))
+        question.details.append(line.text);
+    question.buttons = {text(1303, "&Undo"), text(912, "&Cancel")};
+    question.defaultButton = 1;
+    question.escapeButton = 1;
+    if (m_dialogs.ask(question).button == 0)
+        m_retitleUndo->undo(*plan);
+}
+
+bool Application::undoLastRetitling()
+{
+    const auto journal = m_retitleUndo->lastRetitling();
+    if (!journal)
+        return false;
+    const auto plan = m_retitleUndo->prepare(*journal);
+    return plan && m_retitleUndo->undo(*plan);
 }
 
 void Application::createStage2()
@@ -694,7 +727,9 @@ Application::FolderChoice Application::chooseFolder(const QString &folderArgumen
             m_startupError = L10n::title() + u": Folder '"_s + given + u"' does not exist, program terminated"_s;
             return FolderChoice::End;
         }
-        if (Session::FolderHasPictures(given)) {
+        // A folder a retitling emptied is opened all the same: the run can still be undone.
+        if (Session::FolderHasPictures(given)
+            || Retitle::RetitleUndo::hasJournals(m_locations.workFolder, Platform::normalisedFolder(given))) {
             *folder = given;
             return FolderChoice::Open;
         }
@@ -708,7 +743,8 @@ Application::FolderChoice Application::chooseFolder(const QString &folderArgumen
             m_dialogs.chooseFolder(text(368, "Select a folder with pictures to retitle"), preset);
         if (!picked)
             return FolderChoice::End;
-        if (Session::FolderHasPictures(*picked)) {
+        if (Session::FolderHasPictures(*picked)
+            || Retitle::RetitleUndo::hasJournals(m_locations.workFolder, Platform::normalisedFolder(*picked))) {
             *folder = Platform::normalisedFolder(*picked);
             return FolderChoice::Open;
         }
@@ -732,6 +768,8 @@ bool Application::start(const QString &folderArgument)
                                  : prefixed(m_pictures->fillError());
             open = false;
         }
+        if (open && m_pictures->rowCount() == 0)
+            offerUndoOfEmptiedFolder();
         if (open && m_pictures->rowCount() == 0) {
             m_folderFinish->RemoveWorkFiles(false);
             m_startupError =
@@ -792,10 +830,10 @@ void Application::anotherLaunch(const QString &folder)
                       Platform::Severity::Information});
 }
 
-void Application::close()
+bool Application::close()
 {
     if (!m_sessionOpen)
-        return;
+        return true;
     m_selection->CBSelectExit();
     if (!m_workFilesRemoved) {
         // The guide window is not part of this program, so the session's guide is closed.
@@ -806,11 +844,15 @@ void Application::close()
     }
     // After a retitle run the user is asked whether the folder is done; the quit command has
     // asked already.
-    if (!m_quitCommand && !m_workFilesRemoved && m_retitler->hasRetitled())
+    if (!m_quitCommand && !m_workFilesRemoved && m_retitler->hasRetitled()) {
         m_workFilesRemoved = m_folderFinish->ShowForm8(false);
+        if (m_folderFinish->undidRetitling() && m_pictures->rowCount() > 0)
+            return false;
+    }
     if (Platform::FolderMenu::isRegistered())
         RunForm6Message(InfoMessage::AnotherWayToStart);
     m_sessionOpen = false;
+    return true;
 }
 
 void Application::quitSession()
@@ -819,6 +861,9 @@ void Application::quitSession()
         return;
     m_quitCommand = true;
     m_workFilesRemoved = m_folderFinish->ShowForm8(true);
+    // Undone from the box: the folder has its pictures again and the session goes on.
+    if (m_folderFinish->undidRetitling())
+        m_quitCommand = false;
 }
 
 bool Application::RunForm6Message(int number)

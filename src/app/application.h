@@ -132,7 +132,8 @@ public:
     // one runs: when it named another folder than this one's, the user is told this one goes on.
     void anotherLaunch(const QString &folder);
     // Closing the main window; after a retitle run the user is asked whether the folder is done.
-    void close();
+    // False when the session goes on: the Done box undid the retitling that emptied the folder.
+    bool close();
     // "&Quit session/Remove workfiles": asks whether the folder is done; the main window closes
     // afterwards, whatever the answer.
     void quitSession();
@@ -232,6 +233,11 @@ private:
     void createStage2();
     void createRetitleUndo();
     void createNewTitleColumn();
+    // The Done box's undo: the last retitling undone without a preview, the box having asked.
+    bool undoLastRetitling();
+    // At the start of a folder without pictures: recovers a killed run and offers to undo the
+    // last retitling when it moved every picture away.
+    void offerUndoOfEmptiedFolder();
     enum class FolderChoice { Open, End };
     FolderChoice chooseFolder(const QString &folderArgument, QString *folder);
 

@@ -27,6 +27,8 @@ using L10n::text;
 namespace {
 
 constexpr int yesButton = 0;
+// In the box of an emptied folder, when the retitling can be undone.
+constexpr int undoButton = 1;
 constexpr auto thumbsDb = "Thumbs.db";
 
 // Whether anything is at path, a dangling link included.
@@ -77,6 +79,9 @@ Platform::Question FolderFinish::question(bool quitCommand) const
         question.caption = L10n::title() + text(1310, " - Done !");
         question.lines = {text(915, "You are &done with this folder!").remove(u'&')};
         question.buttons = {text(428, "Remove the workfiles")};
+        // The run that emptied the folder can still be taken back from here.
+        if (m_undoAvailable && m_undoAvailable())
+            question.buttons.append(text(1282, "&Undo last retitling"));
         const bool removable = sourceFolderRemovable();
         question.checkBoxCaption = text(916, "Remove source folder");
         question.checkBoxEnabled = removable;
@@ -112,6 +117,11 @@ bool FolderFinish::ShowForm8(bool quitCommand)
 {
     const Platform::Question asked = question(quitCommand);
     const Platform::Answer answer = m_dialogs.ask(asked);
+    m_undid = false;
+    if (m_pictures.rowCount() == 0 && asked.buttons.size() > undoButton && answer.button == undoButton) {
+        m_undid = m_undo && m_undo();
+        return false;
+    }
     const int action = answer.choice >= 0 && answer.choice <= 2 ? answer.choice : asked.choice;
     m_dictionaries.UpdateActDicAction(action);
     if (asked.checkBoxEnabled && !asked.checkBoxCaption.isEmpty()

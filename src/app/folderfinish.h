@@ -43,6 +43,15 @@ public:
     // Lets the window's events run before the folder is removed, so that nothing of the program
     // still looks into it.
     void setServiceEvents(std::function<void()> serviceEvents) { m_serviceEvents = std::move(serviceEvents); }
+    // The last retitling of the folder can be undone, and undoes it (true when it did): a run
+    // that moved every picture away is offered to be undone from the box that ends the folder.
+    void setUndo(std::function<bool()> available, std::function<bool()> undo)
+    {
+        m_undoAvailable = std::move(available);
+        m_undo = std::move(undo);
+    }
+    // The last box shown undid the retitling: the folder holds its pictures again.
+    bool undidRetitling() const { return m_undid; }
 
 private:
     void removeSourceFolder();
@@ -52,6 +61,9 @@ private:
     Settings::ProgramSettings &m_programSettings;
     Platform::Dialogs &m_dialogs;
     std::function<void()> m_serviceEvents;
+    std::function<bool()> m_undoAvailable;
+    std::function<bool()> m_undo;
+    bool m_undid = false;
 };
 
 } // namespace App

@@ -25,6 +25,8 @@ struct Question
     // Header line shown above the text, in bold; empty for none.
     QString header;
     QStringList lines;
+    // Lines shown in a scrolling box below the text (a preview); empty for none.
+    QStringList details;
     QStringList buttons;
     int defaultButton = 0;
     // The button that closing the dialog by the window manager or Escape stands for; -1 for a

@@ -45,6 +45,12 @@ Records::FileResult<void> SystemFileSystem::move(const QString &from, const QStr
     return moveWithoutReplacing(from, to);
 }
 
+Records::FileResult<void> SystemFileSystem::moveNotingCopies(const QString &from, const QString &to,
+                                                           const std::function<void(const QString &)> &beforeCopy)
+{
+    return moveWithoutReplacing(from, to, beforeCopy);
+}
+
 Records::FileResult<void> SystemFileSystem::trash(const QString &path)
 {
     return moveToTrash(path);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace Platform {
 
 struct FolderEntry
@@ -35,6 +37,14 @@ public:
 
     // Renames or moves a file without ever replacing an existing entry (moveWithoutReplacing).
     [[nodiscard]] virtual Records::FileResult<void> move(const QString &from, const QString &to) = 0;
+    // As move, telling beforeCopy the name of a temporary copy before it is made (a move to
+    // another file system copies); a file system that never copies just moves.
+    [[nodiscard]] virtual Records::FileResult<void> moveNotingCopies(
+        const QString &from, const QString &to, const std::function<void(const QString &temporary)> &beforeCopy)
+    {
+        Q_UNUSED(beforeCopy)
+        return move(from, to);
+    }
     // Sends a file to the trash (moveToTrash).
     [[nodiscard]] virtual Records::FileResult<void> trash(const QString &path) = 0;
     // Creates a folder and the missing folders above it; true when it is a folder afterwards. The
@@ -54,6 +64,8 @@ public:
     QList<FolderEntry> entries(const QString &folder) const override;
     bool isDriveReady(const QString &path) const override;
     Records::FileResult<void> move(const QString &from, const QString &to) override;
+    Records::FileResult<void> moveNotingCopies(const QString &from, const QString &to,
+                                               const std::function<void(const QString &)> &beforeCopy) override;
     Records::FileResult<void> trash(const QString &path) override;
     bool makeFolder(const QString &path) override;
     Records::FileResult<void> makeFolderBelow(const QString &top, const QString &path) override;

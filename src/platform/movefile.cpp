@@ -172,7 +172,7 @@ void syncFolderOf(const QByteArray &path)
 
 // Moves to another file system: a copy under a temporary name beside the target, which then takes
 // the target's name without replacing; the source goes last.
-int moveAcross(const QByteArray &from, const QByteArray &to)
+int moveAcross(const QByteArray &from, const QByteArray &to, const std::function<void(const QString &)> &beforeCopy)
 {
     const int source = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
     if (source < 0)
@@ -197,6 +197,8 @@ int moveAcross(const QByteArray &from, const QByteArray &to)
     for (int attempt = 0; attempt < 100 && target < 0; ++attempt) {
         const QByteArray tag = QByteArray::number(QRandomGenerator::global()->generate(), 16);
         temporary = folder + ".~" + name.left(200) + '.' + tag + ".part";
+        if (beforeCopy)
+            beforeCopy(QFile::decodeName(temporary));
         target = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (target < 0 && errno != EEXIST)
             break;
@@ -238,7 +240,13 @@ bool entryExists(const QString &path)
     return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
-Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to)
+bool isTemporaryCopyName(const QString &name)
+{
+    return name.startsWith(u".~"_s) && name.endsWith(u".part"_s) && name.size() > 7;
+}
+
+Records::FileResult<void> moveWithoutReplacing(const QString &from, const QString &to,
+                                               const std::function<void(const QString &)> &beforeCopy)
 {
     // The system reads a path up to its first NUL: "abc\0def.jpg" would become "abc".
     if (from.contains(QChar(0)))
@@ -259,7 +267,7 @@ Records::FileResult<void> moveWithoutReplacing(const QString &from, const QStrin
         return Records::fail(failure(FileError::Code::OpenFailed, from, S_ISDIR(sourceInfo.st_mode) ? EISDIR : ELOOP));
     int error = placeWithoutReplacing(source, target);
     if (error == EXDEV)
-        error = moveAcross(source, target);
+        error = moveAcross(source, target, beforeCopy);
     if (error == 0)
         return {};
     if (error == ENOENT && !entryExists(from))

@@ -20,7 +20,8 @@ FileResult<void> openWithoutFollowing(QFile &file, const QString &path, QIODevic
 {
     const bool reads = mode.testFlag(QIODevice::ReadOnly);
     const bool writes = mode.testFlag(QIODevice::WriteOnly) || mode.testFlag(QIODevice::Append);
-    int flags = O_NOFOLLOW | O_CLOEXEC | (reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY);
+    // Without blocking: opening a named pipe put at the path would wait for a writer for ever.
+    int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY);
     if (writes) {
         if (mode.testFlag(QIODevice::NewOnly))
             flags |= O_CREAT | O_EXCL;
@@ -42,6 +43,13 @@ FileResult<void> openWithoutFollowing(QFile &file, const QString &path, QIODevic
             return fail(FileError{FileError::Code::SymbolicLink, path, -1, {}});
         return fail(FileError{failureCode, path, -1, qt_error_string(error)});
     }
+    // Only a regular file is a work file: a pipe, a device or a folder at its name is refused.
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        return fail(FileError{failureCode, path, -1, qt_error_string(EINVAL)});
+    }
+    ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
     // The flags that shaped the opening are done; QFile takes the handle as it is.
     const QIODevice::OpenMode kept =
         mode & (QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered | QIODevice::Text);

@@ -132,9 +132,10 @@ FileResult<qint64> RecordFile::count() const
 
 FileResult<QByteArray> RecordFile::read(qint64 index) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error(exists() ? FileError::Code::OpenFailed : FileError::Code::NotFound, file.errorString()));
+    // Never through a link, never waiting on a pipe put at the work file's name.
+    QFile file;
+    if (auto opened = openWithoutFollowing(file, m_path, QIODevice::ReadOnly); !opened)
+        return fail(error(exists() ? FileError::Code::OpenFailed : FileError::Code::NotFound, opened.error().systemMessage));
     const qint64 offset = index * m_recordSize;
     if (index < 0 || offset + m_recordSize > file.size())
         return fail(error(FileError::Code::Damaged, {}, offset));
@@ -157,9 +158,10 @@ FileResult<QList<QByteArray>> RecordFile::readWholeRecords() const
 
 FileResult<qint64> RecordFile::readEachWholeRecord(const std::function<void(QByteArrayView record)> &take) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error(exists() ? FileError::Code::OpenFailed : FileError::Code::NotFound, file.errorString()));
+    // Never through a link, never waiting on a pipe put at the work file's name.
+    QFile file;
+    if (auto opened = openWithoutFollowing(file, m_path, QIODevice::ReadOnly); !opened)
+        return fail(error(exists() ? FileError::Code::OpenFailed : FileError::Code::NotFound, opened.error().systemMessage));
     const qint64 count = file.size() / m_recordSize;
     const qint64 perSlice = qMax<qint64>(1, sliceBytes / m_recordSize);
     QByteArray slice(qMin(count, perSlice) * m_recordSize, Qt::Uninitialized);

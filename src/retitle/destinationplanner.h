@@ -35,6 +35,8 @@ public:
     virtual QString linkOnTheWay(int row) const = 0;
     // The folders that do not exist yet, sorted as the report lists them.
     virtual QStringList newFolders() const = 0;
+    // While active: the main folder every destination lies below; empty otherwise.
+    virtual QString mainFolder() const { return {}; }
     // Creates the new folders; false (the user told) leaves the Test & Preview dialog open and
     // renames nothing.
     virtual bool createNewFolders() = 0;

@@ -2,6 +2,8 @@
 
 #include "retitle/retitlelog.h"
 
+#include "records/nofollow.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -15,6 +17,40 @@ namespace Retitle {
 namespace {
 
 constexpr QByteArrayView magic = "MRLJOURNAL";
+// No record is longer: two escaped paths of the system's longest and a few numbers.
+constexpr qint64 longestLine = 64 * 1024;
+
+// The next line of file without its line end; false at the end of the file. A line longer than
+// longestLine is passed over whole. *ended: the line had its line end (a last line without it
+// is a write the run did not finish).
+bool nextLine(QFile &file, QByteArray *line, bool *ended)
+{
+    for (;;) {
+        if (file.atEnd())
+            return false;
+        *line = file.readLine(longestLine + 2);
+        if (line->endsWith('\n')) {
+            line->chop(1);
+            *ended = true;
+            return true;
+        }
+        if (line->size() <= longestLine) {
+            *ended = false;
+            return !line->isEmpty() || !file.atEnd();
+        }
+        bool rest = false;
+        while (!rest && !file.atEnd())
+            rest = file.readLine(longestLine + 2).endsWith('\n');
+    }
+}
+
+Records::FileResult<void> openJournal(QFile &file, const QString &path)
+{
+    using Records::FileError;
+    if (auto opened = Records::openWithoutFollowing(file, path, QIODevice::ReadOnly); !opened)
+        return Records::fail(FileError{FileError::Code::NotFound, path, -1, opened.error().systemMessage});
+    return {};
+}
 
 QString escapedField(const QString &field)
 {
@@ -84,6 +120,10 @@ bool readHead(const QStringList &f, Journal *journal)
     }
     if (tag == u"undoes"_s && f.size() >= 2) {
         journal->undoes = f.at(1);
+        return true;
+    }
+    if (tag == u"storage"_s && f.size() >= 2) {
+        journal->storageFolder = f.at(1);
         return true;
     }
     return false;
@@ -193,21 +233,20 @@ int Journal::doneCount() const
 Records::FileResult<Journal> Journal::read(const QString &path)
 {
     using Records::FileError;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Records::fail(FileError{FileError::Code::NotFound, path, -1, file.errorString()});
-    const QByteArray bytes = file.readAll();
-    const QList<QByteArray> lines = bytes.split('\n');
-    if (lines.isEmpty() || !lines.first().startsWith(QByteArray(magic.toByteArray() + '\t')))
-        return Records::fail(FileError{FileError::Code::Damaged, path, 0, {}});
-    if (lines.first().mid(magic.size() + 1).toInt() != JournalFormat::version)
+    QFile file;
+    if (auto opened = openJournal(file, path); !opened)
+        return Records::fail(opened.error());
+    QByteArray line;
+    bool ended = false;
+    if (!nextLine(file, &line, &ended) || !ended || !line.startsWith(QByteArray(magic.toByteArray() + '\t'))
+        || line.mid(magic.size() + 1).toInt() != JournalFormat::version)
         return Records::fail(FileError{FileError::Code::Damaged, path, 0, {}});
 
     Journal journal;
     journal.path = path;
-    // The last piece has no line end: a write the run did not finish, or nothing.
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        const QStringList f = JournalFormat::fields(lines.at(i));
+    // A last line without its line end is a write the run did not finish.
+    while (nextLine(file, &line, &ended) && ended) {
+        const QStringList f = JournalFormat::fields(line);
         const QString &tag = f.first();
         const auto number = [&f](qsizetype index) { return index < f.size() ? f.at(index).toLongLong() : -1; };
         const auto stepAt = [&journal](qint64 index) -> JournalStep * {
@@ -234,6 +273,8 @@ Records::FileResult<Journal> Journal::read(const QString &path)
             step.size = number(6);
             step.modified = number(7);
             journal.steps.append(step);
+        } else if (tag == u"part"_s && f.size() >= 3) {
+            journal.temporaries.append(f.at(2));
         } else if (tag == u"planned"_s) {
             journal.planned = true;
         } else if (tag == u"done"_s || tag == u"failed"_s || tag == u"back"_s) {
@@ -244,6 +285,7 @@ Records::FileResult<Journal> Journal::read(const QString &path)
             }
         } else if (tag == u"end"_s) {
             journal.finished = true;
+            journal.recovered = f.size() >= 4 && f.at(3) == u"recovered"_s;
             if (f.size() >= 2 && !f.at(1).isEmpty())
                 journal.totalAfter = number(1);
             if (f.size() >= 3 && !f.at(2).isEmpty())
@@ -258,9 +300,9 @@ Records::FileResult<Journal> Journal::readSummary(const QString &path)
     using Records::FileError;
     constexpr qint64 headBytes = 8192;
     constexpr qint64 tailBytes = 4096;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Records::fail(FileError{FileError::Code::NotFound, path, -1, file.errorString()});
+    QFile file;
+    if (auto opened = openJournal(file, path); !opened)
+        return Records::fail(opened.error());
     const QList<QByteArray> lines = file.read(headBytes).split('\n');
     if (lines.isEmpty() || !lines.first().startsWith(QByteArray(magic.toByteArray() + '\t'))
         || lines.first().mid(magic.size() + 1).toInt() != JournalFormat::version)
@@ -283,6 +325,7 @@ Records::FileResult<Journal> Journal::readSummary(const QString &path)
         tail.chop(1);
         const QByteArray last = tail.mid(tail.lastIndexOf('\n') + 1);
         journal.finished = last == "end" || last.startsWith("end\t");
+        journal.recovered = journal.finished && last.split('\t').value(3) == "recovered";
     }
     return journal;
 }

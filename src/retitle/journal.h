@@ -62,6 +62,11 @@ struct Journal
     QString pictureFolder;
     // An undo: the file name of the journal it undid.
     QString undoes;
+    // The main storage folder of a run with storage management, empty for a run without; not
+    // known for a journal older than this record.
+    std::optional<QString> storageFolder;
+    // The temporary copies beside a target on another file system, known before each was made.
+    QStringList temporaries;
     QList<JournalStep> steps;
     QList<JournalRow> rows;
     // The program's total of retitled pictures and the counter's start value before and after
@@ -73,9 +78,12 @@ struct Journal
     // The whole plan reached the file.
     bool planned = false;
     bool finished = false;
+    // The run was interrupted and a recovery ended it: an undo of this kind undid only a part.
+    bool recovered = false;
 
     int doneCount() const;
-    // Reads a journal; a damaged last line (an interrupted write) is ignored.
+    // Reads a journal line by line; a damaged last line (an interrupted write) and a line longer
+    // than any record can be are ignored. Only a regular file is read, never through a link.
     [[nodiscard]] static Records::FileResult<Journal> read(const QString &path);
     // Only what tells the runs apart: the kind, the picture folder, the run an undo undid and
     // whether the run ended; no steps, rows or counts. Reads the file's head and its last line.

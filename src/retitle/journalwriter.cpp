@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -46,9 +47,17 @@ Records::FileResult<void> JournalWriter::openToAppend(const QString &path)
     using Records::FileError;
     close();
     const QByteArray name = QFile::encodeName(path);
-    m_handle = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    // Never a pipe or a device put at the journal's name: opening one could wait for ever.
+    m_handle = ::open(name.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (m_handle < 0)
         return Records::fail(FileError{FileError::Code::OpenFailed, path, -1, qt_error_string(errno)});
+    struct stat status {};
+    if (::fstat(m_handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(m_handle);
+        m_handle = -1;
+        return Records::fail(FileError{FileError::Code::OpenFailed, path, -1, qt_error_string(EINVAL)});
+    }
+    ::fcntl(m_handle, F_SETFL, ::fcntl(m_handle, F_GETFL) & ~O_NONBLOCK);
     m_path = path;
     m_complete = true;
     // A line the interrupted run left half written must not swallow the next.
@@ -68,6 +77,14 @@ int JournalWriter::addStep(const JournalStep &step)
     add({u"step"_s, JournalFormat::kindName(step.kind), QString::number(step.group), JournalFormat::roleName(step.role), step.from,
          step.to, QString::number(step.size), QString::number(step.modified)});
     return m_steps++;
+}
+
+void JournalWriter::addTemporary(int step, const QString &path)
+{
+    if (m_handle < 0)
+        return;
+    add({u"part"_s, QString::number(step), path});
+    commit();
 }
 
 void JournalWriter::write()
@@ -112,11 +129,14 @@ void JournalWriter::mark(const char *tag, int step)
         write();
 }
 
-void JournalWriter::finish(const QString &totalAfter, const QString &counterAfter)
+void JournalWriter::finish(const QString &totalAfter, const QString &counterAfter, bool recovered)
 {
     if (m_handle < 0)
         return;
-    add({u"end"_s, totalAfter, counterAfter});
+    if (recovered)
+        add({u"end"_s, totalAfter, counterAfter, u"recovered"_s});
+    else
+        add({u"end"_s, totalAfter, counterAfter});
     commit();
     close();
 }

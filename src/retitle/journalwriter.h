@@ -38,11 +38,15 @@ public:
     // Writes what was added and waits until it is on the disk: the plan before the first step,
     // a step that must be known before it starts.
     void commit();
+    // The temporary copy a move to another file system is about to make for step, committed
+    // before the file exists, so that a recovery finds it whatever happens next.
+    void addTemporary(int step, const QString &path);
     void markDone(int step) { mark("done", step); }
     void markFailed(int step) { mark("failed", step); }
     void markRolledBack(int step) { mark("back", step); }
-    // The end record, committed, and the file closed.
-    void finish(const QString &totalAfter, const QString &counterAfter);
+    // The end record, committed, and the file closed. recovered: the run was interrupted and
+    // is ended by a recovery.
+    void finish(const QString &totalAfter, const QString &counterAfter, bool recovered = false);
     void close();
     // False once a write failed.
     bool isComplete() const { return m_complete; }

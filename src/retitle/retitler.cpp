@@ -93,6 +93,8 @@ bool Retitler::beginJournal(const TestPassResult &pass)
         return false;
     }
     journal->add({u"run"_s, u"retitle"_s, JournalFormat::time(start), pictureFolder});
+    // An undo touches nothing outside the picture folder and this one (empty for none).
+    journal->add({u"storage"_s, pass.storageFolder});
     journal->add({u"total"_s, QString::number(m_programSettings.rec().PSTotalRetitled)});
     if (const QString counter = m_hooks.counterStart ? m_hooks.counterStart() : QString(); !counter.isEmpty())
         journal->add({u"counter"_s, counter});
@@ -395,7 +397,14 @@ Records::FileResult<void> Retitler::moveInto(const QString &from, const QString 
     if (name.isEmpty() || name.contains(u'/') || name == u"."_s || name == u".."_s
         || folderOf(QDir::cleanPath(to)) != QDir::cleanPath(folder))
         return Records::fail(Records::FileError{Records::FileError::Code::CreateFailed, to, -1, {}});
-    return m_files.move(from, to);
+    if (!m_journal)
+        return m_files.move(from, to);
+    // A copy to another file system is known to the journal before it exists, so that a
+    // recovery removes what a killed copy left.
+    const int step = stepOf(false, from);
+    return m_files.moveNotingCopies(from, to, [this, step](const QString &temporary) {
+        m_journal->addTemporary(step, temporary);
+    });
 }
 
 void Retitler::moveThumbnail(const QString &FileOld, const QString &FileNew, const QString &folder)

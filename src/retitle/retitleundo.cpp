@@ -8,14 +8,21 @@
 #include "l10n/text.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/movefile.h"
 #include "platform/trash.h"
 #include "session/picturesession.h"
 #include "settings/programsettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -68,6 +75,41 @@ JournalStep inverse(const JournalStep &step, const UndoEntry &entry)
     return result;
 }
 
+bool statOf(const QString &path, struct stat *info)
+{
+    return ::lstat(QFile::encodeName(path).constData(), info) == 0;
+}
+
+bool sameContents(const QString &a, const QString &b)
+{
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
+        return false;
+    while (!first.atEnd()) {
+        if (first.read(1 << 20) != second.read(1 << 20))
+            return false;
+    }
+    return second.atEnd();
+}
+
+// A move to another file system that was killed after its copy took the new name and before
+// the original went leaves the file twice: the copy (same stamp and bytes, or the same file
+// under a second link) goes again, and the move counts as not done.
+void dropUnfinishedCopy(const JournalStep &step)
+{
+    struct stat from;
+    struct stat to;
+    if (step.kind != Kind::Move || !statOf(step.from, &from) || !statOf(step.to, &to) || !S_ISREG(from.st_mode)
+        || !S_ISREG(to.st_mode))
+        return;
+    const bool sameFile = from.st_dev == to.st_dev && from.st_ino == to.st_ino;
+    const bool copy = from.st_dev != to.st_dev && stampMatches(step.from, step) && stampMatches(step.to, step)
+                      && sameContents(step.from, step.to);
+    if (sameFile || copy)
+        ::unlink(QFile::encodeName(step.to).constData());
+}
+
 QString displayed(const QString &path, const QString &pictureFolder)
 {
     return folderOf(path) == pictureFolder ? fileNameOf(path) : QDir::toNativeSeparators(path);
@@ -85,6 +127,71 @@ RetitleUndo::RetitleUndo(Session::PictureSession &pictures, Settings::ProgramSet
       m_files(files),
       m_workFolder(workFolder)
 {
+}
+
+QStringList RetitleUndo::roots(const Journal &journal) const
+{
+    QStringList result{QDir::cleanPath(journal.pictureFolder)};
+    // A journal older than its storage record reaches the main folder as set now.
+    const QString storage = journal.storageFolder ? *journal.storageFolder
+                            : m_hooks.storageFolder ? m_hooks.storageFolder()
+                                                    : QString();
+    if (!storage.isEmpty())
+        result.append(QDir::cleanPath(storage));
+    return result;
+}
+
+bool RetitleUndo::isInsideRun(const QString &path, const Journal &journal) const
+{
+    // Written as the system would find it: no ".", "..", doubled or trailing '/'.
+    if (!path.startsWith(u'/') || QDir::cleanPath(path) != path)
+        return false;
+    for (const QString &root : roots(journal)) {
+        if (root.size() < 2 || !QDir::isAbsolutePath(root) || !path.startsWith(root + u'/'))
+            continue;
+        // Every folder on the way down from the root is a real folder, not a link to elsewhere.
+        QString walked = root;
+        const QStringList parts = path.mid(root.size() + 1).split(u'/');
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            walked += u'/' + parts.at(i);
+            struct stat info;
+            if (statOf(walked, &info) && !S_ISDIR(info.st_mode))
+                return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool RetitleUndo::happened(const JournalStep &step, const Journal &journal) const
+{
+    switch (step.kind) {
+    case Kind::Move:
+        if (!isInsideRun(step.from, journal) || !isInsideRun(step.to, journal))
+            return false;
+        dropUnfinishedCopy(step);
+        return m_files.exists(step.to) && !m_files.exists(step.from);
+    case Kind::Trash:
+        return isInsideRun(step.from, journal) && !m_files.exists(step.from)
+               && Platform::findTrashed(step.from, step.size, step.modified).has_value();
+    case Kind::Restore:
+        return isInsideRun(step.to, journal) && stampMatches(step.to, step) && !m_files.exists(step.from);
+    case Kind::MakeFolder:
+        return m_files.isFolder(step.from);
+    case Kind::RemoveFolder:
+        return !m_files.exists(step.from);
+    }
+    return false;
+}
+
+void RetitleUndo::removeTemporaries(const Journal &journal) const
+{
+    for (const QString &path : journal.temporaries) {
+        struct stat info;
+        if (Platform::isTemporaryCopyName(fileNameOf(path)) && isInsideRun(path, journal) && statOf(path, &info)
+            && S_ISREG(info.st_mode))
+            ::unlink(QFile::encodeName(path).constData());
+    }
 }
 
 QString RetitleUndo::journalFolder() const
@@ -105,6 +212,13 @@ QStringList RetitleUndo::journals() const
     return result;
 }
 
+bool RetitleUndo::hasJournals(const QString &workFolder, const QString &pictureFolder)
+{
+    const QString suffix = JournalFormat::folderSuffix(pictureFolder);
+    const QStringList names = QDir(workFolder + u"Journal"_s).entryList({u"*.journal"_s}, QDir::Files, QDir::Name);
+    return std::any_of(names.cbegin(), names.cend(), [&suffix](const QString &name) { return name.endsWith(suffix); });
+}
+
 std::optional<QString> RetitleUndo::lastRetitling() const
 {
     // An undo that is not itself undone cancels the run it undid.
@@ -117,7 +231,9 @@ std::optional<QString> RetitleUndo::lastRetitling() const
         if (cancelled.contains(name))
             continue;
         if (journal->kind == Journal::Kind::Undo) {
-            cancelled.insert(journal->undoes);
+            // An undo that was interrupted put back only a part: the rest can still go back.
+            if (!journal->recovered)
+                cancelled.insert(journal->undoes);
             continue;
         }
         if (journal->finished)
@@ -167,9 +283,8 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
     UndoPlan plan;
     plan.journal = *read;
     const Journal &journal = plan.journal;
-    // A step of a run that ended and has no record never happened; one of an interrupted run
-    // may have happened after the last record reached the disk.
-    const bool interrupted = !journal.finished;
+    // The records of steps done reach the disk in groups: a step without one, of whatever run,
+    // is looked up at both of its paths.
     QList<UndoEntry> files;
     QList<UndoEntry> createdFolders;
     QList<UndoEntry> removedFolders;
@@ -177,11 +292,20 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
         const JournalStep &step = journal.steps.at(i);
         if (step.state == State::Failed || step.state == State::RolledBack)
             continue;
-        if (step.state == State::Unknown && !interrupted)
-            continue;
         const bool unknown = step.state == State::Unknown;
         UndoEntry entry;
         entry.step = i;
+        // Only what lies inside the run's folders is touched, whatever the journal says.
+        const bool inside = step.kind == Kind::Move ? isInsideRun(step.from, journal) && isInsideRun(step.to, journal)
+                            : step.kind == Kind::Restore ? isInsideRun(step.to, journal)
+                                                         : isInsideRun(step.from, journal);
+        if (!inside) {
+            if (step.role == Role::Folder || step.role == Role::Thumbnail || unknown)
+                continue;
+            entry.problem = Problem::Outside;
+            files.append(entry);
+            continue;
+        }
         switch (step.kind) {
         case Kind::MakeFolder:
             if (m_files.isFolder(step.from))
@@ -215,8 +339,12 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
             if (const auto trashed = Platform::findTrashed(step.from, step.size, step.modified)) {
                 entry.trashFile = trashed->file;
                 entry.trashInfo = trashed->info;
-                if (m_files.exists(step.from))
+                if (m_files.exists(step.from)) {
+                    // Without a record: the file there is the one the run did not get to.
+                    if (unknown)
+                        continue;
                     entry.problem = Problem::NameTaken;
+                }
             } else {
                 if (unknown || stampMatches(step.from, step))
                     continue;
@@ -251,9 +379,10 @@ std::optional<UndoPlan> RetitleUndo::prepare(const QString &journalPath) const
     QSet<int> groups;
     for (UndoEntry &entry : files) {
         const JournalStep &step = journal.steps.at(entry.step);
-        if (leftGroups.contains(step.group)) {
-            if (entry.problem == Problem::None)
-                entry.problem = Problem::LeftWithPicture;
+        if (leftGroups.contains(step.group) && entry.problem == Problem::None)
+            entry.problem = Problem::LeftWithPicture;
+        if (entry.problem != Problem::None) {
+            plan.leftFiles += step.role == Role::Thumbnail ? 0 : 1;
             continue;
         }
         groups.insert(step.group);
@@ -284,6 +413,8 @@ QString RetitleUndo::problemText(Problem problem)
         return text(1286, "not found in the trash");
     case Problem::LeftWithPicture:
         return text(1287, "stays with its picture");
+    case Problem::Outside:
+        return text(1311, "lies outside the folders of the retitling");
     }
     return {};
 }
@@ -315,7 +446,10 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
     if (plan.left > 0)
         lines.append({QString::number(plan.left) + text(1293, " picture(s) stay where they are, see below"), Colour::Red,
                       Style::Bold});
-    if (!journal.finished)
+    if (!journal.finished && journal.kind == Journal::Kind::Undo)
+        lines.append({text(1312, "This undo was interrupted: only what it put back is retitled again"), Colour::Red,
+                      Style::Normal});
+    else if (!journal.finished)
         lines.append({text(1294, "This retitling was interrupted: only what it did is put back"), Colour::Red,
                       Style::Normal});
     lines.append({reportRule(), Colour::Black, Style::Normal});
@@ -379,6 +513,8 @@ bool RetitleUndo::undo(const UndoPlan &plan)
 
     writer.add({u"run"_s, u"undo"_s, JournalFormat::time(start), pictureFolder});
     writer.add({u"undoes"_s, fileNameOf(journal.path)});
+    const QStringList reach = roots(journal);
+    writer.add({u"storage"_s, reach.value(1)});
     writer.add({u"total"_s, QString::number(m_programSettings.rec().PSTotalRetitled)});
     if (const QString counter = m_hooks.counterStart ? m_hooks.counterStart() : QString(); !counter.isEmpty())
         writer.add({u"counter"_s, counter});
@@ -410,8 +546,17 @@ bool RetitleUndo::undo(const UndoPlan &plan)
     writer.add({u"planned"_s});
     writer.commit();
 
+    // What a killed run left of its copies to another file system goes first.
+    removeTemporaries(journal);
+    for (const JournalStep &step : journal.steps) {
+        if (step.kind == Kind::Move && step.state == State::Unknown && isInsideRun(step.from, journal)
+            && isInsideRun(step.to, journal))
+            dropUnfinishedCopy(step);
+    }
+
     m_putBack = 0;
     int failed = 0;
+    QSet<QString> cameBack;
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const JournalStep &step = steps.at(i);
         const int index = int(i);
@@ -427,7 +572,9 @@ bool RetitleUndo::undo(const UndoPlan &plan)
         case Kind::Move:
             if (step.role == Role::Thumbnail)
                 m_files.makeFolder(folderOf(step.to));
-            done = bool(m_files.move(step.from, step.to));
+            done = bool(m_files.moveNotingCopies(step.from, step.to, [&writer, index](const QString &temporary) {
+                writer.addTemporary(index, temporary);
+            }));
             log.WriteLog(done ? LogEvent::Renamed : LogEvent::RenameFailed, step.from, step.to);
             break;
         case Kind::Restore: {
@@ -452,6 +599,8 @@ bool RetitleUndo::undo(const UndoPlan &plan)
             writer.markDone(index);
             if (step.role != Role::Folder)
                 ++m_putBack;
+            if (step.role == Role::Picture && folderOf(step.to) == pictureFolder)
+                cameBack.insert(fileNameOf(step.to));
         } else {
             writer.markFailed(index);
             if (step.role != Role::Folder && step.role != Role::Thumbnail)
@@ -462,21 +611,21 @@ bool RetitleUndo::undo(const UndoPlan &plan)
     }
     log.close();
 
-    restoreSessionState(journal);
+    restoreSessionState(journal, cameBack);
     writer.finish(QString::number(m_programSettings.rec().PSTotalRetitled),
                   m_hooks.counterStart ? m_hooks.counterStart() : QString());
 
     const bool trouble = failed > 0 || plan.left > 0;
     QString outcome = QString::number(plan.pictures) + text(1296, " picture(s) put back under their old names");
     if (trouble)
-        outcome += u", "_s + QString::number(plan.left + failed) + text(1297, " file(s) left where they are");
+        outcome += u", "_s + QString::number(plan.leftFiles + failed) + text(1297, " file(s) left where they are");
     m_dialogs.status({outcome, trouble, summarySeconds, trouble ? Platform::Sound::Error : Platform::Sound::Success});
     refresh();
     Q_EMIT undoFinished();
     return true;
 }
 
-void RetitleUndo::restoreSessionState(const Journal &journal)
+void RetitleUndo::restoreSessionState(const Journal &journal, const QSet<QString> &cameBack)
 {
     // The table follows the folder, then the rows that came back get what the run took from
     // them, as long as nobody has given them anything since.
@@ -485,8 +634,9 @@ void RetitleUndo::restoreSessionState(const Journal &journal)
     for (int i = 0; i < m_pictures.rowCount(); ++i)
         rowOf.insert(m_pictures.row(i).currentTitle, i);
     for (const JournalRow &saved : journal.rows) {
+        // A file now at an old name that is not the picture put back there is someone else's.
         const auto found = rowOf.find(saved.name);
-        if (found == rowOf.end())
+        if (found == rowOf.end() || !cameBack.contains(saved.name))
             continue;
         const Session::PictureRow &row = m_pictures.row(found.value());
         if (row.isSelected() || !row.freeText.isEmpty() || !row.prefix.isEmpty() || !row.suffix.isEmpty()
@@ -520,9 +670,33 @@ void RetitleUndo::restoreSessionState(const Journal &journal)
 
 void RetitleUndo::completeInterrupted(const QString &journalPath)
 {
+    const auto journal = Journal::read(journalPath);
     JournalWriter writer;
-    if (writer.openToAppend(journalPath))
-        writer.finish({}, {});
+    if (!writer.openToAppend(journalPath)) {
+        refresh();
+        return;
+    }
+    if (journal) {
+        // The records of the last steps may not have reached the disk: what the disk holds now
+        // is what the run did, and the journal says so from here on.
+        for (qsizetype i = 0; i < journal->steps.size(); ++i) {
+            const JournalStep &step = journal->steps.at(i);
+            if (step.state != State::Unknown)
+                continue;
+            if (happened(step, *journal))
+                writer.markDone(int(i));
+            else
+                writer.markFailed(int(i));
+        }
+        removeTemporaries(*journal);
+        // The folders it created that nothing came into, the innermost first.
+        for (qsizetype i = journal->steps.size() - 1; i >= 0; --i) {
+            const JournalStep &step = journal->steps.at(i);
+            if (step.kind == Kind::MakeFolder && isInsideRun(step.from, *journal))
+                QDir().rmdir(step.from);
+        }
+    }
+    writer.finish({}, {}, true);
     refresh();
 }
 
@@ -538,26 +712,50 @@ void RetitleUndo::offerRecovery()
         completeInterrupted(*interrupted);
         return;
     }
+    const bool wasUndo = plan->journal.kind == Journal::Kind::Undo;
+    const QString started = QLocale::system().toString(plan->journal.start, QLocale::ShortFormat);
     Platform::Question question;
     question.caption = L10n::title();
-    question.header = text(1298, "A retitling of this folder was interrupted");
-    question.lines = {
-        text(1299, "It started on %1 and had moved %2 file(s) when it stopped.")
-            .arg(QLocale::system().toString(plan->journal.start, QLocale::ShortFormat))
-            .arg(plan->pictures + plan->companions),
-        text(1300, "Complete: keep the files that were renamed and moved as they are and mark the retitling finished. "
-             "Run Test & Preview again for the pictures still to retitle."),
-        text(1301, "Undo: put every file back under its old name and in its old folder."),
-    };
+    if (wasUndo) {
+        question.header = text(1313, "An undo of a retitling of this folder was interrupted");
+        question.lines = {
+            text(1314, "It started on %1 and had put back %2 file(s) when it stopped.")
+                .arg(started)
+                .arg(plan->pictures + plan->companions),
+            text(1315, "Complete: keep the files where they are now and mark the undo finished. "
+                 "Undo last retitling in the Retitle menu then puts the rest back."),
+            text(1316, "Undo: retitle the files the undo had put back again."),
+        };
+    } else {
+        question.header = text(1298, "A retitling of this folder was interrupted");
+        question.lines = {
+            text(1299, "It started on %1 and had moved %2 file(s) when it stopped.")
+                .arg(started)
+                .arg(plan->pictures + plan->companions),
+            text(1300, "Complete: keep the files that were renamed and moved as they are and mark the retitling finished. "
+                 "Run Test & Preview again for the pictures still to retitle."),
+            text(1301, "Undo: put every file back under its old name and in its old folder."),
+        };
+    }
+    // What an undo would do, as the menu's preview shows it.
+    for (const ReportLine &line : report(*plan))
+        question.details.append(line.text);
     question.buttons = {text(1302, "&Complete"), text(1303, "&Undo")};
-    question.defaultButton = 1;
+    // An interrupted undo is kept by default: undoing it would retitle the pictures again.
+    question.defaultButton = wasUndo ? 0 : 1;
     question.escapeButton = 0;
     question.severity = Platform::Severity::Warning;
     const Platform::Answer answer = m_dialogs.ask(question);
-    // Either way the interrupted run is over; its undo, if any, has a journal of its own.
-    if (answer.button == 1)
-        undo(*plan);
-    completeInterrupted(*interrupted);
+    if (answer.button != 1) {
+        completeInterrupted(*interrupted);
+        return;
+    }
+    // The interrupted run is over; its undo has a journal of its own.
+    undo(*plan);
+    JournalWriter writer;
+    if (writer.openToAppend(*interrupted))
+        writer.finish({}, {}, true);
+    refresh();
 }
 
 } // namespace Retitle

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -32,12 +33,15 @@ struct UndoHooks
     std::function<void(const QString &)> setCounterStart;
     // After every picture, so that the window stays responsive.
     std::function<void()> yield;
+    // The main storage folder as set now: the folder a journal written before journals named
+    // their own may reach beside the picture folder. Empty for none.
+    std::function<QString()> storageFolder = {};
 };
 
 // One step of a run to be reverted, as checked before the undo.
 struct UndoEntry
 {
-    enum class Problem { None, Changed, Missing, NameTaken, NotInTrash, LeftWithPicture };
+    enum class Problem { None, Changed, Missing, NameTaken, NotInTrash, LeftWithPicture, Outside };
     // The run's step, by its index in the journal.
     int step = -1;
     Problem problem = Problem::None;
@@ -59,6 +63,8 @@ struct UndoPlan
     int folders = 0;
     // Pictures left where they are, with their files.
     int left = 0;
+    // The files of those pictures.
+    int leftFiles = 0;
 };
 
 // Undoes a retitling, or an undo, from its journal: every picture and the files that went with
@@ -82,6 +88,9 @@ public:
 
     // The journals of the session's picture folder, newest first.
     QStringList journals() const;
+    // Whether the work folder keeps a journal of pictureFolder: a run may have moved all of its
+    // pictures away, or been killed doing so.
+    static bool hasJournals(const QString &workFolder, const QString &pictureFolder);
     // The newest retitling of the folder that no undo has undone; empty for none.
     std::optional<QString> lastRetitling() const;
     // The newest undo of a retitling of the folder, as long as no later retitling or undo came
@@ -107,8 +116,13 @@ public:
     // Files the last undo put back.
     int putBackCount() const { return m_putBack; }
 
-    // An interrupted run is kept as it is and marked finished.
+    // An interrupted run is kept as it is: every step it did not record is looked up on the
+    // disk and recorded as found, the temporary copies it left and the folders it created that
+    // stayed empty are removed, and the run is marked finished.
     void completeInterrupted(const QString &journalPath);
+    // Whether path lies inside the folders the run of journal may touch (its picture folder and
+    // its main storage folder), written without "." or ".." and reached through no link.
+    bool isInsideRun(const QString &path, const Journal &journal) const;
     // At the start of the folder: tells of an interrupted run and offers to complete or undo it.
     void offerRecovery();
 
@@ -118,7 +132,14 @@ Q_SIGNALS:
     void undoFinished();
 
 private:
-    void restoreSessionState(const Journal &journal);
+    // Gives back what the run took from the rows of the pictures that came back under names.
+    void restoreSessionState(const Journal &journal, const QSet<QString> &cameBack);
+    // Whether the step of a run happened, by what the disk holds now; a copy to another file
+    // system that was placed while its original stayed is removed first.
+    bool happened(const JournalStep &step, const Journal &journal) const;
+    // Removes the temporary copies the run noted that are still there.
+    void removeTemporaries(const Journal &journal) const;
+    QStringList roots(const Journal &journal) const;
 
     Session::PictureSession &m_pictures;
     Settings::ProgramSettings &m_programSettings;

@@ -126,6 +126,7 @@ bool TestPass::run(const QList<Session::PictureRow> &rows, const QString &pictur
             folders.append(title.Folder);
         options.planNumbers(picked, folders);
     }
+    m_result.storageFolder = planner.mainFolder();
     composeTitles(rows, pictureFolder, options, compose);
     markLinkedDestinations(planner);
     sortTitles(!m_unique.isEmpty(), sortCaption());

@@ -36,6 +36,8 @@ struct TestPassResult
     // Folders the retitling creates before it starts; always empty while destinations are the
     // picture folder.
     QStringList newFolders;
+    // With storage management: the main folder the destinations lie below; empty otherwise.
+    QString storageFolder;
 };
 
 } // namespace Retitle

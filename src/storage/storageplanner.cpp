@@ -403,6 +403,11 @@ QString StoragePlanner::linkOnTheWay(int row) const
     return m_links.value(row);
 }
 
+QString StoragePlanner::mainFolder() const
+{
+    return isActive() ? settings().mainFolder : QString();
+}
+
 QStringList StoragePlanner::newFolders() const
 {
     QList<ExistingFolders> sorted = m_planned;

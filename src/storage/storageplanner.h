@@ -83,6 +83,7 @@ public:
     QString destination(int row) const override;
     QString linkOnTheWay(int row) const override;
     QStringList newFolders() const override;
+    QString mainFolder() const override;
     bool createNewFolders() override;
 
     // Fills the date-taken and group folder lists from the main folder, breadth first without

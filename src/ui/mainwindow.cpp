@@ -592,7 +592,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (!m_closed) {
         m_closed = true;
         storeWindowState();
-        m_application.close();
+        // Undone from the Done box: the folder has its pictures again and the window stays.
+        if (!m_application.close()) {
+            m_closed = false;
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

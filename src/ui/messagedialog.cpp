@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -60,6 +61,13 @@ MessageDialog::MessageDialog(const Platform::Question &question, QWidget *parent
     texts->addWidget(lines);
     body->addLayout(texts, 1);
     layout->addLayout(body);
+    if (!question.details.isEmpty()) {
+        auto *details = new QPlainTextEdit(question.details.join(QLatin1Char('\n')));
+        details->setReadOnly(true);
+        details->setLineWrapMode(QPlainTextEdit::NoWrap);
+        details->setMinimumSize(600, 240);
+        layout->addWidget(details, 1);
+    }
     if (!question.warningLines.isEmpty()) {
         auto *warning = new QGroupBox(question.warningHeader);
         warning->setObjectName(QStringLiteral("warning"));

@@ -10,6 +10,8 @@
 #include "settings/programsettingsrec.h"
 #include "settings/sessionsettings.h"
 #include "settings/sessionsettingsrec.h"
+#include "retitle/retitler.h"
+#include "retitle/testpassresult.h"
 #include "storage/subjectstore.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -37,9 +39,12 @@ private Q_SLOTS:
     void emptiedFolderMayGoToo_data();
     void emptiedFolderMayGoToo();
     void workFileThatCannotGoKeepsTheRest();
+    void emptiedFolderCanBeUndone();
 
 private:
     bool workFilesPresent(bool present) const;
+    // Moves the folder's only picture into a storage folder, as a storage run does.
+    void storeThePicture();
     QString pictures(const QString &name) const { return m_folder + u'/' + name; }
 
     std::unique_ptr<QTemporaryDir> m_root;
@@ -199,6 +204,54 @@ void FolderFinishTest::workFileThatCannotGoKeepsTheRest()
     QVERIFY(m_dialogs.informed.at(1).text.startsWith(u"'"_s + m_folder + u"' could not be removed!\n\nIf you started"_s));
     for (const QString &name : {u"MrlActiveDic.dat"_s, u"MrlSGTitle2.dat"_s, u"MrlAContextDic.dat"_s})
         QVERIFY2(QFile::exists(pictures(name)), qPrintable(name));
+}
+
+void FolderFinishTest::storeThePicture()
+{
+    Retitle::TestPassResult pass;
+    pass.storageFolder = m_root->filePath(u"store"_s);
+    pass.newFolders = {pass.storageFolder + u"/2023"_s};
+    QVERIFY(QDir().mkpath(pass.newFolders.first()));
+    Session::PictureRow &row = m_application->pictures().rowForChange(0);
+    row.marker = Session::Marker::selected;
+    row.freeText = u"Harbour"_s;
+    Retitle::Rtitle title;
+    title.FinalTitle = u"Harbour.jpg"_s;
+    title.Folder = pass.newFolders.first();
+    title.FinalTitle_Row = 0;
+    pass.titles = {title};
+    QVERIFY(m_application->retitler().Retitle(pass, true));
+    QVERIFY(!QFile::exists(pictures(u"IMG_0001.jpg"_s)));
+    QCOMPARE(m_application->pictures().rowCount(), 0);
+}
+
+// A storage run that took every picture away can be undone from the "Done !" box, and, when
+// the box removed the work files, at the next start of the folder.
+void FolderFinishTest::emptiedFolderCanBeUndone()
+{
+    storeThePicture();
+    m_dialogs.answers.enqueue({1, true, 2});
+    QVERIFY(!m_application->close());
+    QCOMPARE(m_dialogs.asked.last().buttons.value(1), u"&Undo last retitling"_s);
+    QVERIFY(QFile::exists(pictures(u"IMG_0001.jpg"_s)));
+    QCOMPARE(m_application->pictures().rowCount(), 1);
+
+    storeThePicture();
+    m_dialogs.answers.enqueue({0, false, 2});
+    QVERIFY(m_application->close());
+    QVERIFY(workFilesPresent(false));
+    m_application.reset();
+    m_dialogs = FakeDialogs();
+    m_dialogs.answers.enqueue({0, true, -1});
+    m_application = std::make_unique<Application>(
+        Locations{m_root->filePath(u"data/Mirelto/"_s), m_root->filePath(u"program/"_s)},
+        Machine{m_drives, {1920, 1080, Platform::TaskbarEdge::Bottom}, -1}, m_dialogs);
+    QVERIFY(m_application->start(m_folder));
+    QVERIFY(!m_dialogs.asked.isEmpty());
+    QVERIFY(m_dialogs.asked.first().details.contains(u"IMG_0001.jpg\t\u2190\t"_s
+                                                     + QDir::toNativeSeparators(m_root->filePath(u"store/2023/Harbour.jpg"_s))));
+    QVERIFY(QFile::exists(pictures(u"IMG_0001.jpg"_s)));
+    QCOMPARE(m_application->pictures().rowCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(FolderFinishTest)

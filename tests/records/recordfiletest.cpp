@@ -1,5 +1,6 @@
 #include "records/recordfile.h"
 
+#include "records/nofollow.h"
 #include "support/files.h"
 #include "support/smallfilesystem.h"
 
@@ -7,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace Records;
@@ -25,6 +28,7 @@ private Q_SLOTS:
     void rewriteReplacesTheWholeFile();
     void failedRewriteKeepsTheOldFile();
     void missingFile();
+    void pipeIsRefusedWithoutWaiting();
     void writesNeverGoThroughALink_data();
     void writesNeverGoThroughALink();
     void fullDiskKeepsTheOldFile();
@@ -129,6 +133,22 @@ void RecordFileTest::missingFile()
     QCOMPARE(file.read(0).error().code, FileError::Code::NotFound);
     QCOMPARE(file.write(0, "aaaa").error().code, FileError::Code::NotFound);
     QVERIFY(!file.exists());
+}
+
+// A named pipe at a work file's name, or a link to one, would block the opening for ever.
+void RecordFileTest::pipeIsRefusedWithoutWaiting()
+{
+    const QString pipe = m_dir->filePath(u"pipe"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, path()));
+    for (const QString &at : {pipe, path()}) {
+        const RecordFile file(at, 4);
+        QVERIFY(!file.readWholeRecords());
+        QVERIFY(!file.read(0));
+        QFile opened;
+        QVERIFY(!Records::openWithoutFollowing(opened, at, QIODevice::ReadOnly));
+        QVERIFY(!Records::openWithoutFollowing(opened, at, QIODevice::ReadWrite));
+    }
 }
 
 void RecordFileTest::writesNeverGoThroughALink_data()

@@ -13,12 +13,17 @@
 #include "support/files.h"
 #include "support/foldersnapshot.h"
 
+#include "l10n/text.h"
+
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace Retitle;
@@ -46,6 +51,26 @@ public:
 };
 
 
+// Where another file system holds a folder of the tests; the test is skipped without one.
+QString otherFileSystem()
+{
+    const QString other = u"/dev/shm"_s;
+    if (!QFileInfo(other).isDir() || !QFileInfo(other).isWritable()
+        || QStorageInfo(other).device() == QStorageInfo(QDir::tempPath()).device())
+        return {};
+    return other;
+}
+
+// Gives to the time stamps of from, to the nanosecond, as a copy to another file system does.
+bool copyStamp(const QString &from, const QString &to)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(from).constData(), &info) != 0)
+        return false;
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(to).constData(), times, 0) == 0;
+}
+
 } // namespace
 
 class RetitleUndoTest : public QObject
@@ -63,6 +88,12 @@ private Q_SLOTS:
     void interruptedRunIsOffered();
     void picturesWithTheirPairsAndSidecarsComeBack();
     void pairThatCannotFollowTakesItsPictureBack();
+    void killedCopiesAreRemoved_data();
+    void killedCopiesAreRemoved();
+    void tamperedJournalTouchesNothingOutside();
+    void interruptedUndoKeepsTheFilesByDefault();
+    void foreignFileAtAnOldNameKeepsItsRow();
+    void oddJournalsAreReadSafely();
 
 private:
     QString picture(const QString &name) const { return m_pictures + u'/' + name; }
@@ -71,6 +102,9 @@ private:
     void retitle(const QStringList &names, const QString &prefix, const QString &folder = {},
                  const QStringList &deleted = {});
     bool undoLast();
+    // Makes the journal look as a kill left it: cut after the first line end of cut, and
+    // appended added.
+    static bool killedAt(const QString &journalPath, const QByteArray &cut, const QByteArray &appended = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_pictures;
@@ -135,8 +169,13 @@ void RetitleUndoTest::retitle(const QStringList &names, const QString &prefix, c
     TestPassResult pass;
     pass.syncExtensions = {u"wav"_s};
     const QString destination = folder.isEmpty() ? m_pictures : folder;
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         pass.newFolders = {folder};
+        // The main storage folder: the nearest folder above the destination that exists.
+        pass.storageFolder = folder;
+        while (!QFileInfo(pass.storageFolder).isDir())
+            pass.storageFolder = QFileInfo(pass.storageFolder).path();
+    }
     for (int row = 0; row < m_session->rowCount(); ++row) {
         const QString name = m_session->row(row).currentTitle;
         const bool deleting = deleted.contains(name);
@@ -329,20 +368,24 @@ void RetitleUndoTest::interruptedRunIsOffered()
     retitle({u"A.jpg"_s, u"B.jpg"_s}, u"Sea"_s);
     // As a killed run leaves it: without its end record and its last records of steps done.
     const QString path = *m_undo->lastRetitling();
-    QByteArray journal = readFile(path);
-    journal.truncate(journal.lastIndexOf("done"));
-    QFile::remove(path);
-    QVERIFY(writeFile(path, journal));
+    QVERIFY(killedAt(path, "\ndone"));
 
     m_dialogs.answers.enqueue({button, true, -1});
     m_undo->offerRecovery();
     QCOMPARE(m_dialogs.asked.size(), 1);
+    // The question shows what an undo would put back, as the menu's preview does.
+    QVERIFY(m_dialogs.asked.first().details.contains(u"A.jpg\t\u2190\tSea_A.jpg"_s));
+    QCOMPARE(m_dialogs.asked.first().defaultButton, 1);
     QVERIFY(!m_undo->interruptedRun());
     if (button == 1) {
         QCOMPARE(folderSnapshot(m_pictures), original);
     } else {
+        // Kept as it is; the menu's undo then puts back every file the run moved, although
+        // none of its records of steps done reached the disk.
         QVERIFY(QFileInfo::exists(picture(u"Sea_B.jpg"_s)));
         QVERIFY(m_undo->isAvailable());
+        QVERIFY(undoLast());
+        QCOMPARE(folderSnapshot(m_pictures), original);
     }
 }
 
@@ -411,6 +454,176 @@ void RetitleUndoTest::pairThatCannotFollowTakesItsPictureBack()
     QCOMPARE(m_retitler->counters().failures, 1);
     QCOMPARE(folderSnapshot(m_pictures), original);
     QVERIFY(readFile(m_retitler->logPath()).contains("  Succesful sync rollback: "));
+}
+
+bool RetitleUndoTest::killedAt(const QString &journalPath, const QByteArray &cut, const QByteArray &appended)
+{
+    QByteArray journal = readFile(journalPath);
+    const qsizetype at = journal.indexOf(cut);
+    if (at < 0)
+        return false;
+    journal.truncate(at + 1);
+    QFile::remove(journalPath);
+    return writeFile(journalPath, journal + appended);
+}
+
+void RetitleUndoTest::killedCopiesAreRemoved_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("complete") << 0;
+    QTest::newRow("undo") << 1;
+}
+
+void RetitleUndoTest::killedCopiesAreRemoved()
+{
+    QFETCH(int, button);
+    if (otherFileSystem().isEmpty())
+        QSKIP("No second file system to move to");
+    QTemporaryDir storage(otherFileSystem() + u"/mirelto-kill-XXXXXX"_s);
+    QVERIFY(storage.isValid());
+    const QString month = storage.filePath(u"2023/05"_s);
+    openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s, u"C.jpg"_s});
+    const auto original = folderSnapshot(m_pictures);
+    retitle({u"A.jpg"_s, u"B.jpg"_s, u"C.jpg"_s}, u"Sea"_s, month);
+    // Killed while copying C (a whole copy, not yet under its name), after B's copy took its
+    // name and before B itself went, and before a folder planned for later got anything.
+    const QString part = month + u"/.~Sea_C.jpg.1f2e.part"_s;
+    QVERIFY(QFile::rename(month + u"/Sea_C.jpg"_s, part));
+    QVERIFY(QFile::copy(part, picture(u"C.jpg"_s)));
+    QVERIFY(QFile::copy(month + u"/Sea_B.jpg"_s, picture(u"B.jpg"_s)));
+    QVERIFY(copyStamp(month + u"/Sea_B.jpg"_s, picture(u"B.jpg"_s)));
+    QVERIFY(copyStamp(part, picture(u"C.jpg"_s)));
+    QVERIFY(QDir().mkpath(storage.filePath(u"2023/06"_s)));
+    const QString path = *m_undo->lastRetitling();
+    QVERIFY(killedAt(path, "\ndone",
+                     "step\tmkdir\t-1\tf\t" + storage.filePath(u"2023/06"_s).toUtf8() + "\t\t-1\t0\n"
+                         + "part\t-1\t" + part.toUtf8() + "\n"));
+
+    m_dialogs.answers.enqueue({button, true, -1});
+    m_undo->offerRecovery();
+    QVERIFY(!QFileInfo::exists(part));
+    QVERIFY(!QFileInfo::exists(storage.filePath(u"2023/06"_s)));
+    QVERIFY(!QFileInfo::exists(month + u"/Sea_B.jpg"_s));
+    if (button == 0) {
+        QVERIFY(QFileInfo::exists(month + u"/Sea_A.wav"_s));
+        QVERIFY(undoLast());
+    }
+    QCOMPARE(folderSnapshot(m_pictures), original);
+    QVERIFY(QDir(storage.path()).isEmpty());
+}
+
+void RetitleUndoTest::tamperedJournalTouchesNothingOutside()
+{
+    const QString victim = m_dir->filePath(u"victim"_s);
+    QVERIFY(QDir().mkpath(victim + u"/empty"_s));
+    for (const QString &name : {u"secret.txt"_s, u"b.txt"_s, u"c.txt"_s, u"t.txt"_s})
+        QVERIFY(writeFile(victim + u'/' + name, name.toUtf8()));
+    QVERIFY(QFile::link(victim, picture(u"link"_s)));
+    openSession({u"A.jpg"_s});
+    retitle({u"A.jpg"_s}, u"Sea"_s);
+    const auto around = folderSnapshot(victim);
+    // Steps that match files outside the picture folder, recorded as done.
+    QByteArray steps;
+    const auto step = [&steps, this](const QString &kind, int group, const QString &from, const QString &to,
+                                     const QString &stamped) {
+        qint64 size = 0;
+        qint64 modified = 0;
+        fileStamp(stamped, &size, &modified);
+        steps += u"step\t%1\t%2\tp\t%3\t%4\t%5\t%6\n"_s.arg(kind).arg(group).arg(from, to).arg(size).arg(modified).toUtf8();
+    };
+    step(u"move"_s, 10, picture(u"secret.txt"_s), victim + u"/secret.txt"_s, victim + u"/secret.txt"_s);
+    step(u"move"_s, 11, picture(u"b.txt"_s), m_pictures + u"/../victim/b.txt"_s, victim + u"/b.txt"_s);
+    step(u"move"_s, 12, picture(u"c.txt"_s), picture(u"link/c.txt"_s), victim + u"/c.txt"_s);
+    step(u"restore"_s, 13, m_dir->filePath(u"trash/t.txt"_s), victim + u"/t.txt"_s, victim + u"/t.txt"_s);
+    steps += "step\tmkdir\t-1\tf\t" + (victim + u"/empty"_s).toUtf8() + "\t\t-1\t0\n";
+    const QString path = *m_undo->lastRetitling();
+    QByteArray journal = readFile(path);
+    const int first = int(journal.count("\nstep\t"));
+    for (int i = first; i < first + 5; ++i)
+        steps += "done\t" + QByteArray::number(i) + "\n";
+    QFile::remove(path);
+    QVERIFY(writeFile(path, journal.replace("planned\n", QByteArray(steps + "planned\n"))));
+
+    const auto plan = m_undo->prepare(path);
+    QVERIFY(plan);
+    QCOMPARE(plan->pictures, 1);
+    QCOMPARE(plan->leftFiles, 4);
+    const QString outside = RetitleUndo::problemText(UndoEntry::Problem::Outside);
+    int refused = 0;
+    for (const ReportLine &line : m_undo->report(*plan))
+        refused += line.text.endsWith(outside) ? 1 : 0;
+    QCOMPARE(refused, 4);
+    QVERIFY(m_undo->undo(*plan));
+    QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)));
+    QCOMPARE(folderSnapshot(victim), around);
+    QVERIFY(!QFileInfo::exists(picture(u"secret.txt"_s)));
+}
+
+void RetitleUndoTest::interruptedUndoKeepsTheFilesByDefault()
+{
+    openSession({u"A.jpg"_s, u"B.jpg"_s, u"B.wav"_s});
+    const auto original = folderSnapshot(m_pictures);
+    retitle({u"A.jpg"_s, u"B.jpg"_s}, u"Sea"_s);
+    QVERIFY(undoLast());
+    // Killed after putting A back: B and its voice file are still under their new names.
+    QVERIFY(QFile::rename(picture(u"B.jpg"_s), picture(u"Sea_B.jpg"_s)));
+    QVERIFY(QFile::rename(picture(u"B.wav"_s), picture(u"Sea_B.wav"_s)));
+    QVERIFY(killedAt(m_undo->lastJournal(), "\ndone"));
+
+    m_undo->offerRecovery();
+    QCOMPARE(m_dialogs.asked.size(), 1);
+    const Platform::Question &asked = m_dialogs.asked.first();
+    QCOMPARE(asked.header, L10n::text(1313, "An undo of a retitling of this folder was interrupted"));
+    QCOMPARE(asked.defaultButton, 0);
+    QVERIFY(!m_undo->interruptedRun());
+    QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)));
+    QVERIFY(QFileInfo::exists(picture(u"Sea_B.wav"_s)));
+    // The rest of the retitling can still be undone.
+    QVERIFY(undoLast());
+    QCOMPARE(folderSnapshot(m_pictures), original);
+}
+
+void RetitleUndoTest::foreignFileAtAnOldNameKeepsItsRow()
+{
+    openSession({u"A.jpg"_s, u"A.wav"_s, u"B.jpg"_s});
+    retitle({u"A.jpg"_s, u"B.jpg"_s}, u"Sea"_s);
+    QVERIFY(writeFile(picture(u"A.jpg"_s), "someone else's"));
+    QVERIFY(undoLast());
+    QCOMPARE(readFile(picture(u"A.jpg"_s)), QByteArray("someone else's"));
+    for (int i = 0; i < m_session->rowCount(); ++i) {
+        const Session::PictureRow &row = m_session->row(i);
+        if (row.currentTitle == u"A.jpg"_s)
+            QVERIFY(!row.isSelected() && row.freeText.isEmpty());
+        if (row.currentTitle == u"B.jpg"_s)
+            QCOMPARE(row.freeText, u"text B.jpg"_s);
+    }
+    // A stays with its voice file: two files.
+    QVERIFY2(m_dialogs.statuses.last().text.endsWith(u", 2 file(s) left where they are"_s),
+             qPrintable(m_dialogs.statuses.last().text));
+}
+
+void RetitleUndoTest::oddJournalsAreReadSafely()
+{
+    openSession({u"A.jpg"_s});
+    retitle({u"A.jpg"_s}, u"Sea"_s);
+    const QString path = *m_undo->lastRetitling();
+    // A line longer than any record, amid the records: passed over, the rest read.
+    QByteArray journal = readFile(path);
+    journal.replace("planned\n", QByteArray("row\t" + QByteArray(300000, 'x') + "\nplanned\n"));
+    QFile::remove(path);
+    QVERIFY(writeFile(path, journal));
+    const auto read = Journal::read(path);
+    QVERIFY(read);
+    QVERIFY(read->planned && read->finished);
+    QCOMPARE(read->doneCount(), 1);
+    // A pipe where a newer journal of the folder would be: refused, never waited on.
+    const QString pipe = m_dir->filePath(u"pipe"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, QFileInfo(path).path() + u"/0"_s + QFileInfo(path).fileName().mid(1)));
+    QVERIFY(!Journal::read(pipe));
+    QVERIFY(!Journal::readSummary(pipe));
+    m_undo->offerRecovery();
+    QCOMPARE(m_undo->lastRetitling(), path);
 }
 
 QTEST_GUILESS_MAIN(RetitleUndoTest)
