@@ -15,7 +15,6 @@ namespace {
 constexpr quint16 exifPointerTag = 0x8769;
 constexpr quint16 gpsPointerTag = 0x8825;
 constexpr quint16 interoperabilityPointerTag = 0xA005;
-constexpr quint16 tiffMagic = 42;
 constexpr int entrySize = 12;
 
 ExifError malformed(quint64 offset)
@@ -29,7 +28,9 @@ class Parser final
 public:
     explicit Parser(const ByteSource &block) : m_block(block) {}
 
-    ExifResult<ExifData> run();
+    // first: the directory the header points at; pointers are followed from IFD0 only, and
+    // from the Exif IFD to its Interoperability IFD.
+    ExifResult<ExifData> run(ExifDirectory first);
 
 private:
     // Reads the directory at offset into m_data and returns the offset stored after its
@@ -122,7 +123,7 @@ std::optional<quint32> Parser::pointer(ExifDirectory directory, quint16 tag) con
     return offset;
 }
 
-ExifResult<ExifData> Parser::run()
+ExifResult<ExifData> Parser::run(ExifDirectory first)
 {
     const std::optional<QByteArray> header = readCounted(0, 8);
     if (!header)
@@ -131,15 +132,23 @@ ExifResult<ExifData> Parser::run()
         m_data.bigEndian = true;
     else if (!header->startsWith("II"))
         return Records::fail(malformed(0));
-    if (ByteOrder::u16(header->constData() + 2, m_data.bigEndian) != tiffMagic)
+    if (!TiffParser::isMagic(ByteOrder::u16(header->constData() + 2, m_data.bigEndian)))
         return Records::fail(malformed(2));
 
     const quint32 ifd0Offset = ByteOrder::u32(header->constData() + 4, m_data.bigEndian);
     if (ifd0Offset < 8)
         return Records::fail(malformed(4));
-    const ExifResult<quint32> ifd1Offset = readDirectory(ExifDirectory::Ifd0, ifd0Offset);
+    const ExifResult<quint32> ifd1Offset = readDirectory(first, ifd0Offset);
     if (!ifd1Offset)
         return Records::fail(ifd1Offset.error());
+    if (first == ExifDirectory::Exif) {
+        if (const std::optional<quint32> offset = pointer(ExifDirectory::Exif, interoperabilityPointerTag)) {
+            if (const ExifResult<quint32> read = readDirectory(ExifDirectory::Interoperability, *offset); !read)
+                return Records::fail(read.error());
+        }
+    }
+    if (first != ExifDirectory::Ifd0)
+        return std::move(m_data);
 
     if (const std::optional<quint32> exifOffset = pointer(ExifDirectory::Ifd0, exifPointerTag)) {
         if (const ExifResult<quint32> read = readDirectory(ExifDirectory::Exif, *exifOffset); !read)
@@ -166,9 +175,19 @@ ExifResult<ExifData> Parser::run()
 
 } // namespace
 
+bool TiffParser::isMagic(quint16 magic)
+{
+    return magic == 42 || magic == 0x55 || magic == 0x4F52 || magic == 0x5352;
+}
+
 ExifResult<ExifData> TiffParser::parse(const ByteSource &block)
 {
-    return Parser(block).run();
+    return Parser(block).run(ExifDirectory::Ifd0);
+}
+
+ExifResult<ExifData> TiffParser::parseDirectory(const ByteSource &block, ExifDirectory first)
+{
+    return Parser(block).run(first);
 }
 
 } // namespace Metadata
