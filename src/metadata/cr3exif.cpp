@@ -8,7 +8,7 @@
 
 namespace Metadata {
 
-ExifResult<ExifData> Cr3Exif::read(const ByteSource &file)
+ExifResult<ExifData> Cr3Exif::read(const ByteSource &file, TagSelection tags)
 {
     const std::optional<ByteSource> movie = IsoBoxes::find(file, "moov");
     if (!movie)
@@ -19,7 +19,7 @@ ExifResult<ExifData> Cr3Exif::read(const ByteSource &file)
     const std::optional<ByteSource> main = IsoBoxes::find(*canon, "CMT1");
     if (!main)
         return Records::fail(ExifError{ExifError::Code::NoExif, -1});
-    ExifResult<ExifData> data = TiffParser::parse(*main);
+    ExifResult<ExifData> data = TiffParser::parse(*main, tags);
     if (!data)
         return data;
     constexpr std::array others{std::pair{"CMT2", ExifDirectory::Exif}, std::pair{"CMT4", ExifDirectory::Gps}};
@@ -27,7 +27,7 @@ ExifResult<ExifData> Cr3Exif::read(const ByteSource &file)
         const std::optional<ByteSource> box = IsoBoxes::find(*canon, type);
         if (!box)
             continue;
-        const ExifResult<ExifData> part = TiffParser::parseDirectory(*box, directory);
+        const ExifResult<ExifData> part = TiffParser::parseDirectory(*box, directory, tags);
         if (!part)
             return Records::fail(part.error());
         // The values are kept in the structure's byte order, one for all directories; Canon

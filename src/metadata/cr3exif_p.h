@@ -14,7 +14,7 @@ namespace Metadata {
 class Cr3Exif final
 {
 public:
-    [[nodiscard]] static ExifResult<ExifData> read(const ByteSource &file);
+    [[nodiscard]] static ExifResult<ExifData> read(const ByteSource &file, TagSelection tags = TagSelection::Named);
 
     // The extended type of Canon's box inside "moov".
     static constexpr QByteArrayView canonUuid{"\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16};

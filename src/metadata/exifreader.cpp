@@ -13,15 +13,15 @@
 
 namespace Metadata {
 
-ExifResult<ExifData> ExifReader::readSource(const ByteSource &file)
+ExifResult<ExifData> ExifReader::readSource(const ByteSource &file, TagSelection tags)
 {
     const std::optional<QByteArray> head = file.read(0, std::min<quint64>(file.size(), headBytes));
     if (head && mediaFormat(*head) == MediaFormat::Cr3)
-        return Cr3Exif::read(file);
+        return Cr3Exif::read(file, tags);
     const ExifResult<ByteSource> block = ExifLocator::locate(file);
     if (!block)
         return Records::fail(block.error());
-    return TiffParser::parse(*block);
+    return TiffParser::parse(*block, tags);
 }
 
 ExifResult<ExifData> ExifReader::read(const QString &path)

@@ -22,8 +22,9 @@ public:
     [[nodiscard]] static ExifResult<ExifData> read(const QString &path);
     // The same for a whole picture file held in memory.
     [[nodiscard]] static ExifResult<ExifData> readBytes(QByteArrayView file);
-    // The same for a file the caller has opened.
-    [[nodiscard]] static ExifResult<ExifData> readSource(const ByteSource &file);
+    // The same for a file the caller has opened, keeping the entries tags selects.
+    [[nodiscard]] static ExifResult<ExifData> readSource(const ByteSource &file,
+                                                         TagSelection tags = TagSelection::Named);
     // A bare TIFF structure: the payload of a JPEG EXIF segment after "Exif\0\0".
     [[nodiscard]] static ExifResult<ExifData> readTiff(QByteArrayView block);
 };

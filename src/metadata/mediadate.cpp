@@ -25,7 +25,7 @@ QString mediaDateTaken(const QString &path, const std::optional<QTimeZone> &zone
         const ExifResult<VideoMetadata> video = VideoReader::readSource(source);
         return video ? videoDateTakenText(*video, zone) : QString();
     }
-    const ExifResult<ExifData> data = ExifReader::readSource(source);
+    const ExifResult<ExifData> data = ExifReader::readSource(source, TagSelection::DateTaken);
     return data ? dateTakenText(*data) : QString();
 }
 

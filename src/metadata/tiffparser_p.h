@@ -18,11 +18,12 @@ class TiffParser final
 {
 public:
     // block: the structure from its byte-order mark on; every offset in it counts from there.
-    [[nodiscard]] static ExifResult<ExifData> parse(const ByteSource &block);
+    [[nodiscard]] static ExifResult<ExifData> parse(const ByteSource &block, TagSelection tags = TagSelection::Named);
     // A structure whose header points at one directory of another kind, as CR3 files store
     // theirs: the entries go to that directory, the Exif IFD's Interoperability IFD is
     // followed, nothing else. With Ifd0 the same as parse.
-    [[nodiscard]] static ExifResult<ExifData> parseDirectory(const ByteSource &block, ExifDirectory first);
+    [[nodiscard]] static ExifResult<ExifData> parseDirectory(const ByteSource &block, ExifDirectory first,
+                                                             TagSelection tags = TagSelection::Named);
 
     // TIFF's 42, and the numbers Panasonic's RW2 (0x55) and Olympus's ORF ("RO", "RS") put in
     // its place in front of an otherwise standard structure.
