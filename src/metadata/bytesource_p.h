@@ -23,6 +23,8 @@ public:
     explicit ByteSource(QIODevice &device);
 
     quint64 size() const { return m_size; }
+    // Where the run starts within the bytes or device it was made from.
+    quint64 start() const { return m_base; }
     bool contains(quint64 offset, quint64 length) const
     {
         return offset <= m_size && length <= m_size - offset;

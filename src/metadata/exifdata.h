@@ -48,6 +48,11 @@ struct ExifEntry
     bool operator==(const ExifEntry &) const = default;
 };
 
+// Which entries a read keeps: every entry, the named tags with their values; or only those the
+// date taken needs (the directory pointers and DateTimeOriginal), which spares the copies of
+// all other values while the structure is checked all the same.
+enum class TagSelection { Named, DateTaken };
+
 // The directories of one EXIF structure, each with its entries in the order stored.
 struct ExifData
 {

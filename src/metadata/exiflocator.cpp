@@ -1,5 +1,9 @@
 #include "metadata/exiflocator_p.h"
 
+#include "metadata/byteorder_p.h"
+#include "metadata/heifexif_p.h"
+#include "metadata/mediaformat.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -11,8 +15,6 @@ namespace {
 constexpr QByteArrayView exifHeader("Exif\0\0", 6);
 constexpr QByteArrayView pngSignature("\x89PNG\r\n\x1a\n", 8);
 constexpr QByteArrayView jpegSignature("\xFF\xD8", 2);
-constexpr QByteArrayView tiffLittleEndian("II*\0", 4);
-constexpr QByteArrayView tiffBigEndian("MM\0*", 4);
 
 // JPEG markers (ITU T.81 table B.1).
 constexpr quint8 markerPrefix = 0xFF;
@@ -107,19 +109,77 @@ ExifResult<ByteSource> locateInPng(const ByteSource &file)
     return Records::fail(noExif());
 }
 
+// A RAF file's header points at the JPEG picture the camera made, whose EXIF block is the
+// file's: its offset and length stand at bytes 84 and 88, big-endian.
+ExifResult<ByteSource> locateInRaf(const ByteSource &file)
+{
+    const std::optional<QByteArray> pointer = file.read(84, 8);
+    if (!pointer)
+        return Records::fail(malformed());
+    const quint32 offset = ByteOrder::u32(pointer->constData(), true);
+    const quint32 length = ByteOrder::u32(pointer->constData() + 4, true);
+    if (!file.contains(offset, length))
+        return Records::fail(malformed());
+    const ByteSource jpeg = file.window(offset, length);
+    if (jpeg.read(0, 2) != jpegSignature)
+        return Records::fail(malformed());
+    return locateInJpeg(jpeg);
+}
+
+// A WebP file is a RIFF file: chunks of a four-character type, a little-endian 32-bit size and
+// the data, padded to an even length. The EXIF chunk holds the structure, after the JPEG
+// segment's "Exif\0\0" with some writers.
+ExifResult<ByteSource> locateInWebP(const ByteSource &file)
+{
+    const std::optional<QByteArray> riffSize = file.read(4, 4);
+    if (!riffSize)
+        return Records::fail(noExif());
+    const ByteSource riff = file.window(0, 8 + quint64(ByteOrder::u32(riffSize->constData(), false)));
+    quint64 position = 12;
+    for (int chunk = 0; chunk < ExifLocator::maxSegments; ++chunk) {
+        const std::optional<QByteArray> header = riff.read(position, 8);
+        if (!header)
+            return Records::fail(noExif());
+        const quint32 length = ByteOrder::u32(header->constData() + 4, false);
+        const quint64 data = position + 8;
+        if (header->startsWith("EXIF")) {
+            if (!riff.contains(data, length))
+                return Records::fail(malformed());
+            const ByteSource block = riff.window(data, length);
+            if (block.read(0, exifHeader.size()) == exifHeader)
+                return block.window(exifHeader.size(), length);
+            return block;
+        }
+        position = data + length + (length & 1);
+    }
+    return Records::fail(noExif());
+}
+
 } // namespace
 
 ExifResult<ByteSource> ExifLocator::locate(const ByteSource &file)
 {
-    const std::optional<QByteArray> start = file.read(0, std::min<quint64>(file.size(), 8));
+    const std::optional<QByteArray> start = file.read(0, std::min<quint64>(file.size(), headBytes));
     if (!start)
         return Records::fail(ExifError{ExifError::Code::ReadFailed, -1});
-    if (start->startsWith(jpegSignature))
+    switch (mediaFormat(*start)) {
+    case MediaFormat::Jpeg:
         return locateInJpeg(file);
-    if (start->startsWith(tiffLittleEndian) || start->startsWith(tiffBigEndian))
+    case MediaFormat::Tiff:
         return file;
-    if (*start == pngSignature)
+    case MediaFormat::Png:
         return locateInPng(file);
+    case MediaFormat::Raf:
+        return locateInRaf(file);
+    case MediaFormat::Heif:
+        return HeifExif::locate(file);
+    case MediaFormat::WebP:
+        return locateInWebP(file);
+    case MediaFormat::Cr3:
+    case MediaFormat::Video:
+    case MediaFormat::Unknown:
+        break;
+    }
     return Records::fail(noExif());
 }
 

@@ -7,8 +7,11 @@ namespace Metadata {
 
 // Finds the EXIF block (a TIFF structure) of a picture file: the payload of the first JPEG APP1
 // segment that starts with "Exif\0\0", wherever it stands among the segments before the scan;
-// the data of a PNG eXIf chunk; or a TIFF file as a whole. Only segment and chunk headers are
-// read on the way. Any other format, or a JPEG or PNG file without such a block, is NoExif.
+// the data of a PNG eXIf chunk; a TIFF file or TIFF-based RAW as a whole; the EXIF block of the
+// JPEG picture a RAF file's header points at; the "Exif" item of a HEIF or AVIF file; the EXIF
+// chunk of a WebP file. Only segment, chunk and box headers are read on the way. Any other
+// format (a CR3 file's EXIF lies in several blocks, see Cr3Exif), or a file of these formats
+// without such a block, is NoExif.
 class ExifLocator final
 {
 public:

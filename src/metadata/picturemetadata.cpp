@@ -1,20 +1,22 @@
 #include "metadata/picturemetadata.h"
 
-#include "metadata/datetaken.h"
 #include "metadata/exifreader.h"
 #include "metadata/gpsposition.h"
+#include "metadata/mediadate.h"
 #include "metadata/orientation.h"
 
 namespace Metadata {
 
 QString readPictureMetadata(const QString &path, MetadataItem item)
 {
+    if (item == MetadataItem::DateTaken)
+        return mediaDateTaken(path);
     const ExifResult<ExifData> data = ExifReader::read(path);
     if (!data)
         return {};
     switch (item) {
     case MetadataItem::DateTaken:
-        return dateTakenText(*data);
+        break;
     case MetadataItem::Position:
         return rawPositionText(*data);
     case MetadataItem::Orientation:

@@ -9,7 +9,8 @@ namespace Metadata {
 enum class MetadataItem { DateTaken, Position, Orientation };
 
 // One fact of a picture from its EXIF data, as text:
-// - DateTaken: the date-taken text "yyyy-mm-dd hh:mm:ss" (see dateTakenText), or empty;
+// - DateTaken: the date-taken text "yyyy-mm-dd hh:mm:ss" (see dateTakenText), or empty; of a
+//   video its local time of capture in the system's zone (see mediaDateTaken);
 // - Position: the raw position text "lat~lon" (see rawPositionText), or empty;
 // - Orientation: "1".."8", "0" when the picture has EXIF data without an orientation, empty
 //   for another value.

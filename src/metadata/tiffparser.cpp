@@ -15,7 +15,7 @@ namespace {
 constexpr quint16 exifPointerTag = 0x8769;
 constexpr quint16 gpsPointerTag = 0x8825;
 constexpr quint16 interoperabilityPointerTag = 0xA005;
-constexpr quint16 tiffMagic = 42;
+constexpr quint16 dateTimeOriginalTag = 0x9003;
 constexpr int entrySize = 12;
 
 ExifError malformed(quint64 offset)
@@ -27,9 +27,11 @@ ExifError malformed(quint64 offset)
 class Parser final
 {
 public:
-    explicit Parser(const ByteSource &block) : m_block(block) {}
+    Parser(const ByteSource &block, TagSelection tags) : m_block(block), m_tags(tags) {}
 
-    ExifResult<ExifData> run();
+    // first: the directory the header points at; pointers are followed from IFD0 only, and
+    // from the Exif IFD to its Interoperability IFD.
+    ExifResult<ExifData> run(ExifDirectory first);
 
 private:
     // Reads the directory at offset into m_data and returns the offset stored after its
@@ -41,7 +43,11 @@ private:
     // type LONG or IFD, or holds 0.
     std::optional<quint32> pointer(ExifDirectory directory, quint16 tag) const;
 
+    // Whether the entry is kept in m_data with its value.
+    bool isWanted(ExifDirectory directory, quint16 tag) const;
+
     const ByteSource &m_block;
+    const TagSelection m_tags;
     ExifData m_data;
     QVarLengthArray<quint32, exifDirectoryCount> m_visited;
     quint64 m_bytesRead = 0;
@@ -76,7 +82,8 @@ ExifResult<quint32> Parser::readDirectory(ExifDirectory directory, quint32 offse
         return Records::fail(malformed(tableOffset));
 
     QList<ExifEntry> &entries = m_data.directories[static_cast<std::size_t>(directory)];
-    entries.reserve(count);
+    if (m_tags == TagSelection::Named)
+        entries.reserve(count);
     for (int i = 0; i < count; ++i) {
         const char *raw = table->constData() + i * entrySize;
         ExifEntry entry;
@@ -88,25 +95,50 @@ ExifResult<quint32> Parser::readDirectory(ExifDirectory directory, quint32 offse
             continue;
         // OffsetTimeOriginal is read for the camera clocks but is no tag of the tag list.
         const bool clockZone = directory == ExifDirectory::Exif && entry.tag == 0x9011;
+        const bool wanted = isWanted(directory, entry.tag);
         if (isNamedTag(directory, entry.tag) || clockZone) {
             // At most 2^32 - 1 values of 8 bytes: the product cannot overflow 64 bits.
             const quint64 length = quint64(entry.count) * quint64(typeSize);
             if (length <= 4) {
-                entry.data = QByteArray(raw + 8, qsizetype(length));
+                if (wanted)
+                    entry.data = QByteArray(raw + 8, qsizetype(length));
             } else {
                 const quint32 valueOffset = ByteOrder::u32(raw + 8, bigEndian);
                 if (!m_block.contains(valueOffset, length))
                     return Records::fail(malformed(tableOffset + quint64(i) * entrySize));
                 const quint64 kept = std::min<quint64>(length, ExifData::maxValueBytes);
+                // A value not kept is charged all the same, so that both selections judge a
+                // structure alike.
+                if (!wanted) {
+                    m_bytesRead += kept;
+                    if (m_bytesRead > TiffParser::maxBytesRead)
+                        return Records::fail(malformed(valueOffset));
+                    continue;
+                }
                 std::optional<QByteArray> value = readCounted(valueOffset, kept);
                 if (!value)
                     return Records::fail(malformed(valueOffset));
                 entry.data = std::move(*value);
             }
         }
-        entries.append(std::move(entry));
+        if (wanted)
+            entries.append(std::move(entry));
     }
     return ByteOrder::u32(table->constData() + count * entrySize, bigEndian);
+}
+
+bool Parser::isWanted(ExifDirectory directory, quint16 tag) const
+{
+    if (m_tags == TagSelection::Named)
+        return true;
+    switch (directory) {
+    case ExifDirectory::Ifd0:
+        return tag == exifPointerTag || tag == gpsPointerTag;
+    case ExifDirectory::Exif:
+        return tag == interoperabilityPointerTag || tag == dateTimeOriginalTag;
+    default:
+        return false;
+    }
 }
 
 std::optional<quint32> Parser::pointer(ExifDirectory directory, quint16 tag) const
@@ -124,7 +156,7 @@ std::optional<quint32> Parser::pointer(ExifDirectory directory, quint16 tag) con
     return offset;
 }
 
-ExifResult<ExifData> Parser::run()
+ExifResult<ExifData> Parser::run(ExifDirectory first)
 {
     const std::optional<QByteArray> header = readCounted(0, 8);
     if (!header)
@@ -133,15 +165,23 @@ ExifResult<ExifData> Parser::run()
         m_data.bigEndian = true;
     else if (!header->startsWith("II"))
         return Records::fail(malformed(0));
-    if (ByteOrder::u16(header->constData() + 2, m_data.bigEndian) != tiffMagic)
+    if (!TiffParser::isMagic(ByteOrder::u16(header->constData() + 2, m_data.bigEndian)))
         return Records::fail(malformed(2));
 
     const quint32 ifd0Offset = ByteOrder::u32(header->constData() + 4, m_data.bigEndian);
     if (ifd0Offset < 8)
         return Records::fail(malformed(4));
-    const ExifResult<quint32> ifd1Offset = readDirectory(ExifDirectory::Ifd0, ifd0Offset);
+    const ExifResult<quint32> ifd1Offset = readDirectory(first, ifd0Offset);
     if (!ifd1Offset)
         return Records::fail(ifd1Offset.error());
+    if (first == ExifDirectory::Exif) {
+        if (const std::optional<quint32> offset = pointer(ExifDirectory::Exif, interoperabilityPointerTag)) {
+            if (const ExifResult<quint32> read = readDirectory(ExifDirectory::Interoperability, *offset); !read)
+                return Records::fail(read.error());
+        }
+    }
+    if (first != ExifDirectory::Ifd0)
+        return std::move(m_data);
 
     if (const std::optional<quint32> exifOffset = pointer(ExifDirectory::Ifd0, exifPointerTag)) {
         if (const ExifResult<quint32> read = readDirectory(ExifDirectory::Exif, *exifOffset); !read)
@@ -168,9 +208,19 @@ ExifResult<ExifData> Parser::run()
 
 } // namespace
 
-ExifResult<ExifData> TiffParser::parse(const ByteSource &block)
+bool TiffParser::isMagic(quint16 magic)
 {
-    return Parser(block).run();
+    return magic == 42 || magic == 0x55 || magic == 0x4F52 || magic == 0x5352;
+}
+
+ExifResult<ExifData> TiffParser::parse(const ByteSource &block, TagSelection tags)
+{
+    return Parser(block, tags).run(ExifDirectory::Ifd0);
+}
+
+ExifResult<ExifData> TiffParser::parseDirectory(const ByteSource &block, ExifDirectory first, TagSelection tags)
+{
+    return Parser(block, tags).run(first);
 }
 
 } // namespace Metadata
