@@ -3223,5 +3223,137 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source>Undo the undo of %1</source>
         <translation>Ongedaan maken van het ongedaan maken van %1</translation>
     </message>
+    <message id="text-1309">
+        <source>'%1' is a file, not a folder, program terminated</source>
+        <translation>'%1' is een bestand, geen map, programma beëindigd</translation>
+    </message>
+    <message id="text-1310">
+        <source>closed</source>
+        <translation>gesloten</translation>
+    </message>
+    <message id="text-1311">
+        <source>Question: %1 Answered: %2</source>
+        <translation>Vraag: %1 Antwoord: %2</translation>
+    </message>
+    <message id="text-1312">
+        <source>Try 'mirelto --help' for the options.</source>
+        <translation>Zie 'mirelto --help' voor de opties.</translation>
+    </message>
+    <message id="text-1313">
+        <source>Unknown option '%1'.</source>
+        <translation>Onbekende optie '%1'.</translation>
+    </message>
+    <message id="text-1314">
+        <source>Only one folder can be given, not %1.</source>
+        <translation>Er kan maar één map worden opgegeven, niet %1.</translation>
+    </message>
+    <message id="text-1315">
+        <source>Give only one of --preview, --retitle and --undo.</source>
+        <translation>Geef maar één van --preview, --retitle en --undo.</translation>
+    </message>
+    <message id="text-1316">
+        <source>--json, --add-free-text, --keep-selection and --continue go with --preview, --retitle or --undo.</source>
+        <translation>--json, --add-free-text, --keep-selection en --continue horen bij --preview, --retitle of --undo.</translation>
+    </message>
+    <message id="text-1317">
+        <source>--%1 needs a folder.</source>
+        <translation>--%1 heeft een map nodig.</translation>
+    </message>
+    <message id="text-1318">
+        <source>Give either --add-free-text or --keep-selection.</source>
+        <translation>Geef --add-free-text of --keep-selection, niet allebei.</translation>
+    </message>
+    <message id="text-1319">
+        <source>print the Test &amp; Preview report; exit 0 when Retitle Now could run, 1 when errors block it</source>
+        <translation>toont het verslag van Test en voorbeeld; eindigt met 0 als Nu hernoemen kan, met 1 als fouten het tegenhouden</translation>
+    </message>
+    <message id="text-1320">
+        <source>the test pass, then Retitle Now unless an error blocks it</source>
+        <translation>de testronde, dan Nu hernoemen tenzij een fout dat tegenhoudt</translation>
+    </message>
+    <message id="text-1321">
+        <source>undo the folder's last retitling, as Retitle &gt; Undo last retitling does</source>
+        <translation>maakt de laatste hernoeming van de map ongedaan, zoals Hernoemen &gt; Laatste hernoeming ongedaan maken</translation>
+    </message>
+    <message id="text-1322">
+        <source>print the outcome as one JSON document</source>
+        <translation>toont de uitkomst als één JSON-document</translation>
+    </message>
+    <message id="text-1323">
+        <source>add the pictures that have a free text but are not selected (by default the command stops where the window would ask)</source>
+        <translation>voegt de foto's toe die een vrije tekst hebben maar niet geselecteerd zijn (standaard stopt de opdracht waar het venster het zou vragen)</translation>
+    </message>
+    <message id="text-1324">
+        <source>go on with the selection as it is instead</source>
+        <translation>gaat in plaats daarvan door met de selectie zoals die is</translation>
+    </message>
+    <message id="text-1325">
+        <source>go on past the warnings that the window lets the user ignore</source>
+        <translation>gaat door na de waarschuwingen die het venster laat negeren</translation>
+    </message>
+    <message id="text-1326">
+        <source>print this help and exit</source>
+        <translation>toont deze hulp en stopt</translation>
+    </message>
+    <message id="text-1327">
+        <source>print the version and exit</source>
+        <translation>toont de versie en stopt</translation>
+    </message>
+    <message id="text-1328">
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message id="text-1329">
+        <source>Gives the pictures of FOLDER new file names. Without an option it opens FOLDER in the window (without FOLDER, a folder browser).</source>
+        <translation>Geeft de foto's van FOLDER nieuwe bestandsnamen. Zonder optie opent het FOLDER in het venster (zonder FOLDER een mappenkiezer).</translation>
+    </message>
+    <message id="text-1330">
+        <source>Every other question gets the answer that keeps everything as it is. Exit codes: 0 done, 1 the command could not run or an error blocked it, 2 the command line is wrong. See mirelto(1).</source>
+        <translation>Elke andere vraag krijgt het antwoord dat alles laat zoals het is. Afsluitcodes: 0 klaar, 1 de opdracht kon niet worden uitgevoerd of een fout hield haar tegen, 2 de opdrachtregel is onjuist. Zie mirelto(1).</translation>
+    </message>
+    <message id="text-1331">
+        <source>Log: %1</source>
+        <translation>Logboek: %1</translation>
+    </message>
+    <message id="text-1332">
+        <source>Journal: %1</source>
+        <translation>Journaal: %1</translation>
+    </message>
+    <message id="text-1333">
+        <source>Stays where it is: %1 (%2)</source>
+        <translation>Blijft waar het is: %1 (%2)</translation>
+    </message>
+    <message id="text-1334">
+        <source>Mirelto is already running. Close it first to work on folder %1.</source>
+        <translation>Mirelto draait al. Sluit het eerst om met map %1 te werken.</translation>
+    </message>
+    <message id="text-1335">
+        <source>No picture of this folder is selected: select the pictures to retitle in the window first.</source>
+        <translation>Er is geen foto in deze map geselecteerd: selecteer eerst in het venster de foto's die u wilt hernoemen.</translation>
+    </message>
+    <message id="text-1336">
+        <source>Test &amp; Preview stopped before its test pass.</source>
+        <translation>Test en voorbeeld is gestopt voor de testronde.</translation>
+    </message>
+    <message id="text-1337">
+        <source>There is no retitling of this folder to undo.</source>
+        <translation>Er is geen hernoeming van deze map om ongedaan te maken.</translation>
+    </message>
+    <message id="text-1338">
+        <source>The journal %1 cannot be read.</source>
+        <translation>Het journaal %1 kan niet worden gelezen.</translation>
+    </message>
+    <message id="text-1339">
+        <source>Mirelto needs a graphical display, and none is available here (try mirelto --help for the commands that work without one).</source>
+        <translation>Mirelto heeft een grafisch scherm nodig, en hier is er geen (mirelto --help toont de opdrachten die zonder scherm werken).</translation>
+    </message>
+    <message id="text-1340">
+        <source>Folder: %1</source>
+        <translation>Map: %1</translation>
+    </message>
+    <message id="text-1341">
+        <source>The commands below work without a window, on what the folder's work files hold: its selection, free texts, title elements and storage settings.</source>
+        <translation>De opdrachten hieronder werken zonder venster, met wat de werkbestanden van de map bevatten: de selectie, vrije teksten, titelelementen en opslaginstellingen.</translation>
+    </message>
 </context>
 </TS>
