@@ -8,8 +8,9 @@ mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-d
 # Only the tests need these: the program's black-box tests run it in a real X server and type
 # into it.
 mirelto_test_packages=(xvfb xdotool)
-# Only the benchmark build needs these: libexiv2 is linked into a benchmark, never the program.
-mirelto_bench_packages=(libexiv2-dev)
+# Only the benchmarks need these: libexiv2 is linked into a benchmark, never the program, and
+# ExifTool is what the command-line benchmark renames the same pictures with.
+mirelto_bench_packages=(libexiv2-dev libimage-exiftool-perl)
 
 # mirelto_install_missing [PACKAGES...]: the build's packages and the ones given.
 mirelto_install_missing() {
