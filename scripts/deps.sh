@@ -11,7 +11,7 @@ mirelto_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-d
 # Only the tests need these: the program's black-box tests run it in a real X server and type
 # into it.
 mirelto_test_packages=(xvfb xdotool)
-# Only the benchmarks need these: libexiv2 is linked into a benchmark and ExifTool run by one,
+# Only the benchmarks need these: libexiv2 is linked into a benchmark and ExifTool run by some,
 # never by the program.
 mirelto_bench_packages=(libexiv2-dev libimage-exiftool-perl)
 

@@ -723,6 +723,11 @@ Application::FolderChoice Application::chooseFolder(const QString &folderArgumen
             *folder = given;
             return FolderChoice::Open;
         }
+        if (QFileInfo(given).isFile()) {
+            m_startupError = L10n::title() + u": "_s
+                             + text(1309, "'%1' is a file, not a folder, program terminated").arg(given);
+            return FolderChoice::End;
+        }
         if (!QFileInfo(given).isDir()) {
             m_startupError = L10n::title() + u": Folder '"_s + given + u"' does not exist, program terminated"_s;
             return FolderChoice::End;

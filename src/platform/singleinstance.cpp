@@ -26,7 +26,7 @@ SingleInstance::SingleInstance(const QString &key, const QString &folder, QObjec
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Outcome SingleInstance::claim(const QString &folder)
+SingleInstance::Outcome SingleInstance::claim(const QString &folder, Contact contact)
 {
     QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
     m_lock = std::make_unique<QLockFile>(m_lockPath);
@@ -39,8 +39,16 @@ SingleInstance::Outcome SingleInstance::claim(const QString &folder)
         QLocalSocket socket;
         socket.connectToServer(m_name);
         if (socket.waitForConnected(2000)) {
-            socket.write("raise " + folder.toUtf8() + '\n');
-            socket.waitForBytesWritten(2000);
+            if (contact == Contact::AskFolder) {
+                socket.write("folder\n");
+                socket.waitForBytesWritten(2000);
+                while (!socket.canReadLine() && socket.waitForReadyRead(2000)) { }
+                if (socket.canReadLine())
+                    m_runningFolder = QString::fromUtf8(socket.readLine(64 * 1024).trimmed());
+            } else {
+                socket.write("raise " + folder.toUtf8() + '\n');
+                socket.waitForBytesWritten(2000);
+            }
             socket.disconnectFromServer();
         }
         return Outcome::OtherRunning;
@@ -52,11 +60,17 @@ SingleInstance::Outcome SingleInstance::claim(const QString &folder)
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            // One line: "raise", a space and the later copy's folder.
+            // One line: "raise", a space and the later copy's folder; or "folder", answered with
+            // this copy's folder.
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 if (!socket->canReadLine())
                     return;
                 const QByteArray line = socket->readLine(64 * 1024).trimmed();
+                if (line == "folder") {
+                    socket->write(m_folder.toUtf8() + '\n');
+                    socket->flush();
+                    return;
+                }
                 const QString named = QString::fromUtf8(line.startsWith("raise ") ? line.mid(6) : QByteArray());
                 // Told from the event loop, not from within the socket's signal: what the window
                 // shows then may run an event loop of its own, in which the socket goes away.

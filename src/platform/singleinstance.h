@@ -12,7 +12,8 @@ namespace Platform {
 
 // Keeps the program to one running copy per executable path. The first copy holds a lock file
 // and listens on a local socket; a later copy finds the lock taken, asks the first one to come
-// to the front, tells it the folder it was started on, and ends.
+// to the front, tells it the folder it was started on, and ends. A copy that runs a command
+// without a window only asks the first one which folder it works on, and refuses to run.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -32,9 +33,21 @@ public:
     explicit SingleInstance(const QString &key, const QString &folder = {}, QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    enum class Contact {
+        // The running copy is asked to raise its window.
+        Raise,
+        // The running copy is only asked for its folder (runningFolder()).
+        AskFolder,
+    };
+
     // folder: the folder this copy was started on, handed to the running copy when there is one.
-    Outcome claim(const QString &folder = {});
+    Outcome claim(const QString &folder = {}, Contact contact = Contact::Raise);
     QString errorString() const { return m_error; }
+    // The folder this copy works on, told to later copies that ask.
+    void setFolder(const QString &folder) { m_folder = folder; }
+    // After claim() with Contact::AskFolder found another copy: the folder it works on, empty
+    // when it works on none or did not answer.
+    QString runningFolder() const { return m_runningFolder; }
 
 Q_SIGNALS:
     // A later copy asked this one to show its window; folder is the one it was started on (empty
@@ -45,6 +58,8 @@ private:
     QString m_name;
     QString m_lockPath;
     QString m_error;
+    QString m_folder;
+    QString m_runningFolder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/storagemanagement.h"
 #include "l10n/language.h"
+#include "l10n/text.h"
 #include "platform/drives.h"
 #include "platform/folders.h"
 #include "platform/singleinstance.h"
@@ -17,26 +18,65 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace Ui {
 
-int runProgram(int argc, char **argv)
+namespace {
+
+QString noDisplayMessage()
 {
+    return L10n::title() + u": "_s
+           + L10n::text(1339, "Mirelto needs a graphical display, and none is available here (try mirelto --help "
+                        "for the commands that work without one).");
+}
+
+// What Qt says while the window system is being reached. When no display answers, Qt ends the
+// program with a fatal message and a core dump; the program ends with one line instead.
+QList<QByteArray> heldMessages;
+
+void holdMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(noDisplayMessage()));
+        std::_Exit(1);
+    }
+    heldMessages.append(message.toLocal8Bit());
+}
+
+bool displayNamed()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int runProgram(int argc, char **argv, const QString &folderArgument)
+{
+    if (!displayNamed()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(noDisplayMessage()));
+        return 1;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessages);
     // Qt Multimedia's FFmpeg backend decodes the frame a video is previewed by on its own; the
     // GStreamer backend aborts where the system lacks one of its plugins. A choice the user made
     // stands.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication application(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QByteArray &held : std::as_const(heldMessages))
+        std::fprintf(stderr, "%s\n", held.constData());
+    heldMessages.clear();
     QApplication::setApplicationName(u"Mirelto"_s);
     QApplication::setApplicationVersion(Platform::programVersion());
     // Ties the windows to the installed mirelto.desktop, for the desktop's icon and name.
     QGuiApplication::setDesktopFileName(u"mirelto"_s);
 
-    const QStringList arguments = QCoreApplication::arguments();
-    const QString folderArgument = arguments.size() > 1 ? arguments.at(1) : QString();
     Platform::SingleInstance instance(QCoreApplication::applicationFilePath());
     switch (instance.claim(folderArgument.isEmpty() ? QString() : Platform::folderFromArgument(folderArgument))) {
     case Platform::SingleInstance::Outcome::OtherRunning:
@@ -85,6 +125,7 @@ int runProgram(int argc, char **argv)
 
     if (!program.start(folderArgument))
         return program.startupError().isEmpty() ? 0 : 1;
+    instance.setFolder(program.pictureFolder());
     // The window was built before the settings named the interface language.
     if (program.language() != L10n::LanguageCode::English)
         host.rebuild();

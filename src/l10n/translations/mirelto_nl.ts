@@ -3335,6 +3335,26 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source> MB needed</source>
         <translation> MB nodig</translation>
     </message>
+    <message id="text-1337">
+        <source>There is no retitling of this folder to undo.</source>
+        <translation>Er is geen hernoeming van deze map om ongedaan te maken.</translation>
+    </message>
+    <message id="text-1338">
+        <source>The journal %1 cannot be read.</source>
+        <translation>Het journaal %1 kan niet worden gelezen.</translation>
+    </message>
+    <message id="text-1339">
+        <source>Mirelto needs a graphical display, and none is available here (try mirelto --help for the commands that work without one).</source>
+        <translation>Mirelto heeft een grafisch scherm nodig, en hier is er geen (mirelto --help toont de opdrachten die zonder scherm werken).</translation>
+    </message>
+    <message id="text-1340">
+        <source>Folder: %1</source>
+        <translation>Map: %1</translation>
+    </message>
+    <message id="text-1341">
+        <source>The commands below work without a window, on what the folder's work files hold: its selection, free texts, title elements and storage settings.</source>
+        <translation>De opdrachten hieronder werken zonder venster, met wat de werkbestanden van de map bevatten: de selectie, vrije teksten, titelelementen en opslaginstellingen.</translation>
+    </message>
     <message id="text-1360">
         <source>A free text can hold at most 255 bytes (a character other than an English letter or digit takes two to four of them).</source>
         <translation>Een vrije tekst kan hoogstens 255 bytes bevatten (een ander teken dan een Engelse letter of cijfer neemt er twee tot vier in beslag).</translation>
