@@ -224,8 +224,8 @@ void Application::offerUndoOfEmptiedFolder()
         return;
     Platform::Question question;
     question.caption = L10n::title();
-    question.header = text(1309, "The last retitling moved every picture out of this folder");
-    question.lines = {text(1310, "Undo: put the pictures back under their old names and in this folder.")};
+    question.header = text(1727, "The last retitling moved every picture out of this folder");
+    question.lines = {text(1731, "Undo: put the pictures back under their old names and in this folder.")};
     for (const Retitle::ReportLine &line : m_retitleUndo->report(*plan))
         question.details.append(line.text);
     question.buttons = {text(1303, "&Undo"), text(912, "&Cancel")};
@@ -725,7 +725,7 @@ Application::FolderChoice Application::chooseFolder(const QString &folderArgumen
         }
         if (QFileInfo(given).isFile()) {
             m_startupError = L10n::title() + u": "_s
-                             + text(1309, "'%1' is a file, not a folder, program terminated").arg(given);
+                             + text(1728, "'%1' is a file, not a folder, program terminated").arg(given);
             return FolderChoice::End;
         }
         if (!QFileInfo(given).isDir()) {

@@ -95,10 +95,10 @@ Platform::Answer CommandDialogs::ask(const Platform::Question &question)
     answer.button = chooseButton(question);
     const QString caption = answer.button >= 0 && answer.button < question.buttons.size()
                                 ? withoutAccessKey(question.buttons.at(answer.button))
-                                : text(1310, "closed");
+                                : text(1732, "closed");
     const Asked asked{oneLine(question.header, question.lines), caption};
     m_questions.append(asked);
-    echo(text(1311, "Question: %1 Answered: %2").arg(asked.text, asked.answer));
+    echo(text(1735, "Question: %1 Answered: %2").arg(asked.text, asked.answer));
     return answer;
 }
 

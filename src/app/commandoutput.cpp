@@ -82,15 +82,15 @@ QString commandText(const CommandOutcome &outcome)
     if (outcome.retitled) {
         lines << QString() << outcome.summary;
         if (!outcome.log.isEmpty())
-            lines << text(1331, "Log: %1").arg(outcome.log);
+            lines << text(1787, "Log: %1").arg(outcome.log);
         if (!outcome.journal.isEmpty())
-            lines << text(1332, "Journal: %1").arg(outcome.journal);
+            lines << text(1789, "Journal: %1").arg(outcome.journal);
     }
     if (outcome.undone) {
         lines << QString() << outcome.summary;
         for (const CommandLeftFile &file : outcome.left)
-            lines << text(1333, "Stays where it is: %1 (%2)").arg(file.path, file.reason);
-        lines << text(1332, "Journal: %1").arg(outcome.journal);
+            lines << text(1791, "Stays where it is: %1 (%2)").arg(file.path, file.reason);
+        lines << text(1789, "Journal: %1").arg(outcome.journal);
     }
     if (lines.isEmpty())
         return {};

@@ -47,7 +47,7 @@ bool refusedByRunningCopy(Platform::SingleInstance &instance, const QString &fol
     const QString running = instance.runningFolder();
     const QString message =
         running.isEmpty()
-            ? text(1334, "Mirelto is already running. Close it first to work on folder %1.").arg(QDir::toNativeSeparators(folder))
+            ? text(1793, "Mirelto is already running. Close it first to work on folder %1.").arg(QDir::toNativeSeparators(folder))
             : text(909, "Mirelto is already working on folder %1. Close it first to work on folder %2.")
                   .arg(QDir::toNativeSeparators(running), QDir::toNativeSeparators(folder));
     print(stderr, L10n::title() + u": "_s + message + u'\n');

@@ -114,9 +114,9 @@ void CommandRun::test()
         for (const Session::PictureRow &row : pictures.rows())
             selected = selected || row.isSelected();
         if (!selected)
-            fail(text(1335, "No picture of this folder is selected: select the pictures to retitle in the window first."));
+            fail(text(1795, "No picture of this folder is selected: select the pictures to retitle in the window first."));
         else
-            fail(text(1336, "Test & Preview stopped before its test pass."));
+            fail(text(1797, "Test & Preview stopped before its test pass."));
         return;
     }
     if (m_line.mode == CommandLine::Mode::Preview) {

@@ -44,7 +44,7 @@ std::unique_ptr<FolderBuildModel> DictionaryBuilding::folderModel() const
 QString DictionaryBuilding::unreadableText(int folders)
 {
     return folders == 1 ? L10n::text(1273, "1 folder could not be read")
-                        : L10n::text(1309, "%1 folders could not be read").arg(folders);
+                        : L10n::text(1729, "%1 folders could not be read").arg(folders);
 }
 
 Session::FolderBuildResult DictionaryBuilding::buildFromFolder(const FolderBuildModel &model,

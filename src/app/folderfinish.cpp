@@ -76,7 +76,7 @@ Platform::Question FolderFinish::question(bool quitCommand) const
     Platform::Question question;
     question.severity = Platform::Severity::Information;
     if (m_pictures.rowCount() == 0) {
-        question.caption = L10n::title() + text(1310, " - Done !");
+        question.caption = L10n::title() + text(1733, " - Done !");
         question.lines = {text(915, "You are &done with this folder!").remove(u'&')};
         question.buttons = {text(428, "Remove the workfiles")};
         // The run that emptied the folder can still be taken back from here.
@@ -94,7 +94,7 @@ Platform::Question FolderFinish::question(bool quitCommand) const
         // Only the button closes it; a program that is ended keeps the work files.
         question.escapeButton = -1;
     } else {
-        question.caption = L10n::title() + text(1311, " - Done ?");
+        question.caption = L10n::title() + text(1736, " - Done ?");
         question.lines = {quitCommand ? text(920, "Please confirm that you are done with this folder")
                                       : text(921, "Are you done with this folder?")};
         question.buttons = {text(922, "&Yes, remove the work files"), text(923, "&No, I want to resume this session later")};

@@ -29,13 +29,13 @@ QString HelpDocuments::fileName(HelpDocument document)
     case HelpDocument::QuickStart:
         return quickStart;
     case HelpDocument::Guide:
-        return translated(u"guide.html"_s, L10n::text(1312, "guide.html"));
+        return translated(u"guide.html"_s, L10n::text(1740, "guide.html"));
     case HelpDocument::WhatsNew:
-        return translated(u"whatsnew.html"_s, L10n::text(1313, "whatsnew.html"));
+        return translated(u"whatsnew.html"_s, L10n::text(1744, "whatsnew.html"));
     case HelpDocument::Contents:
-        return translated(u"help.html"_s, L10n::text(1314, "help.html"));
+        return translated(u"help.html"_s, L10n::text(1748, "help.html"));
     case HelpDocument::Credits:
-        return translated(u"credits.html"_s, L10n::text(1315, "credits.html"));
+        return translated(u"credits.html"_s, L10n::text(1752, "credits.html"));
     }
     return {};
 }
@@ -59,7 +59,7 @@ QString HelpDocuments::caption(HelpDocument document)
     case HelpDocument::QuickStart:
         return QuickStart::windowCaption();
     case HelpDocument::Guide:
-        return L10n::text(1316, "Mirelto guide");
+        return L10n::text(1756, "Mirelto guide");
     case HelpDocument::WhatsNew:
         return L10n::text(1317, "What's new in Mirelto");
     case HelpDocument::Contents:

@@ -50,42 +50,42 @@ CameraClocksModel::CameraClocksModel(CameraClocks &clocks, PictureDates &dates, 
 
 QString CameraClocksModel::caption()
 {
-    return text(1309, "Adjust camera clocks");
+    return text(1730, "Adjust camera clocks");
 }
 
 QString CameraClocksModel::menuCaption()
 {
-    return text(1310, "Adjust camera c&locks...");
+    return text(1734, "Adjust camera c&locks...");
 }
 
 QString CameraClocksModel::buttonCaption()
 {
-    return text(1311, "Camera clocks...");
+    return text(1737, "Camera clocks...");
 }
 
 QString CameraClocksModel::offsetCaption()
 {
-    return text(1312, "Clock &offset:");
+    return text(1741, "Clock &offset:");
 }
 
 QString CameraClocksModel::referenceCaption()
 {
-    return text(1313, "&Picture:");
+    return text(1745, "&Picture:");
 }
 
 QString CameraClocksModel::realTimeCaption()
 {
-    return text(1314, "&Really taken at:");
+    return text(1749, "&Really taken at:");
 }
 
 QString CameraClocksModel::useReferenceCaption()
 {
-    return text(1315, "&Set offset from picture");
+    return text(1753, "&Set offset from picture");
 }
 
 QString CameraClocksModel::offsetHint()
 {
-    return text(1316, "Added to the date taken of every picture of the camera, as +h:mm:ss, -h:mm:ss or +Nd h:mm:ss. "
+    return text(1757, "Added to the date taken of every picture of the camera, as +h:mm:ss, -h:mm:ss or +Nd h:mm:ss. "
                 "The picture files are not changed.");
 }
 
@@ -97,20 +97,20 @@ QString CameraClocksModel::cameraText(const CameraId &camera)
     if (!brand.isEmpty() && !camera.model.startsWith(brand, Qt::CaseInsensitive))
         name = camera.model.isEmpty() ? camera.make : camera.make + u' ' + camera.model;
     if (name.isEmpty())
-        name = text(1317, "Unknown camera");
+        name = text(1760, "Unknown camera");
     if (!camera.serial.isEmpty())
-        name += text(1318, " (serial number ") + camera.serial + u')';
+        name += text(1762, " (serial number ") + camera.serial + u')';
     return name;
 }
 
 QString CameraClocksModel::summaryText(int camera) const
 {
     const CameraSummary &summary = m_cameras.at(camera);
-    QString result = QString::number(summary.titles.size()) + text(1319, " picture(s)");
+    QString result = QString::number(summary.titles.size()) + text(1764, " picture(s)");
     if (!summary.first.isEmpty())
         result += u", "_s + summary.first + u" \u2013 "_s + summary.last;
     else
-        result += text(1320, ", no date taken");
+        result += text(1766, ", no date taken");
     return result;
 }
 
@@ -119,7 +119,7 @@ QString CameraClocksModel::zonesText(int camera) const
     const CameraSummary &summary = m_cameras.at(camera);
     if (summary.zones.size() < 2)
         return {};
-    return text(1321, "Taken in different time zones: ") + summary.zones.join(u", "_s);
+    return text(1768, "Taken in different time zones: ") + summary.zones.join(u", "_s);
 }
 
 QString CameraClocksModel::correctedDate(int camera, int picture) const

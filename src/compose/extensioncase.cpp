@@ -24,12 +24,12 @@ QString ExtensionCase::apply(const QString &extension, Choice choice)
 
 QString ExtensionCase::caption()
 {
-    return L10n::text(1322, "Letter case of extension:");
+    return L10n::text(1770, "Letter case of extension:");
 }
 
 QStringList ExtensionCase::captions()
 {
-    return {L10n::text(1323, "As found"), L10n::text(1324, "lower case"), L10n::text(1325, "UPPER CASE")};
+    return {L10n::text(1772, "As found"), L10n::text(1774, "lower case"), L10n::text(1776, "UPPER CASE")};
 }
 
 } // namespace Compose

@@ -113,17 +113,17 @@ QString NumberSettingsModel::menuHint()
 
 QString NumberSettingsModel::byDateTakenCaption()
 {
-    return text(1326, "Number in order of date taken");
+    return text(1778, "Number in order of date taken");
 }
 
 QString NumberSettingsModel::restartDayCaption()
 {
-    return text(1327, "Start again at each new day");
+    return text(1780, "Start again at each new day");
 }
 
 QString NumberSettingsModel::restartFolderCaption()
 {
-    return text(1328, "Start again at each new destination folder");
+    return text(1782, "Start again at each new destination folder");
 }
 
 NumberOrderOptions NumberSettingsModel::order() const

@@ -162,11 +162,11 @@ void ReportWriter::clockCorrections()
     const QList<ClockCorrection> &corrections = m_options.clockCorrections;
     if (corrections.isEmpty())
         return;
-    line(text(1329, "Dates taken corrected for the camera's clock (") + QString::number(corrections.size())
-             + text(1330, " picture(s)):"),
+    line(text(1784, "Dates taken corrected for the camera's clock (") + QString::number(corrections.size())
+             + text(1786, " picture(s)):"),
          Colour::Blue, Style::Bold);
     for (const ClockCorrection &correction : corrections) {
-        const QString moved = text(1331, "taken ") + correction.taken + text(1332, ", camera clock ")
+        const QString moved = text(1788, "taken ") + correction.taken + text(1790, ", camera clock ")
                               + Compose::ClockOffset::text(correction.offset) + u" \u2192 "_s
                               + Compose::ClockOffset::apply(correction.taken, correction.offset);
         m_lines.append({correction.currentTitle + u'\t' + moved, Colour::Black, Style::Normal, true});

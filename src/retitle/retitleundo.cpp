@@ -414,7 +414,7 @@ QString RetitleUndo::problemText(Problem problem)
     case Problem::LeftWithPicture:
         return text(1287, "stays with its picture");
     case Problem::Outside:
-        return text(1311, "lies outside the folders of the retitling");
+        return text(1738, "lies outside the folders of the retitling");
     }
     return {};
 }
@@ -447,7 +447,7 @@ QList<ReportLine> RetitleUndo::report(const UndoPlan &plan) const
         lines.append({QString::number(plan.left) + text(1293, " picture(s) stay where they are, see below"), Colour::Red,
                       Style::Bold});
     if (!journal.finished && journal.kind == Journal::Kind::Undo)
-        lines.append({text(1312, "This undo was interrupted: only what it put back is retitled again"), Colour::Red,
+        lines.append({text(1742, "This undo was interrupted: only what it put back is retitled again"), Colour::Red,
                       Style::Normal});
     else if (!journal.finished)
         lines.append({text(1294, "This retitling was interrupted: only what it did is put back"), Colour::Red,
@@ -717,14 +717,14 @@ void RetitleUndo::offerRecovery()
     Platform::Question question;
     question.caption = L10n::title();
     if (wasUndo) {
-        question.header = text(1313, "An undo of a retitling of this folder was interrupted");
+        question.header = text(1746, "An undo of a retitling of this folder was interrupted");
         question.lines = {
-            text(1314, "It started on %1 and had put back %2 file(s) when it stopped.")
+            text(1750, "It started on %1 and had put back %2 file(s) when it stopped.")
                 .arg(started)
                 .arg(plan->pictures + plan->companions),
-            text(1315, "Complete: keep the files where they are now and mark the undo finished. "
+            text(1754, "Complete: keep the files where they are now and mark the undo finished. "
                  "Undo last retitling in the Retitle menu then puts the rest back."),
-            text(1316, "Undo: retitle the files the undo had put back again."),
+            text(1758, "Undo: retitle the files the undo had put back again."),
         };
     } else {
         question.header = text(1298, "A retitling of this folder was interrupted");

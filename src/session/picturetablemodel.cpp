@@ -42,7 +42,7 @@ int PictureTableModel::columnCount(const QModelIndex &parent) const
 
 QString PictureTableModel::newTitleCaption()
 {
-    return L10n::text(1333, "New title");
+    return L10n::text(1792, "New title");
 }
 
 void PictureTableModel::setNewTitleSource(NewTitleSource *source)

@@ -150,8 +150,8 @@ void CameraClocksDialog::showPicture()
         return;
     const Compose::CameraSummary &summary = m_model.cameras().at(camera);
     const QString written = summary.dates.at(picture);
-    m_written->setText(written.isEmpty() ? L10n::text(1334, "No date taken")
-                                         : L10n::text(1335, "Camera wrote ") + written + u" \u2192 "_s
+    m_written->setText(written.isEmpty() ? L10n::text(1794, "No date taken")
+                                         : L10n::text(1796, "Camera wrote ") + written + u" \u2192 "_s
                                                + m_model.correctedDate(camera, picture));
     m_useReference->setEnabled(!written.isEmpty());
 }

@@ -573,7 +573,7 @@ void RetitleUndoTest::interruptedUndoKeepsTheFilesByDefault()
     m_undo->offerRecovery();
     QCOMPARE(m_dialogs.asked.size(), 1);
     const Platform::Question &asked = m_dialogs.asked.first();
-    QCOMPARE(asked.header, L10n::text(1313, "An undo of a retitling of this folder was interrupted"));
+    QCOMPARE(asked.header, L10n::text(1746, "An undo of a retitling of this folder was interrupted"));
     QCOMPARE(asked.defaultButton, 0);
     QVERIFY(!m_undo->interruptedRun());
     QVERIFY(QFileInfo::exists(picture(u"A.jpg"_s)));

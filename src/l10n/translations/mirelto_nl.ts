@@ -3395,5 +3395,289 @@ Dit had niet mogen gebeuren, excuses voor het ongemak!</translation>
         <source> (link: </source>
         <translation> (koppeling: </translation>
     </message>
+    <message id="text-1727">
+        <source>The last retitling moved every picture out of this folder</source>
+        <translation>De laatste hernoeming heeft alle foto's uit deze map verplaatst</translation>
+    </message>
+    <message id="text-1728">
+        <source>'%1' is a file, not a folder, program terminated</source>
+        <translation>'%1' is een bestand, geen map, programma beëindigd</translation>
+    </message>
+    <message id="text-1729">
+        <source>%1 folders could not be read</source>
+        <translation>%1 mappen konden niet worden gelezen</translation>
+    </message>
+    <message id="text-1730">
+        <source>Adjust camera clocks</source>
+        <translation>Cameraklokken aanpassen</translation>
+    </message>
+    <message id="text-1731">
+        <source>Undo: put the pictures back under their old names and in this folder.</source>
+        <translation>Ongedaan maken: zet de foto's terug onder hun oude namen en in deze map.</translation>
+    </message>
+    <message id="text-1732">
+        <source>closed</source>
+        <translation>gesloten</translation>
+    </message>
+    <message id="text-1733">
+        <source> - Done !</source>
+        <translation> - Klaar !</translation>
+    </message>
+    <message id="text-1734">
+        <source>Adjust camera c&amp;locks...</source>
+        <translation>Camerak&amp;lokken aanpassen...</translation>
+    </message>
+    <message id="text-1735">
+        <source>Question: %1 Answered: %2</source>
+        <translation>Vraag: %1 Antwoord: %2</translation>
+    </message>
+    <message id="text-1736">
+        <source> - Done ?</source>
+        <translation> - Klaar ?</translation>
+    </message>
+    <message id="text-1737">
+        <source>Camera clocks...</source>
+        <translation>Cameraklokken...</translation>
+    </message>
+    <message id="text-1738">
+        <source>lies outside the folders of the retitling</source>
+        <translation>ligt buiten de mappen van de hernoeming</translation>
+    </message>
+    <message id="text-1739">
+        <source>Try 'mirelto --help' for the options.</source>
+        <translation>Zie 'mirelto --help' voor de opties.</translation>
+    </message>
+    <message id="text-1740">
+        <source>guide.html</source>
+        <translation>guide_nl.html</translation>
+    </message>
+    <message id="text-1741">
+        <source>Clock &amp;offset:</source>
+        <translation>Klok&amp;afwijking:</translation>
+    </message>
+    <message id="text-1742">
+        <source>This undo was interrupted: only what it put back is retitled again</source>
+        <translation>Dit ongedaan maken werd onderbroken: alleen wat het terugzette wordt opnieuw hernoemd</translation>
+    </message>
+    <message id="text-1743">
+        <source>Unknown option '%1'.</source>
+        <translation>Onbekende optie '%1'.</translation>
+    </message>
+    <message id="text-1744">
+        <source>whatsnew.html</source>
+        <translation>whatsnew_nl.html</translation>
+    </message>
+    <message id="text-1745">
+        <source>&amp;Picture:</source>
+        <translation>&amp;Foto:</translation>
+    </message>
+    <message id="text-1746">
+        <source>An undo of a retitling of this folder was interrupted</source>
+        <translation>Het ongedaan maken van een hernoeming van deze map werd onderbroken</translation>
+    </message>
+    <message id="text-1747">
+        <source>Only one folder can be given, not %1.</source>
+        <translation>Er kan maar één map worden opgegeven, niet %1.</translation>
+    </message>
+    <message id="text-1748">
+        <source>help.html</source>
+        <translation>help_nl.html</translation>
+    </message>
+    <message id="text-1749">
+        <source>&amp;Really taken at:</source>
+        <translation>&amp;Werkelijk genomen op:</translation>
+    </message>
+    <message id="text-1750">
+        <source>It started on %1 and had put back %2 file(s) when it stopped.</source>
+        <translation>Het begon op %1 en had %2 bestand(en) teruggezet toen het stopte.</translation>
+    </message>
+    <message id="text-1751">
+        <source>Give only one of --preview, --retitle and --undo.</source>
+        <translation>Geef maar één van --preview, --retitle en --undo.</translation>
+    </message>
+    <message id="text-1752">
+        <source>credits.html</source>
+        <translation>credits_nl.html</translation>
+    </message>
+    <message id="text-1753">
+        <source>&amp;Set offset from picture</source>
+        <translation>Afwijking &amp;bepalen uit foto</translation>
+    </message>
+    <message id="text-1754">
+        <source>Complete: keep the files where they are now and mark the undo finished. Undo last retitling in the Retitle menu then puts the rest back.</source>
+        <translation>Voltooien: laat de bestanden staan waar ze nu zijn en markeer het ongedaan maken als voltooid. Laatste hernoeming ongedaan maken in het menu Hernoemen zet daarna de rest terug.</translation>
+    </message>
+    <message id="text-1755">
+        <source>--json, --add-free-text, --keep-selection and --continue go with --preview, --retitle or --undo.</source>
+        <translation>--json, --add-free-text, --keep-selection en --continue horen bij --preview, --retitle of --undo.</translation>
+    </message>
+    <message id="text-1756">
+        <source>Mirelto guide</source>
+        <translation>Mirelto gids</translation>
+    </message>
+    <message id="text-1757">
+        <source>Added to the date taken of every picture of the camera, as +h:mm:ss, -h:mm:ss or +Nd h:mm:ss. The picture files are not changed.</source>
+        <translation>Wordt opgeteld bij de opnamedatum van elke foto van de camera, als +u:mm:ss, -u:mm:ss of +Nd u:mm:ss. De fotobestanden worden niet gewijzigd.</translation>
+    </message>
+    <message id="text-1758">
+        <source>Undo: retitle the files the undo had put back again.</source>
+        <translation>Ongedaan maken: hernoem de bestanden die het ongedaan maken had teruggezet opnieuw.</translation>
+    </message>
+    <message id="text-1759">
+        <source>--%1 needs a folder.</source>
+        <translation>--%1 heeft een map nodig.</translation>
+    </message>
+    <message id="text-1760">
+        <source>Unknown camera</source>
+        <translation>Onbekende camera</translation>
+    </message>
+    <message id="text-1761">
+        <source>Give either --add-free-text or --keep-selection.</source>
+        <translation>Geef --add-free-text of --keep-selection, niet allebei.</translation>
+    </message>
+    <message id="text-1762">
+        <source> (serial number </source>
+        <translation> (serienummer </translation>
+    </message>
+    <message id="text-1763">
+        <source>print the Test &amp; Preview report; exit 0 when Retitle Now could run, 1 when errors block it</source>
+        <translation>toont het verslag van Test en voorbeeld; eindigt met 0 als Nu hernoemen kan, met 1 als fouten het tegenhouden</translation>
+    </message>
+    <message id="text-1764">
+        <source> picture(s)</source>
+        <translation> foto('s)</translation>
+    </message>
+    <message id="text-1765">
+        <source>the test pass, then Retitle Now unless an error blocks it</source>
+        <translation>de testronde, dan Nu hernoemen tenzij een fout dat tegenhoudt</translation>
+    </message>
+    <message id="text-1766">
+        <source>, no date taken</source>
+        <translation>, geen opnamedatum</translation>
+    </message>
+    <message id="text-1767">
+        <source>undo the folder's last retitling, as Retitle &gt; Undo last retitling does</source>
+        <translation>maakt de laatste hernoeming van de map ongedaan, zoals Hernoemen &gt; Laatste hernoeming ongedaan maken</translation>
+    </message>
+    <message id="text-1768">
+        <source>Taken in different time zones: </source>
+        <translation>Genomen in verschillende tijdzones: </translation>
+    </message>
+    <message id="text-1769">
+        <source>print the outcome as one JSON document</source>
+        <translation>toont de uitkomst als één JSON-document</translation>
+    </message>
+    <message id="text-1770">
+        <source>Letter case of extension:</source>
+        <translation>Hoofdlettergebruik van extensie:</translation>
+    </message>
+    <message id="text-1771">
+        <source>add the pictures that have a free text but are not selected (by default the command stops where the window would ask)</source>
+        <translation>voegt de foto's toe die een vrije tekst hebben maar niet geselecteerd zijn (standaard stopt de opdracht waar het venster het zou vragen)</translation>
+    </message>
+    <message id="text-1772">
+        <source>As found</source>
+        <translation>Zoals gevonden</translation>
+    </message>
+    <message id="text-1773">
+        <source>go on with the selection as it is instead</source>
+        <translation>gaat in plaats daarvan door met de selectie zoals die is</translation>
+    </message>
+    <message id="text-1774">
+        <source>lower case</source>
+        <translation>kleine letters</translation>
+    </message>
+    <message id="text-1775">
+        <source>go on past the warnings that the window lets the user ignore</source>
+        <translation>gaat door na de waarschuwingen die het venster laat negeren</translation>
+    </message>
+    <message id="text-1776">
+        <source>UPPER CASE</source>
+        <translation>HOOFDLETTERS</translation>
+    </message>
+    <message id="text-1777">
+        <source>print this help and exit</source>
+        <translation>toont deze hulp en stopt</translation>
+    </message>
+    <message id="text-1778">
+        <source>Number in order of date taken</source>
+        <translation>Nummeren in volgorde van opnamedatum</translation>
+    </message>
+    <message id="text-1779">
+        <source>print the version and exit</source>
+        <translation>toont de versie en stopt</translation>
+    </message>
+    <message id="text-1780">
+        <source>Start again at each new day</source>
+        <translation>Opnieuw beginnen bij elke nieuwe dag</translation>
+    </message>
+    <message id="text-1781">
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message id="text-1782">
+        <source>Start again at each new destination folder</source>
+        <translation>Opnieuw beginnen bij elke nieuwe doelmap</translation>
+    </message>
+    <message id="text-1783">
+        <source>Gives the pictures of FOLDER new file names. Without an option it opens FOLDER in the window (without FOLDER, a folder browser).</source>
+        <translation>Geeft de foto's van FOLDER nieuwe bestandsnamen. Zonder optie opent het FOLDER in het venster (zonder FOLDER een mappenkiezer).</translation>
+    </message>
+    <message id="text-1784">
+        <source>Dates taken corrected for the camera's clock (</source>
+        <translation>Opnamedata gecorrigeerd voor de klok van de camera (</translation>
+    </message>
+    <message id="text-1785">
+        <source>Every other question gets the answer that keeps everything as it is. Exit codes: 0 done, 1 the command could not run or an error blocked it, 2 the command line is wrong. See mirelto(1).</source>
+        <translation>Elke andere vraag krijgt het antwoord dat alles laat zoals het is. Afsluitcodes: 0 klaar, 1 de opdracht kon niet worden uitgevoerd of een fout hield haar tegen, 2 de opdrachtregel is onjuist. Zie mirelto(1).</translation>
+    </message>
+    <message id="text-1786">
+        <source> picture(s)):</source>
+        <translation> foto('s)):</translation>
+    </message>
+    <message id="text-1787">
+        <source>Log: %1</source>
+        <translation>Logboek: %1</translation>
+    </message>
+    <message id="text-1788">
+        <source>taken </source>
+        <translation>genomen </translation>
+    </message>
+    <message id="text-1789">
+        <source>Journal: %1</source>
+        <translation>Journaal: %1</translation>
+    </message>
+    <message id="text-1790">
+        <source>, camera clock </source>
+        <translation>, cameraklok </translation>
+    </message>
+    <message id="text-1791">
+        <source>Stays where it is: %1 (%2)</source>
+        <translation>Blijft waar het is: %1 (%2)</translation>
+    </message>
+    <message id="text-1792">
+        <source>New title</source>
+        <translation>Nieuwe titel</translation>
+    </message>
+    <message id="text-1793">
+        <source>Mirelto is already running. Close it first to work on folder %1.</source>
+        <translation>Mirelto draait al. Sluit het eerst om met map %1 te werken.</translation>
+    </message>
+    <message id="text-1794">
+        <source>No date taken</source>
+        <translation>Geen opnamedatum</translation>
+    </message>
+    <message id="text-1795">
+        <source>No picture of this folder is selected: select the pictures to retitle in the window first.</source>
+        <translation>Er is geen foto in deze map geselecteerd: selecteer eerst in het venster de foto's die u wilt hernoemen.</translation>
+    </message>
+    <message id="text-1796">
+        <source>Camera wrote </source>
+        <translation>Camera schreef </translation>
+    </message>
+    <message id="text-1797">
+        <source>Test &amp; Preview stopped before its test pass.</source>
+        <translation>Test en voorbeeld is gestopt voor de testronde.</translation>
+    </message>
 </context>
 </TS>
