@@ -1,4 +1,5 @@
 #include "app/newtitlecolumn.h"
+#include "app/titleinput.h"
 
 #include "compose/cameraclocks.h"
 #include "compose/elementvaluesource.h"
@@ -149,17 +150,8 @@ Session::NewTitleCell NewTitleColumn::compose(int row)
     if (!isToRetitle(picture))
         return {};
     const Settings::SessionSettingsRec &settings = m_sources.settings.folderRec();
-    Compose::ComposeInput input;
-    input.currentTitle = picture.currentTitle;
-    input.picturePath = QDir(pictures.pictureFolder()).filePath(picture.currentTitle);
-    input.freeText = row == m_sources.editor.stage2Row() ? m_sources.editLine.text() : picture.freeText;
-    input.picturePrefix = picture.prefix;
-    input.pictureSuffix = picture.suffix;
-    if (settings.exifTagsInTitle) {
-        Compose::ExifTagElement exif(m_sources.exifTags);
-        exif.startPass(true, settings.markNotAvailable);
-        input.exifText = exif.text(input.picturePath);
-    }
+    Compose::ComposeInput input =
+        titleInput(pictures, row, m_sources.editor, m_sources.editLine, settings, m_sources.exifTags);
     Compose::NumberElement number = numberElement(row);
     Compose::ElementValueSource values(settings, number, QLocale::system(), &m_sources.dates);
     Session::NewTitleCell cell;

@@ -1,6 +1,7 @@
 #include "app/titleexample.h"
 
 #include "app/newtitlecolumn.h"
+#include "app/titleinput.h"
 
 #include "compose/elementvaluesource.h"
 #include "compose/exiftagdatabase.h"
@@ -12,7 +13,6 @@
 #include "session/picturesession.h"
 #include "settings/sessionsettings.h"
 
-#include <QDir>
 #include <QLocale>
 
 namespace App {
@@ -61,17 +61,8 @@ void TitleExample::update()
         const Session::PictureRow &picture = pictures.row(row);
         currentTitle = picture.currentTitle;
         const Settings::SessionSettingsRec &settings = m_sources.settings.folderRec();
-        Compose::ComposeInput input;
-        input.currentTitle = picture.currentTitle;
-        input.picturePath = QDir(pictures.pictureFolder()).filePath(picture.currentTitle);
-        input.freeText = row == m_sources.editor.stage2Row() ? m_sources.editLine.text() : picture.freeText;
-        input.picturePrefix = picture.prefix;
-        input.pictureSuffix = picture.suffix;
-        if (settings.exifTagsInTitle) {
-            Compose::ExifTagElement exif(m_sources.exifTags);
-            exif.startPass(true, settings.markNotAvailable);
-            input.exifText = exif.text(input.picturePath);
-        }
+        Compose::ComposeInput input =
+            titleInput(pictures, row, m_sources.editor, m_sources.editLine, settings, m_sources.exifTags);
         int preceding = 0;
         for (int other = 0; other < row && !m_sources.column; ++other)
             preceding += pictures.row(other).isSelected() ? 1 : 0;
